@@ -1,0 +1,57 @@
+#include "RandomDesign.h"
+
+namespace {
+std::uint32_t gSeed = 0;
+
+Colour randomColour() {
+  const int blue = RandomInt(255);
+  const int green = RandomInt(255);
+  const int red = RandomInt(255);
+  return MakeColour(red, green, blue);
+}
+}  // namespace
+
+int RandomInt(int n) {
+  if (n < 1) return 0;
+  gSeed = gSeed * 134775813u + 1u;
+  return static_cast<int>((static_cast<std::uint64_t>(gSeed) * static_cast<std::uint64_t>(n)) >>
+                          32);
+}
+
+std::uint32_t RandomSeed() { return gSeed; }
+void SetRandomSeed(std::uint32_t seed) { gSeed = seed; }
+
+void MakeRandomDesign(ButtonDesign& d, CaptionFont& font, DesignHost& host) {
+  d.BorderWidth = 18;
+  d.BorderHeight = 8;
+  d.Antialias = 1;
+  d.TextureBrightness = 50;
+  host.clearTexture();
+  d.TextureStretch = 0;
+  d.TextureFile.length = 0;
+  d.ShapeKind = static_cast<std::uint8_t>(RandomInt(5));  // never the rounded rectangle
+  d.TextOffsetX = 0;
+  d.TextOffsetY = 0;
+  d.SurfaceColour = randomColour();
+  d.Distortion = static_cast<std::uint8_t>(RandomInt(100));
+  d.AutoSize = 1;
+  d.ButtonWidth = 100;
+  d.ButtonHeight = 20;
+  d.FillDirection = RandomInt(180) - 90;
+  d.ReservedFlag = 1;
+  font.size = RandomInt(12) + 8;
+  font.setStyleBits(RandomInt(2) == 1 ? 1 : 0);  // bold or regular, one draw
+  font.name = QStringLiteral("Arial");
+  d.OutlineSize = 1;
+  d.OutlineColour = 0x000000;
+  d.Colour1 = randomColour();
+  d.Colour2 = randomColour();
+  d.BevelSize = RandomInt(4) + 1;
+  d.HighlightColour = 0xFFFFFF;
+  d.ShadowColour = 0x000000;
+  d.TextColour = 0xFFFFFF;
+  d.FillKind = static_cast<std::uint8_t>(RandomInt(5));
+  d.BackColour = 0xFFFFFF;
+  d.PlasmaColour = randomColour();
+  host.syncControls();
+}

@@ -1,0 +1,77 @@
+#include "CaptionText.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "PixelMath.h"
+#include "ShortString.h"
+
+int CountCaptionLines(const QByteArray& text) { return 1 + static_cast<int>(text.count('\r')); }
+
+QByteArray GetCaptionLine(const QByteArray& text, int n) {
+  qsizetype start = 0;
+  for (int line = 1; line < n; ++line) {
+    const qsizetype cr = text.indexOf('\r', start);
+    if (cr < 0) return {};
+    start = cr + 1;
+  }
+  qsizetype end = text.indexOf('\r', start);
+  if (end < 0) end = text.size();
+  QByteArray line = text.mid(start, end - start);
+  line.replace("\n", "");
+  return line;
+}
+
+QFont CaptionQFont(const CaptionFont& font, int k) {
+  const double points = std::fabs(static_cast<double>(font.size)) * k;
+  const double pixels = std::clamp(std::round(points * 96 / 72), 1.0, double{kMaxCaptionPixels});
+  QFont f(font.name);
+  f.setPixelSize(static_cast<int>(pixels));
+  f.setBold(font.bold);
+  f.setItalic(font.italic);
+  f.setUnderline(font.underline);
+  f.setStrikeOut(font.strikeout);
+  f.setKerning(false);
+  // Grey-level antialiasing without hinting: glyphs come out the same whatever the
+  // desktop's font settings, and the 4 x 4 reduction smooths them further.
+  f.setHintingPreference(QFont::PreferNoHinting);
+  f.setStyleStrategy(QFont::StyleStrategy(QFont::NoSubpixelAntialias | QFont::PreferMatch));
+  return f;
+}
+
+CaptionMetrics::CaptionMetrics(const QFont& font)
+    : font_(font), height_(QFontMetrics(font).height()) {}
+
+long long CaptionMetrics::width(const QByteArray& line) const {
+  if (line.isEmpty()) return 0;
+  return QFontMetrics(font_).horizontalAdvance(DecodeWindows1252(line));
+}
+
+void DrawCaption(QImage& image, const QFont& font, const QByteArray& caption, Colour textColour,
+                 long long offsetX, long long offsetY) {
+  const long long W = image.width();
+  const long long H = image.height();
+  if (W == 0 || H == 0) return;
+  const CaptionMetrics metrics(font);
+  const QFontMetrics fm(font);
+  const int n = CountCaptionLines(caption);
+  const long long th = metrics.height();
+  const Colour rgb = ResolveColour(textColour);
+  QPainter painter(&image);
+  painter.setFont(font);
+  painter.setPen(QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)));
+  painter.setBackgroundMode(Qt::TransparentMode);
+  for (int i = 1; i <= n; ++i) {
+    const QByteArray line = GetCaptionLine(caption, i);
+    if (line.isEmpty()) continue;
+    const long long tw = metrics.width(line);
+    // Halving by an arithmetic shift: a line wider than the image starts left of it.
+    const long long x = ((W - tw) >> 1) + offsetX;
+    const long long y = ((H - th * n) >> 1) + th * (i - 1) + offsetY;
+    if (x >= W || y >= H || x + tw <= 0 || y + th <= 0) continue;
+    painter.drawText(QPoint(static_cast<int>(x), static_cast<int>(y) + fm.ascent()),
+                     DecodeWindows1252(line));
+  }
+}

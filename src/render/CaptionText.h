@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFont>
+#include <QImage>
+
+#include "CaptionFont.h"
+#include "Colour.h"
+
+// Caption lines: CR separates lines; LF is ignored wherever it stands.
+int CountCaptionLines(const QByteArray& text);
+// Line n (from 1) without its LFs; empty beyond the last line.
+QByteArray GetCaptionLine(const QByteArray& text, int n);
+
+// The caption font at scale k. Its pixel size is points x k x 96 / 72, rounded, so text is
+// measured and drawn the same on every screen; sizes no font could sensibly draw (0,
+// negative from a damaged file, gigantic) are brought into 1 .. kMaxCaptionPixels.
+inline constexpr int kMaxCaptionPixels = 8192;
+QFont CaptionQFont(const CaptionFont& font, int k);
+
+// Text width and line height in the font, as the size formulas need them.
+class CaptionMetrics {
+ public:
+  explicit CaptionMetrics(const QFont& font);
+  long long width(const QByteArray& line) const;
+  long long height() const { return height_; }
+
+ private:
+  QFont font_;
+  long long height_;
+};
+
+// Draws each line centred on the image, the block centred vertically and shifted by the
+// offsets; only glyph pixels are painted, in textColour. Lines outside the image are
+// skipped.
+void DrawCaption(QImage& image, const QFont& font, const QByteArray& caption, Colour textColour,
+                 long long offsetX, long long offsetY);

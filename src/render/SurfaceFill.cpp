@@ -1,0 +1,154 @@
+#include "SurfaceFill.h"
+
+#include <algorithm>
+
+namespace {
+// Tables indexed by 4x + y pay off, and stay small, for images of ordinary size.
+constexpr int kMaxTabledSide = 8192;
+}  // namespace
+
+void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, double H0,
+                            const QImage& texture) {
+  W_ = W;
+  H_ = H;
+  W0_ = W0;
+  H0_ = H0;
+  direction_ = d.FillDirection;
+  const double theta = d.FillDirection * 3.14 / 180;
+  s_ = static_cast<float>(std::sin(theta));
+  c_ = static_cast<float>(std::cos(theta));
+  N_ = static_cast<float>(W * double{c_} + H * double{s_});
+  c1_ = ChannelsOf(d.Colour1);
+  c2_ = ChannelsOf(d.Colour2);
+  p_ = ChannelsOf(d.PlasmaColour);
+
+  texture_ = QImage();
+  texW_ = texH_ = 0;
+  kind_ = d.FillKind <= kTexture ? int{d.FillKind} : int{kSingleColour};
+  if (kind_ == kTexture) {
+    if (!d.TextureFile.isEmpty() && !texture.isNull()) {
+      texture_ = texture.format() == QImage::Format_RGB32
+                     ? texture
+                     : texture.convertToFormat(QImage::Format_RGB32);
+      texW_ = texture_.width();
+      texH_ = texture_.height();
+    }
+    if (texW_ <= 0 || texH_ <= 0) kind_ = kSingleColour;
+  }
+
+  distortion_ = d.Distortion;
+  noise_.clear();
+  if (distortion_ > 0) {
+    const Channels s = ChannelsOf(d.SurfaceColour);
+    noise_.resize(static_cast<std::size_t>(distortion_));
+    for (int r = 0; r < distortion_; ++r) {
+      const float t = static_cast<float>(r / 100.0);
+      noise_[static_cast<std::size_t>(r)] = {RoundHalfEven(s.r * double{t}),
+                                             RoundHalfEven(s.g * double{t}),
+                                             RoundHalfEven(s.b * double{t}), 1 - double{t}};
+    }
+  }
+
+  xc_.clear();
+  wc_.clear();
+  gradientColumns_.clear();
+  plasmaSin_.clear();
+  plasma2A_.clear();
+  plasma2Sin_.clear();
+  textureColumn_.clear();
+  switch (kind_) {
+    case kGradient:
+      xc_.resize(static_cast<std::size_t>(W));
+      wc_.resize(static_cast<std::size_t>(W));
+      for (int x = 0; x < W; ++x) {
+        xc_[static_cast<std::size_t>(x)] = x * double{c_};
+        wc_[static_cast<std::size_t>(x)] = (W0 - x) * double{c_};
+      }
+      if (s_ == 0.0f) {
+        // y * s and (H0 - y) * s are zeros, which leave every sum unchanged.
+        gradientColumns_.resize(static_cast<std::size_t>(W));
+        for (int x = 0; x < W; ++x) gradientColumns_[static_cast<std::size_t>(x)] = gradientAt(x, 0);
+      }
+      break;
+    case kPlasma:
+      plasmaSin_.resize(static_cast<std::size_t>(W));
+      for (int x = 0; x < W; ++x) {
+        plasmaSin_[static_cast<std::size_t>(x)] = std::sin((static_cast<double>(direction_) + x) / W);
+      }
+      break;
+    case kPlasma2:
+      if (W <= kMaxTabledSide && H <= kMaxTabledSide) {
+        // (2x + D + y/2) is exactly (4x + y)/2 + D in double, and likewise for the sine.
+        const double aDivisor = H / 2.0 + W;
+        const double bDivisor = W / 2.0 + H;
+        plasma2A_.resize(static_cast<std::size_t>(4 * (W - 1) + H));
+        for (std::size_t m = 0; m < plasma2A_.size(); ++m) {
+          plasma2A_[m] =
+              static_cast<float>(std::fabs(std::cos((m / 2.0 + direction_) / aDivisor)));
+        }
+        plasma2Sin_.resize(static_cast<std::size_t>(4 * (H - 1) + W));
+        for (std::size_t m = 0; m < plasma2Sin_.size(); ++m) {
+          plasma2Sin_[m] = std::sin((m / 2.0 + direction_) / bDivisor);
+        }
+      }
+      break;
+    case kTexture: {
+      stretch_ = d.TextureStretch != 0;
+      textureColumn_.resize(static_cast<std::size_t>(W));
+      for (int x = 0; x < W; ++x) {
+        const long long column = stretch_ ? static_cast<long long>(x) * texW_ / W : (x / 4) % texW_;
+        textureColumn_[static_cast<std::size_t>(x)] = static_cast<std::int32_t>(column);
+      }
+      const int v = d.TextureBrightness;
+      for (int value = 0; value < 256; ++value) {
+        brightness_[static_cast<std::size_t>(value)] =
+            v < 50 ? static_cast<float>(double{1.0 * value * v} / 50)
+                   : static_cast<float>(double{1.0 * value * (100 - v)} / 50 + (v - 50) * 5.12);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void SurfaceFill::beginRow(int y) {
+  if (kind_ == kPlasma) {
+    rowA_ = static_cast<float>(std::fabs(std::sin((static_cast<double>(direction_) + y) / H_)));
+  } else if (kind_ == kTexture) {
+    TextureRow(y);
+  }
+}
+
+void SurfaceFill::TextureRow(int y) {
+  long long row = 0;
+  if (stretch_) {
+    // Round(y * texH / H) reaches texH on the last rows of a short texture: hold it there.
+    row = static_cast<long long>(RoundHalfEven(double{1.0 * y * texH_} / H_));
+    row = std::min<long long>(row, texH_ - 1);
+  } else {
+    row = (y / 4) % texH_;
+  }
+  textureLine_ = reinterpret_cast<const std::uint32_t*>(texture_.constScanLine(static_cast<int>(row)));
+}
+
+float SurfaceFill::plasma2A(int x, int y) const {
+  if (!plasma2A_.empty()) return plasma2A_[static_cast<std::size_t>(4 * x + y)];
+  return static_cast<float>(
+      std::fabs(std::cos((2.0 * x + direction_ + y / 2.0) / (H_ / 2.0 + W_))));
+}
+
+double SurfaceFill::plasma2Sine(int x, int y) const {
+  if (!plasma2Sin_.empty()) return plasma2Sin_[static_cast<std::size_t>(4 * y + x)];
+  return std::sin((2.0 * y + direction_ + x / 2.0) / (W_ / 2.0 + H_));
+}
+
+Channels SurfaceFill::FillColour(int x, int y) const {
+  switch (kind_) {
+    case kGradient: return colourAt<kGradient>(x, y);
+    case kPlasma: return colourAt<kPlasma>(x, y);
+    case kPlasma2: return colourAt<kPlasma2>(x, y);
+    case kTexture: return colourAt<kTexture>(x, y);
+    default: return colourAt<kSingleColour>(x, y);
+  }
+}
