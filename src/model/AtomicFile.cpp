@@ -6,7 +6,9 @@
 #include <QSaveFile>
 
 namespace {
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+QString native(const QString& path) {
+  return QDir::toNativeSeparators(path);
+}
 }  // namespace
 
 bool WriteFileAtomically(const QString& path, const QByteArray& data, QString* error) {

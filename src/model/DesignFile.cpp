@@ -50,8 +50,8 @@ void ResetDesign(ButtonDesign& design, CaptionFont& font, DesignHost& host) {
 bool LoadDesign(const QString& path, ButtonDesign& design, CaptionFont& font, DesignHost& host) {
   QByteArray data;
   QString readError;
-  const bool read =
-      ReadFileHead(path, kDesignFileSize, &data, &readError) && DecodeDesignFile(data, design, font);
+  const bool read = ReadFileHead(path, kDesignFileSize, &data, &readError) &&
+                    DecodeDesignFile(data, design, font);
   if (!read) {
     host.showMessage(QStringLiteral("Invalid file \"%1\"").arg(path));
     ResetDesign(design, font, host);

@@ -18,8 +18,12 @@ int RandomInt(int n) {
                           32);
 }
 
-std::uint32_t RandomSeed() { return gSeed; }
-void SetRandomSeed(std::uint32_t seed) { gSeed = seed; }
+std::uint32_t RandomSeed() {
+  return gSeed;
+}
+void SetRandomSeed(std::uint32_t seed) {
+  gSeed = seed;
+}
 
 void MakeRandomDesign(ButtonDesign& d, CaptionFont& font, DesignHost& host) {
   d.BorderWidth = 18;

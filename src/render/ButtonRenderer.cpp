@@ -88,7 +88,8 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   const CaptionMetrics metrics(qfont);
   const int lines = CountCaptionLines(caption);
   long long widest = 0;
-  for (int n = 1; n <= lines; ++n) widest = std::max(widest, metrics.width(GetCaptionLine(caption, n)));
+  for (int n = 1; n <= lines; ++n)
+    widest = std::max(widest, metrics.width(GetCaptionLine(caption, n)));
   const ButtonGeometry g = ComputeGeometry(d, len, widest, metrics.height(), lines);
   host_.showSizeText(QStringLiteral("(%1 x %2)").arg(g.baseWidth).arg(g.baseHeight));
 
@@ -134,11 +135,21 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
     if (pumpAndCheck()) return Outcome::GaveUp;
     fill_.beginRow(y);
     switch (fill_.effectiveKind()) {
-      case kGradient: paintRow<kGradient>(y, len); break;
-      case kPlasma: paintRow<kPlasma>(y, len); break;
-      case kPlasma2: paintRow<kPlasma2>(y, len); break;
-      case kTexture: paintRow<kTexture>(y, len); break;
-      default: paintRow<kSingleColour>(y, len); break;
+      case kGradient:
+        paintRow<kGradient>(y, len);
+        break;
+      case kPlasma:
+        paintRow<kPlasma>(y, len);
+        break;
+      case kPlasma2:
+        paintRow<kPlasma2>(y, len);
+        break;
+      case kTexture:
+        paintRow<kTexture>(y, len);
+        break;
+      default:
+        paintRow<kSingleColour>(y, len);
+        break;
     }
   }
 

@@ -9,7 +9,9 @@
 // sums are formed in double and rounded to float only where a value is held.
 
 // Round to the nearest integer, halves to the even integer (the default FP rounding mode).
-inline double RoundHalfEven(double v) { return std::nearbyint(v); }
+inline double RoundHalfEven(double v) {
+  return std::nearbyint(v);
+}
 
 struct Channels {
   float r, g, b;
@@ -34,4 +36,6 @@ inline std::uint32_t PackPixel(const Channels& c) {
   return 0xFF000000u | ChannelByte(c.r) << 16 | ChannelByte(c.g) << 8 | ChannelByte(c.b);
 }
 
-inline std::uint32_t PixelOf(Colour c) { return PackPixel(ChannelsOf(c)); }
+inline std::uint32_t PixelOf(Colour c) {
+  return PackPixel(ChannelsOf(c));
+}

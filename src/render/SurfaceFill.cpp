@@ -67,13 +67,15 @@ void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, doub
       if (s_ == 0.0f) {
         // y * s and (H0 - y) * s are zeros, which leave every sum unchanged.
         gradientColumns_.resize(static_cast<std::size_t>(W));
-        for (int x = 0; x < W; ++x) gradientColumns_[static_cast<std::size_t>(x)] = gradientAt(x, 0);
+        for (int x = 0; x < W; ++x)
+          gradientColumns_[static_cast<std::size_t>(x)] = gradientAt(x, 0);
       }
       break;
     case kPlasma:
       plasmaSin_.resize(static_cast<std::size_t>(W));
       for (int x = 0; x < W; ++x) {
-        plasmaSin_[static_cast<std::size_t>(x)] = std::sin((static_cast<double>(direction_) + x) / W);
+        plasmaSin_[static_cast<std::size_t>(x)] =
+            std::sin((static_cast<double>(direction_) + x) / W);
       }
       break;
     case kPlasma2:
@@ -83,8 +85,7 @@ void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, doub
         const double bDivisor = W / 2.0 + H;
         plasma2A_.resize(static_cast<std::size_t>(4 * (W - 1) + H));
         for (std::size_t m = 0; m < plasma2A_.size(); ++m) {
-          plasma2A_[m] =
-              static_cast<float>(std::fabs(std::cos((m / 2.0 + direction_) / aDivisor)));
+          plasma2A_[m] = static_cast<float>(std::fabs(std::cos((m / 2.0 + direction_) / aDivisor)));
         }
         plasma2Sin_.resize(static_cast<std::size_t>(4 * (H - 1) + W));
         for (std::size_t m = 0; m < plasma2Sin_.size(); ++m) {
@@ -129,7 +130,8 @@ void SurfaceFill::TextureRow(int y) {
   } else {
     row = (y / 4) % texH_;
   }
-  textureLine_ = reinterpret_cast<const std::uint32_t*>(texture_.constScanLine(static_cast<int>(row)));
+  textureLine_ =
+      reinterpret_cast<const std::uint32_t*>(texture_.constScanLine(static_cast<int>(row)));
 }
 
 float SurfaceFill::plasma2A(int x, int y) const {
@@ -145,10 +147,15 @@ double SurfaceFill::plasma2Sine(int x, int y) const {
 
 Channels SurfaceFill::FillColour(int x, int y) const {
   switch (kind_) {
-    case kGradient: return colourAt<kGradient>(x, y);
-    case kPlasma: return colourAt<kPlasma>(x, y);
-    case kPlasma2: return colourAt<kPlasma2>(x, y);
-    case kTexture: return colourAt<kTexture>(x, y);
-    default: return colourAt<kSingleColour>(x, y);
+    case kGradient:
+      return colourAt<kGradient>(x, y);
+    case kPlasma:
+      return colourAt<kPlasma>(x, y);
+    case kPlasma2:
+      return colourAt<kPlasma2>(x, y);
+    case kTexture:
+      return colourAt<kTexture>(x, y);
+    default:
+      return colourAt<kSingleColour>(x, y);
   }
 }

@@ -49,12 +49,12 @@ class SurfaceFill {
   float N() const { return N_; }
 
  private:
-  static Channels mix(const Channels& c1, const Channels& c2, const Channels& p, float a,
-                      float b) {
+  static Channels mix(const Channels& c1, const Channels& c2, const Channels& p, float a, float b) {
     const float w = static_cast<float>(1 - (double{a} + b));
-    return {static_cast<float>(RoundHalfEven(c1.r * double{a} + c2.r * double{b}) + p.r * double{w}),
-            static_cast<float>(RoundHalfEven(c1.g * double{a} + c2.g * double{b}) + p.g * double{w}),
-            static_cast<float>(RoundHalfEven(c1.b * double{a} + c2.b * double{b}) + p.b * double{w})};
+    return {
+        static_cast<float>(RoundHalfEven(c1.r * double{a} + c2.r * double{b}) + p.r * double{w}),
+        static_cast<float>(RoundHalfEven(c1.g * double{a} + c2.g * double{b}) + p.g * double{w}),
+        static_cast<float>(RoundHalfEven(c1.b * double{a} + c2.b * double{b}) + p.b * double{w})};
   }
   void TextureRow(int y);
   Channels gradientAt(int x, int y) const;
@@ -119,8 +119,7 @@ inline Channels SurfaceFill::colourAt(int x, int y) const {
     return mix(c1_, c2_, p_, a, b);
   } else if constexpr (K == kTexture) {
     const std::uint32_t px = textureLine_[textureColumn_[static_cast<std::size_t>(x)]];
-    return {brightness_[(px >> 16) & 0xFF], brightness_[(px >> 8) & 0xFF],
-            brightness_[px & 0xFF]};
+    return {brightness_[(px >> 16) & 0xFF], brightness_[(px >> 8) & 0xFF], brightness_[px & 0xFF]};
   } else {
     return c1_;
   }
