@@ -204,6 +204,10 @@ struct ColourCase {
   bool invertInk;  // samples stored as 255 - ink, as Adobe's applications write them
 };
 
+void PrintTo(const ColourCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 class JpegColourModels : public ::testing::TestWithParam<ColourCase> {};
 
 TEST_P(JpegColourModels, DecodeToTheRightRgb) {
@@ -400,6 +404,10 @@ std::vector<BrokenJpeg> BrokenJpegCases() {
       {"MarkerInsideScan", markerInScan, "Corrupt JPEG data"},
       {"ZeroWidth", WithClaimedSize(baseline, 0, 48), "Empty JPEG image"},
   };
+}
+
+void PrintTo(const BrokenJpeg& c, std::ostream* out) {
+  *out << c.name;
 }
 
 class BrokenJpegs : public ::testing::TestWithParam<BrokenJpeg> {};
