@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ImageExport.h"
+#include "JpegCodec.h"
 #include "JpegTestSupport.h"
 #include "TextureImage.h"
 
@@ -372,6 +373,25 @@ TEST(TextureLimits, ProgressiveScansAreCountedUpToTheLimit) {
   EXPECT_EQ(error, QStringLiteral("JPEG image is not valid\nThe file has more than %1 progressive "
                                   "scans.")
                        .arg(kMaxJpegScans));
+}
+
+TEST(TextureLimits, ProgressiveBuffersStayWithinTheMemoryLimit) {
+  // 256 x 256 progressive colour needs about 400 KB of coefficients at full chroma.
+  const QByteArray jpeg = GreyJpeg(256, 256, Spec(Kind::Rgb, true));
+  const auto decode = [&](long maxMemory, JpegFailure* failure) {
+    JpegDecoder decoder(jpeg, kMaxJpegScans, maxMemory);
+    JpegHeader header;
+    QImage image(256, 256, QImage::Format_RGB32);
+    const bool ok =
+        decoder.readHeader(&header) && decoder.readPixels(image.bits(), image.bytesPerLine());
+    *failure = decoder.failure();
+    return ok;
+  };
+  JpegFailure failure;
+  EXPECT_TRUE(decode(4 << 20, &failure)) << Str(failure.text);
+  EXPECT_FALSE(decode(64 << 10, &failure));
+  EXPECT_TRUE(failure.library);
+  EXPECT_EQ(failure.text, QStringLiteral("Backing store not supported"));
 }
 
 // ---------------------------------------------------------------------------------------
