@@ -53,7 +53,7 @@ struct WriteJob {
 };
 
 bool RunWrite(WriteJob* job, int width, int height, const uchar* samples,
-              const TestJpegSpec* spec) {
+              const TestJpegOptions* options) {
   if (setjmp(job->trap.jump) != 0) return false;
   jpeg_compress_struct* c = &job->cinfo;
   job->created = true;
@@ -61,35 +61,35 @@ bool RunWrite(WriteJob* job, int width, int height, const uchar* samples,
   jpeg_mem_dest(c, &job->out, &job->size);
   c->image_width = static_cast<JDIMENSION>(width);
   c->image_height = static_cast<JDIMENSION>(height);
-  switch (spec->kind) {
-    case TestJpegSpec::Kind::Rgb:
+  switch (options->kind) {
+    case TestJpegOptions::Kind::Rgb:
       c->input_components = 3;
       c->in_color_space = JCS_RGB;
       break;
-    case TestJpegSpec::Kind::Grey:
+    case TestJpegOptions::Kind::Grey:
       c->input_components = 1;
       c->in_color_space = JCS_GRAYSCALE;
       break;
-    case TestJpegSpec::Kind::Cmyk:
-    case TestJpegSpec::Kind::Ycck:
+    case TestJpegOptions::Kind::Cmyk:
+    case TestJpegOptions::Kind::Ycck:
       c->input_components = 4;
       c->in_color_space = JCS_CMYK;
       break;
   }
   jpeg_set_defaults(c);
-  if (spec->kind == TestJpegSpec::Kind::Ycck) jpeg_set_colorspace(c, JCS_YCCK);
-  if (!spec->adobeMarker) c->write_Adobe_marker = FALSE;
-  jpeg_set_quality(c, spec->quality, TRUE);
-  if (spec->fullChroma) {
+  if (options->kind == TestJpegOptions::Kind::Ycck) jpeg_set_colorspace(c, JCS_YCCK);
+  if (!options->adobeMarker) c->write_Adobe_marker = FALSE;
+  jpeg_set_quality(c, options->quality, TRUE);
+  if (options->fullChroma) {
     for (int i = 0; i < c->num_components; ++i) {
       c->comp_info[i].h_samp_factor = 1;
       c->comp_info[i].v_samp_factor = 1;
     }
   }
-  if (spec->progressive && spec->scans > 0) {
-    c->num_scans = BuildScript(spec->scans, job->script, DCTSIZE2 * 11 + 1);
+  if (options->progressive && options->scans > 0) {
+    c->num_scans = BuildScript(options->scans, job->script, DCTSIZE2 * 11 + 1);
     c->scan_info = job->script;
-  } else if (spec->progressive) {
+  } else if (options->progressive) {
     jpeg_simple_progression(c);
   }
   jpeg_start_compress(c, TRUE);
@@ -145,10 +145,10 @@ bool RunReadPixels(ReadJob* job, uchar* rows, qsizetype stride) {
 }  // namespace
 
 QByteArray WriteTestJpeg(int width, int height, const std::vector<uchar>& samples,
-                         const TestJpegSpec& spec) {
+                         const TestJpegOptions& options) {
   WriteJob job{};
   Arm(&job.trap, &job.cinfo.err);
-  const bool ok = RunWrite(&job, width, height, samples.data(), &spec);
+  const bool ok = RunWrite(&job, width, height, samples.data(), &options);
   QByteArray jpeg;
   if (ok) {
     jpeg = QByteArray(reinterpret_cast<const char*>(job.out), static_cast<qsizetype>(job.size));

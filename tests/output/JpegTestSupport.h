@@ -8,7 +8,7 @@
 // libjpeg used directly, independently of the code under test: to write the JPEG variants
 // the texture loader must read, and to look inside the files the exporter writes.
 
-struct TestJpegSpec {
+struct TestJpegOptions {
   enum class Kind { Rgb, Grey, Cmyk, Ycck };
   Kind kind = Kind::Rgb;
   bool progressive = false;
@@ -21,7 +21,7 @@ struct TestJpegSpec {
 // samples: width × height pixels of 3 (Rgb), 1 (Grey) or 4 (Cmyk, Ycck: C, M, Y, K) bytes,
 // top row first. Fails the current test and returns nothing when libjpeg refuses.
 QByteArray WriteTestJpeg(int width, int height, const std::vector<uchar>& samples,
-                         const TestJpegSpec& spec);
+                         const TestJpegOptions& options);
 
 struct LibjpegView {
   bool ok = false;

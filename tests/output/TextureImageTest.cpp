@@ -17,7 +17,7 @@
 
 namespace {
 
-using Kind = TestJpegSpec::Kind;
+using Kind = TestJpegOptions::Kind;
 
 std::string Str(const QString& text) {
   return text.toStdString();
@@ -201,7 +201,7 @@ const std::vector<Patch>& GreyPatches() {
 
 struct ColourCase {
   const char* name;
-  TestJpegSpec spec;
+  TestJpegOptions options;
   bool invertInk;  // samples stored as 255 - ink, as Adobe's applications write them
 };
 
@@ -213,11 +213,11 @@ class JpegColourModels : public ::testing::TestWithParam<ColourCase> {};
 
 TEST_P(JpegColourModels, DecodeToTheRightRgb) {
   const ColourCase& c = GetParam();
-  const bool grey = c.spec.kind == Kind::Grey;
+  const bool grey = c.options.kind == Kind::Grey;
   const std::vector<Patch>& patches = grey ? GreyPatches() : ColourPatches();
   const int width = kPatch * static_cast<int>(patches.size());
   const int height = kPatch;
-  const int components = grey ? 1 : c.spec.kind == Kind::Rgb ? 3 : 4;
+  const int components = grey ? 1 : c.options.kind == Kind::Rgb ? 3 : 4;
   std::vector<uchar> samples;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {
@@ -234,8 +234,8 @@ TEST_P(JpegColourModels, DecodeToTheRightRgb) {
       }
     }
   }
-  const QByteArray jpeg = WriteTestJpeg(width, height, samples, c.spec);
-  ASSERT_EQ(ReadWithLibjpeg(jpeg).progressive, c.spec.progressive);
+  const QByteArray jpeg = WriteTestJpeg(width, height, samples, c.options);
+  ASSERT_EQ(ReadWithLibjpeg(jpeg).progressive, c.options.progressive);
 
   QString error;
   const QImage texture = DecodeJpegTexture(jpeg, &error);
@@ -254,40 +254,41 @@ TEST_P(JpegColourModels, DecodeToTheRightRgb) {
   }
 }
 
-TestJpegSpec Spec(Kind kind, bool progressive = false, bool adobe = true, bool fullChroma = true) {
-  TestJpegSpec spec;
-  spec.kind = kind;
-  spec.progressive = progressive;
-  spec.adobeMarker = adobe;
-  spec.fullChroma = fullChroma;
-  return spec;
+TestJpegOptions Options(Kind kind, bool progressive = false, bool adobe = true,
+                        bool fullChroma = true) {
+  TestJpegOptions options;
+  options.kind = kind;
+  options.progressive = progressive;
+  options.adobeMarker = adobe;
+  options.fullChroma = fullChroma;
+  return options;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Variants, JpegColourModels,
-    ::testing::Values(ColourCase{"Ycbcr", Spec(Kind::Rgb), false},
-                      ColourCase{"YcbcrSubsampled", Spec(Kind::Rgb, false, true, false), false},
-                      ColourCase{"YcbcrProgressive", Spec(Kind::Rgb, true, true, false), false},
-                      ColourCase{"Greyscale", Spec(Kind::Grey), false},
-                      ColourCase{"GreyscaleProgressive", Spec(Kind::Grey, true), false},
-                      ColourCase{"CmykAdobeInverted", Spec(Kind::Cmyk), true},
-                      ColourCase{"CmykPlainWithoutAdobeMarker", Spec(Kind::Cmyk, false, false),
+    ::testing::Values(ColourCase{"Ycbcr", Options(Kind::Rgb), false},
+                      ColourCase{"YcbcrSubsampled", Options(Kind::Rgb, false, true, false), false},
+                      ColourCase{"YcbcrProgressive", Options(Kind::Rgb, true, true, false), false},
+                      ColourCase{"Greyscale", Options(Kind::Grey), false},
+                      ColourCase{"GreyscaleProgressive", Options(Kind::Grey, true), false},
+                      ColourCase{"CmykAdobeInverted", Options(Kind::Cmyk), true},
+                      ColourCase{"CmykPlainWithoutAdobeMarker", Options(Kind::Cmyk, false, false),
                                  false},
-                      ColourCase{"CmykProgressive", Spec(Kind::Cmyk, true), true},
-                      ColourCase{"Ycck", Spec(Kind::Ycck), true}),
+                      ColourCase{"CmykProgressive", Options(Kind::Cmyk, true), true},
+                      ColourCase{"Ycck", Options(Kind::Ycck), true}),
     [](const ::testing::TestParamInfo<ColourCase>& variant) { return variant.param.name; });
 
 // ---------------------------------------------------------------------------------------
 // Limits
 
-QByteArray GreyJpeg(int width, int height, TestJpegSpec spec = Spec(Kind::Grey)) {
+QByteArray TestJpeg(int width, int height, TestJpegOptions options = Options(Kind::Grey)) {
   std::vector<uchar> samples(static_cast<size_t>(width) * static_cast<size_t>(height) *
-                             (spec.kind == Kind::Cmyk  ? 4
-                              : spec.kind == Kind::Rgb ? 3
-                                                       : 1));
+                             (options.kind == Kind::Cmyk  ? 4
+                              : options.kind == Kind::Rgb ? 3
+                                                          : 1));
   for (size_t i = 0; i < samples.size(); ++i)
     samples[i] = static_cast<uchar>(i * 7);
-  return WriteTestJpeg(width, height, samples, spec);
+  return WriteTestJpeg(width, height, samples, options);
 }
 
 // The frame header claims another size; the scan data stays that of the real image.
@@ -301,9 +302,9 @@ QByteArray WithClaimedSize(QByteArray jpeg, int width, int height) {
 }
 
 TEST(TextureLimits, OversizedJpegHeadersAreRefusedBeforeDecoding) {
-  const QByteArray small = GreyJpeg(16, 16);
-  const QByteArray colour = GreyJpeg(16, 16, Spec(Kind::Rgb));
-  const QByteArray cmyk = GreyJpeg(16, 16, Spec(Kind::Cmyk));
+  const QByteArray small = TestJpeg(16, 16);
+  const QByteArray colour = TestJpeg(16, 16, Options(Kind::Rgb));
+  const QByteArray cmyk = TestJpeg(16, 16, Options(Kind::Cmyk));
   const struct {
     QByteArray jpeg;
     const char* detail;
@@ -327,7 +328,7 @@ TEST(TextureLimits, OversizedJpegHeadersAreRefusedBeforeDecoding) {
 
 TEST(TextureLimits, JpegAtTheSideLimitLoads) {
   QString error;
-  const QImage texture = DecodeJpegTexture(GreyJpeg(kMaxTextureSide, 8), &error);
+  const QImage texture = DecodeJpegTexture(TestJpeg(kMaxTextureSide, 8), &error);
   EXPECT_EQ(texture.size(), QSize(kMaxTextureSide, 8)) << Str(error);
 }
 
@@ -360,11 +361,11 @@ TEST(TextureLimits, OversizedBitmapHeadersAreRefusedBeforeDecoding) {
 }
 
 TEST(TextureLimits, ProgressiveScansAreCountedUpToTheLimit) {
-  TestJpegSpec spec = Spec(Kind::Grey, true);
-  spec.scans = kMaxJpegScans;
-  const QByteArray atLimit = GreyJpeg(16, 16, spec);
-  spec.scans = kMaxJpegScans + 1;
-  const QByteArray overLimit = GreyJpeg(16, 16, spec);
+  TestJpegOptions options = Options(Kind::Grey, true);
+  options.scans = kMaxJpegScans;
+  const QByteArray atLimit = TestJpeg(16, 16, options);
+  options.scans = kMaxJpegScans + 1;
+  const QByteArray overLimit = TestJpeg(16, 16, options);
 
   QString error;
   EXPECT_EQ(DecodeJpegTexture(atLimit, &error).size(), QSize(16, 16)) << Str(error);
@@ -377,7 +378,7 @@ TEST(TextureLimits, ProgressiveScansAreCountedUpToTheLimit) {
 
 TEST(TextureLimits, ProgressiveBuffersStayWithinTheMemoryLimit) {
   // 256 x 256 progressive colour needs about 400 KB of coefficients at full chroma.
-  const QByteArray jpeg = GreyJpeg(256, 256, Spec(Kind::Rgb, true));
+  const QByteArray jpeg = TestJpeg(256, 256, Options(Kind::Rgb, true));
   const auto decode = [&](long maxMemory, JpegFailure* failure) {
     JpegDecoder decoder(jpeg, kMaxJpegScans, maxMemory);
     JpegHeader header;
@@ -406,7 +407,7 @@ struct BrokenJpeg {
 std::vector<BrokenJpeg> BrokenJpegCases() {
   QString error;
   const QByteArray baseline = EncodeJpeg(Pattern(64, 48), &error);
-  const QByteArray progressive = GreyJpeg(64, 48, Spec(Kind::Rgb, true));
+  const QByteArray progressive = TestJpeg(64, 48, Options(Kind::Rgb, true));
   const qsizetype scan = FindMarker(baseline, 0xDA);
   QByteArray markerInScan = baseline;
   markerInScan[scan + 40] = '\xFF';
@@ -484,8 +485,8 @@ void Mutate(const QByteArray& original, Decode decode, int rounds) {
 TEST(DamagedData, RandomlyDamagedJpegsNeverCrash) {
   QString error;
   Mutate(EncodeJpeg(Pattern(48, 32), &error), DecodeJpegTexture, 300);
-  Mutate(GreyJpeg(48, 32, Spec(Kind::Rgb, true)), DecodeJpegTexture, 300);
-  Mutate(GreyJpeg(24, 16, Spec(Kind::Cmyk, true)), DecodeJpegTexture, 200);
+  Mutate(TestJpeg(48, 32, Options(Kind::Rgb, true)), DecodeJpegTexture, 300);
+  Mutate(TestJpeg(24, 16, Options(Kind::Cmyk, true)), DecodeJpegTexture, 200);
 }
 
 TEST(DamagedData, RandomlyDamagedBitmapsNeverCrash) {
