@@ -283,9 +283,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 QByteArray TestJpeg(int width, int height, TestJpegOptions options = Options(Kind::Grey)) {
   std::vector<uchar> samples(static_cast<size_t>(width) * static_cast<size_t>(height) *
-                             (options.kind == Kind::Cmyk  ? 4
-                              : options.kind == Kind::Rgb ? 3
-                                                          : 1));
+                             (options.kind == Kind::Cmyk || options.kind == Kind::Ycck ? 4
+                              : options.kind == Kind::Rgb                              ? 3
+                                                                                       : 1));
   for (size_t i = 0; i < samples.size(); ++i)
     samples[i] = static_cast<uchar>(i * 7);
   return WriteTestJpeg(width, height, samples, options);
