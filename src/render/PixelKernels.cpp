@@ -4,7 +4,9 @@
 
 #include "PixelMath.h"
 
-#if defined(__x86_64__) && defined(__has_attribute)
+// GCC only: clang 14 names the dispatcher of the clones "<function>.ifunc", so calls from
+// other files find no symbol at all.
+#if defined(__x86_64__) && defined(__has_attribute) && !defined(__clang__)
 #if __has_attribute(target_clones)
 #define TESSARO_CLONES __attribute__((target_clones("avx2", "default")))
 #endif
