@@ -94,13 +94,13 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   const ButtonGeometry g = ComputeGeometry(d, len, widest, metrics.height(), lines);
   host_.showSizeText(QStringLiteral("(%1 x %2)").arg(g.baseWidth).arg(g.baseHeight));
 
-  if (g.W > 0 && g.H > kMaxRenderPixels / g.W) {
+  if (g.W > 0 && g.H > maxPixels_ / g.W) {
     host_.renderRefused(
         QStringLiteral("The button would be %1 x %2 pixels while rendering, more than the "
                        "%3 pixels a render may use; the preview keeps its image.")
             .arg(g.W)
             .arg(g.H)
-            .arg(kMaxRenderPixels));
+            .arg(maxPixels_));
     return Outcome::Finished;
   }
   const int W = static_cast<int>(g.W);

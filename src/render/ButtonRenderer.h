@@ -37,7 +37,10 @@ ButtonGeometry ComputeGeometry(const ButtonDesign& design, const ScaledLengths& 
 // working image, the shape tables and the entry flags.
 class ButtonRenderer {
  public:
-  explicit ButtonRenderer(RenderHost& host) : host_(host) {}
+  // maxPixels bounds the working image of every render; a tool that renders many hostile
+  // designs in a row may want a tighter bound than the editor's.
+  explicit ButtonRenderer(RenderHost& host, long long maxPixels = kMaxRenderPixels)
+      : host_(host), maxPixels_(maxPixels) {}
 
   // Renders the design (and its caption font). Called while a render runs (from a handler
   // inside its event pump), it only marks a restart: the running render gives up at its
@@ -72,6 +75,7 @@ class ButtonRenderer {
   void reduce(int u);
 
   RenderHost& host_;
+  long long maxPixels_;
   bool RenderBusy_ = false;
   bool RenderRestart_ = false;
   bool Syncing_ = false;

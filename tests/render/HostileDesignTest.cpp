@@ -90,4 +90,24 @@ TEST(HostileDesigns, ExtremeFontsAndCaptions) {
   }
 }
 
+TEST(HostileDesigns, ARendererWithATighterBudgetRefusesWhatExceedsIt) {
+  // 120 x 30 pixels without supersampling: 3600.
+  ButtonDesign d = WorkedExample();
+  d.Antialias = 0;
+  for (long long budget : {3600LL, 3599LL}) {
+    TestRenderHost host;
+    ButtonRenderer renderer(host, budget);
+    renderer.RenderButton(d, CaptionFont{});
+    if (budget == 3600) {
+      EXPECT_EQ(host.image.size(), QSize(120, 30));
+      EXPECT_TRUE(host.refusals.isEmpty());
+    } else {
+      EXPECT_EQ(host.images, 0);
+      ASSERT_EQ(host.refusals.size(), 1);
+      EXPECT_TRUE(host.refusals[0].contains("3599")) << host.refusals[0].toStdString();
+    }
+    EXPECT_FALSE(renderer.RenderBusy());
+  }
+}
+
 }  // namespace
