@@ -11,6 +11,37 @@ constexpr quint32 kInfoHeaderBytes = 40;     // BITMAPINFOHEADER
 constexpr quint32 kBiRgb = 0;
 constexpr quint32 kBiBitfields = 3;
 constexpr quint32 kBiAlphaBitfields = 6;
+constexpr quint32 kBiRle8 = 1;
+constexpr quint32 kBiRle4 = 2;
+
+// Walks a run-length stream from start: the offset where it ends (its end-of-bitmap marker,
+// or the end-of-line of its last row). When the file ends first, the least size it would
+// need to go on, more than it has: Qt's reader stops there without a word and shows the
+// rows it had.
+qint64 RleStreamEnd(const uchar* bytes, qint64 size, qint64 start, qint64 rows, int bpp) {
+  qint64 pos = start;
+  qint64 y = 0;
+  while (y < rows) {
+    if (pos + 2 > size) return pos + 2;
+    const uchar count = bytes[pos];
+    const uchar code = bytes[pos + 1];
+    pos += 2;
+    if (count > 0) continue;  // a run of count pixels of one value
+    if (code == 0) {          // end of line
+      ++y;
+    } else if (code == 1) {  // end of bitmap
+      return pos;
+    } else if (code == 2) {  // move right and down
+      if (pos + 2 > size) return pos + 2;
+      y += bytes[pos + 1];
+      pos += 2;
+    } else {  // code pixels as they are, padded to a 16-bit word
+      const qint64 n = bpp == 8 ? code : (code + 1) / 2;
+      pos += (n + 1) / 2 * 2;
+    }
+  }
+  return pos;
+}
 
 }  // namespace
 
@@ -61,7 +92,9 @@ bool ParseBmpHeader(const QByteArray& data, BmpHeader* header, QString* reason) 
       header->compression == kBiRgb ||
       ((header->compression == kBiBitfields || header->compression == kBiAlphaBitfields) &&
        infoBytes != 64);
-  if (!knownDepth || !uncompressed) return true;
+  const bool rle =
+      (header->compression == kBiRle8 && bpp == 8) || (header->compression == kBiRle4 && bpp == 4);
+  if (!knownDepth || !(uncompressed || rle)) return true;
 
   // The pixels start after the headers, the colour masks and the palette, or further on if
   // the file header says so; readers take whichever is later.
@@ -75,6 +108,10 @@ bool ParseBmpHeader(const QByteArray& data, BmpHeader* header, QString* reason) 
               (paletteEntries == 0 || paletteEntries > full ? full : paletteEntries);
   }
   const qint64 pixelStart = qMax(pixelOffset, kFileHeaderBytes + infoBytes + masks + palette);
+  if (rle) {
+    header->requiredFileBytes = RleStreamEnd(bytes, size, pixelStart, header->height, bpp);
+    return true;
+  }
   const qint64 rowBytes = (header->width * bpp + 31) / 32 * 4;
   qint64 pixelBytes = 0;
   if (qMulOverflow(rowBytes, header->height, &pixelBytes) ||

@@ -10,8 +10,9 @@ struct BmpHeader {
   qint64 height = 0;  // rows, whichever way they run
   int bitsPerPixel = 0;
   quint32 compression = 0;
-  // The bytes the file must hold for its pixels to be complete; 0 when that cannot be told
-  // from the headers (compressed pixels).
+  // The bytes the file must hold for its pixels to be complete: from the header for plain
+  // pixels, from a walk over the stream for run-length ones (more than the file holds when
+  // the stream is cut short); 0 when that cannot be told (other compressions).
   qint64 requiredFileBytes = 0;
 };
 
