@@ -95,6 +95,17 @@ void Designs(const QString& folder) {
   largest.ShapeKind = kHexagon;
   largest.Distortion = 100;
   save("largest-normal", largest, font);
+  // Each clamp within the fuzz target's pixel budget.
+  ButtonDesign wide = fixed;
+  wide.ButtonWidth = 1024;
+  wide.ButtonHeight = 118;
+  wide.ShapeKind = kOctagon;
+  save("clamp-2024-wide", wide, font);
+  ButtonDesign high = fixed;
+  high.ButtonWidth = 200;
+  high.ButtonHeight = 1024;
+  high.ShapeKind = kRoundedRectangle;
+  save("clamp-1024-high", high, font);
 
   // Boundary values of every 32-bit field, with fixed sizes so that width and height count.
   const std::pair<const char*, std::int32_t ButtonDesign::*> fields[] = {
