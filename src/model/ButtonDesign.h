@@ -130,8 +130,25 @@ void ResetDesignFields(ButtonDesign& design, CaptionFont& font);
 // The highest slot index in use: max(TextIndex, highest non-empty slot, 0).
 int LastSlot(const ButtonDesign& design);
 
-// The one rule applied to a record loaded from a file: TextIndex is brought into 0..31,
-// because the caption editor and the renderer index the slots by it. Everything else is
-// kept as loaded: shape and fill kinds out of range render with the renderer's fallbacks
-// and sizes are bounded by the renderer's budget, so no other byte needs to change.
+// A loaded record is taken as the file holds it, so that saving it again writes the same
+// bytes; these are the rules that give every value a defined meaning, and the one place
+// where they are listed:
+// - TextIndex: brought into 0..31 here, because the caption editor and the renderer index
+//   the slots by it (currentSlot() clamps as well). This and emptying a TextureFile that
+//   cannot be read (LoadDesign) are the only changes a load makes to the record.
+// - ShapeKind above 5: drawn as a rectangle. FillKind above 4, or Texture without a loaded
+//   texture: painted as a single colour. Both stay as loaded.
+// - ButtonWidth, ButtonHeight, BorderWidth, BorderHeight, OutlineSize: sizes are formed in
+//   64-bit arithmetic from the 32-bit fields, so no value overflows; a size that comes out
+//   negative counts as 0, and an image above the render budget (kMaxRenderPixels) is
+//   refused with a message instead of allocated. BevelSize of 0 or less: no bevel.
+// - TextOffsetX, TextOffsetY, FillDirection: any value; a caption moved off the image is
+//   not drawn.
+// - Distortion above 100 and TextureBrightness above 100: the formulas as they stand, each
+//   channel clamped to 0..255. Flags (Antialias, AutoSize, TextureStretch): any non-zero
+//   byte is true.
+// - Font size: any value; the caption is drawn at its size in pixels brought into
+//   1..8192 (kMaxCaptionPixels), a negative size counting as its magnitude.
+// - LastTextIndex, ReservedFlag, ReservedBlock, padding and the bytes past each string's
+//   length: kept and written back unread.
 void BringIntoRange(ButtonDesign& design);

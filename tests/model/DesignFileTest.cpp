@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cstring>
 
 #include "DesignFile.h"
@@ -174,6 +175,48 @@ TEST(DesignFile, LoadedTextIndexIsBroughtIntoRange) {
   RecordingDesignHost host;
   LoadDesign(dir.path("index.kq"), d, font, host);
   EXPECT_EQ(d.TextIndex, 31);
+}
+
+// Every byte arbitrary, out-of-range values included: a load followed by a save changes
+// only what the load defines anew (TextIndex into 0..31, an unreadable texture's path
+// emptied), and keeps captions, colours, ReservedBlock, padding and every byte after a
+// string's length.
+TEST(DesignFile, LoadThenSaveKeepsEveryByteOfAHostileRecordButTheRulesOfTheLoad) {
+  TempDir dir;
+  const QString path = dir.path("hostile.kq");
+  for (std::uint32_t seed : {11u, 12u, 13u, 14u}) {
+    QRandomGenerator rng(seed);
+    QByteArray file(kDesignFileSize, Qt::Uninitialized);
+    for (char& b : file)
+      b = static_cast<char>(rng.bounded(256));
+    file[kDesignFileSize - 1] = static_cast<char>(file[kDesignFileSize - 1] & 0x0F);
+    // The font name as the writer leaves it: zeros after its length.
+    const int nameLength = static_cast<std::uint8_t>(file[9056]);
+    std::fill(file.begin() + 9057 + nameLength, file.begin() + 9312, '\0');
+    ASSERT_TRUE(TempDir::write(path, file));
+    std::int32_t index;
+    std::memcpy(&index, file.constData(), 4);
+
+    for (bool textureLoads : {true, false}) {
+      ButtonDesign d{};
+      CaptionFont font;
+      RecordingDesignHost host;
+      host.textureLoads = textureLoads;
+      ASSERT_TRUE(LoadDesign(path, d, font, host));
+      EXPECT_EQ(d.TextIndex, std::clamp(index, 0, 31)) << seed;
+      QString error;
+      ASSERT_TRUE(SaveDesign(path + ".saved", d, font, &error)) << error.toStdString();
+      QByteArray expected = file;
+      std::memcpy(expected.data(), &d.TextIndex, 4);
+      const bool refused = !textureLoads && file[8776] != 0;
+      if (refused) expected[8776] = 0;
+      EXPECT_EQ(d.TextureFile.isEmpty(), file[8776] == 0 || refused);
+      const QByteArray saved = TempDir::read(path + ".saved");
+      ASSERT_EQ(saved.size(), expected.size());
+      for (qsizetype i = 0; i < saved.size(); ++i)
+        ASSERT_EQ(saved[i], expected[i]) << "seed " << seed << ", byte " << i;
+    }
+  }
 }
 
 }  // namespace
