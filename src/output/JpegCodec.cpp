@@ -2,6 +2,7 @@
 
 #include <QRgb>
 #include <QtEndian>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdlib>
 
@@ -51,20 +52,33 @@ void EmitMessage(j_common_ptr cinfo, int level) {
 struct ScanLimit {
   jpeg_progress_mgr pub;  // first, as for ErrorManager
   int maxScans;
+  long long maxScanSamples;
 };
 
 // Each scan of a progressive file is a pass over the whole coefficient buffer, so a small
-// file with thousands of empty scans could keep the program busy for minutes.
+// file with hundreds of nearly empty scans over a large image could keep the program busy
+// for minutes. The scans allowed are the fewer of maxScans and maxScanSamples over the
+// image's samples.
 void CheckScanCount(j_common_ptr cinfo) {
   if (!cinfo->is_decompressor) return;
   const auto* limit = reinterpret_cast<const ScanLimit*>(cinfo->progress);
   const auto* dinfo = reinterpret_cast<const jpeg_decompress_struct*>(cinfo);
-  if (dinfo->input_scan_number <= limit->maxScans) return;
+  const long long samples = std::max(1LL, static_cast<long long>(dinfo->image_width) *
+                                              dinfo->image_height * dinfo->num_components);
+  const long long allowed = std::min<long long>(limit->maxScans, limit->maxScanSamples / samples);
+  if (dinfo->input_scan_number <= allowed) return;
   ErrorManager* errors = ErrorsOf(cinfo);
   errors->code = 0;
   errors->own = true;
-  std::snprintf(errors->text, sizeof errors->text, "The file has more than %d progressive scans.",
-                limit->maxScans);
+  if (allowed == limit->maxScans) {
+    std::snprintf(errors->text, sizeof errors->text, "The file has more than %d progressive scans.",
+                  limit->maxScans);
+  } else {
+    std::snprintf(errors->text, sizeof errors->text,
+                  "The file has more than %lld progressive scans, the most a picture of %u x %u "
+                  "pixels may have.",
+                  allowed, dinfo->image_width, dinfo->image_height);
+  }
   std::longjmp(errors->jump, 1);
 }
 
@@ -183,12 +197,14 @@ struct JpegDecoder::State {
   bool invertedCmyk;
 };
 
-JpegDecoder::JpegDecoder(const QByteArray& data, int maxScans, long maxMemory)
+JpegDecoder::JpegDecoder(const QByteArray& data, int maxScans, long long maxScanSamples,
+                         long maxMemory)
     : state_(std::make_unique<State>()) {
   State* s = state_.get();
   InstallErrorManager(&s->errors, &s->cinfo.err);
   s->scanLimit.pub.progress_monitor = CheckScanCount;
   s->scanLimit.maxScans = maxScans;
+  s->scanLimit.maxScanSamples = maxScanSamples;
   s->data = reinterpret_cast<const unsigned char*>(data.constData());
   s->size = static_cast<unsigned long>(data.size());
   s->maxMemory = maxMemory;

@@ -33,9 +33,10 @@ struct JpegHeader {
 // is refused rather than shown as a partial picture.
 class JpegDecoder {
  public:
-  // data must outlive the decoder. maxScans bounds the scans of a progressive file (each
-  // one is a pass over the whole image); maxMemory bounds libjpeg's own buffers in bytes.
-  JpegDecoder(const QByteArray& data, int maxScans, long maxMemory);
+  // data must outlive the decoder. maxScans bounds the scans of a progressive file, and
+  // maxScanSamples the scans times the image's samples (each scan is a pass over the whole
+  // image); maxMemory bounds libjpeg's own buffers in bytes.
+  JpegDecoder(const QByteArray& data, int maxScans, long long maxScanSamples, long maxMemory);
   ~JpegDecoder();
   JpegDecoder(const JpegDecoder&) = delete;
   JpegDecoder& operator=(const JpegDecoder&) = delete;

@@ -39,7 +39,7 @@ QString NotValidBitmap(const QString& reason, const QString& where) {
 }
 
 QImage DecodeJpeg(const QByteArray& data, const QString& where, QString* error) {
-  JpegDecoder decoder(data, kMaxJpegScans, kMaxJpegMemory);
+  JpegDecoder decoder(data, kMaxJpegScans, kMaxJpegScanSamples, kMaxJpegMemory);
   const auto failed = [&]() {
     const JpegFailure& failure = decoder.failure();
     *error =

@@ -376,11 +376,33 @@ TEST(TextureLimits, ProgressiveScansAreCountedUpToTheLimit) {
                        .arg(kMaxJpegScans));
 }
 
+// Each scan is a pass over the whole image: a large picture may have fewer scans than a
+// small one. Shown on a small picture with a budget of ten passes over it.
+TEST(TextureLimits, ProgressiveScansAreBoundedByThePicturesSizeToo) {
+  const auto decode = [](int scans, QString* message) {
+    TestJpegOptions options = Options(Kind::Grey, true);
+    options.scans = scans;
+    const QByteArray jpeg = TestJpeg(16, 16, options);
+    JpegDecoder decoder(jpeg, kMaxJpegScans, 10 * 16 * 16, kMaxJpegMemory);
+    JpegHeader header;
+    QImage image(16, 16, QImage::Format_RGB32);
+    const bool ok =
+        decoder.readHeader(&header) && decoder.readPixels(image.bits(), image.bytesPerLine());
+    *message = decoder.failure().text;
+    return ok;
+  };
+  QString message;
+  EXPECT_TRUE(decode(10, &message)) << Str(message);
+  EXPECT_FALSE(decode(11, &message));
+  EXPECT_EQ(message, QStringLiteral("The file has more than 10 progressive scans, the most a "
+                                    "picture of 16 x 16 pixels may have."));
+}
+
 TEST(TextureLimits, ProgressiveBuffersStayWithinTheMemoryLimit) {
   // 256 x 256 progressive colour needs about 400 KB of coefficients at full chroma.
   const QByteArray jpeg = TestJpeg(256, 256, Options(Kind::Rgb, true));
   const auto decode = [&](long maxMemory, JpegFailure* failure) {
-    JpegDecoder decoder(jpeg, kMaxJpegScans, maxMemory);
+    JpegDecoder decoder(jpeg, kMaxJpegScans, kMaxJpegScanSamples, maxMemory);
     JpegHeader header;
     QImage image(256, 256, QImage::Format_RGB32);
     const bool ok =
