@@ -1,0 +1,119 @@
+#include "DesignFile.h"
+#include "EditorFixture.h"
+
+class SyncControlsTest : public EditorTest {
+ protected:
+  void sync() {
+    form->resetCounts();
+    form->SyncControls();
+    EXPECT_EQ(form->sizeTexts, 0) << "nothing renders while the controls are filled";
+    EXPECT_FALSE(form->renderer().Syncing());
+  }
+};
+
+TEST_F(SyncControlsTest, AtStartTheControlsShowTheDefaults) {
+  EXPECT_EQ(form->PageControl1->currentWidget(), form->TabSheet3);
+  EXPECT_EQ(form->Label26->text(), "");
+  EXPECT_EQ(form->Label1->text(), "Text");
+  EXPECT_EQ(d().LastTextIndex, 0);
+  EXPECT_EQ(form->Label23->text(), "0 %");
+  EXPECT_EQ(form->Label5->text(), "Arial");
+  EXPECT_EQ(form->Edit2->text(), "100");
+  EXPECT_EQ(form->Edit3->text(), "1");
+  EXPECT_EQ(form->Edit8->text(), "18");
+  EXPECT_EQ(form->TrackBar1->value(), 50);
+  EXPECT_TRUE(form->RadioButton1->isChecked());
+  EXPECT_TRUE(form->RadioButton5->isChecked());
+  EXPECT_TRUE(form->RadioButton10->isChecked());
+  EXPECT_TRUE(form->CheckBox1->isChecked());
+  EXPECT_EQ(form->Shape1->fill(), QColor(20, 120, 80));
+  EXPECT_FALSE(form->Image3->picture().isNull());
+  EXPECT_TRUE(form->Label13->text().startsWith('('));
+}
+
+TEST_F(SyncControlsTest, OutOfRangeValuesPassTheControlsClamps) {
+  d().ButtonHeight = 0;
+  d().ButtonWidth = 5000;
+  d().FillDirection = 200;
+  d().TextureBrightness = 150;
+  d().ShapeKind = 5;
+  d().FillKind = 2;
+  d().Distortion = 250;
+  d().TextIndex = 1;
+  d().CaptionSlots[2].setText(QStringLiteral("Third"));
+  d().CaptionSlots[1].setText(QStringLiteral("Second\r\nline"));
+  d().TextureFile.setText(QStringLiteral("/home/ann/textures/wood.bmp"));
+  d().OutlineSize = 12345;
+  sync();
+  EXPECT_EQ(form->Edit1->text(), "1");
+  EXPECT_EQ(d().ButtonHeight, 1);
+  EXPECT_EQ(form->Edit2->text(), "1024");
+  EXPECT_EQ(d().ButtonWidth, 1024);
+  EXPECT_EQ(form->Edit5->text(), "200");
+  EXPECT_EQ(d().FillDirection, 90);
+  EXPECT_EQ(form->TrackBar1->value(), 0);
+  EXPECT_EQ(d().TextureBrightness, 100);
+  EXPECT_TRUE(form->RadioButton13->isChecked());
+  EXPECT_TRUE(form->RadioButton7->isChecked());
+  EXPECT_EQ(form->Label23->text(), "250 %");
+  EXPECT_EQ(form->Label1->text(), "Text (2/3)");
+  EXPECT_EQ(d().LastTextIndex, 2);
+  EXPECT_EQ(form->Buttontext->toPlainText(), "Second\nline");
+  EXPECT_EQ(d().CaptionSlots[1].bytes(), "Second\r\nline");
+  EXPECT_EQ(form->Label26->text(), "wood.bmp");
+  EXPECT_EQ(form->Edit3->text(), "12345") << "the typing limit is no limit for the program";
+  EXPECT_EQ(d().OutlineSize, 12345);
+}
+
+TEST_F(SyncControlsTest, AnAngleTheBoxAlreadyShowsStaysUnclamped) {
+  typeInto(form->Edit5, QStringLiteral("200"));
+  ASSERT_EQ(d().FillDirection, 90);
+  d().FillDirection = 200;
+  sync();
+  EXPECT_EQ(d().FillDirection, 200) << "no change of text, no handler";
+}
+
+TEST_F(SyncControlsTest, KindsWithoutAButtonLeaveTheGroupsAsTheyWere) {
+  QTest::mouseClick(form->RadioButton3, Qt::LeftButton);
+  QTest::mouseClick(form->RadioButton8, Qt::LeftButton);
+  d().ShapeKind = 9;
+  d().FillKind = 7;
+  sync();
+  EXPECT_TRUE(form->RadioButton3->isChecked());
+  EXPECT_TRUE(form->RadioButton8->isChecked());
+  EXPECT_EQ(d().ShapeKind, 9);
+  EXPECT_EQ(d().FillKind, 7);
+}
+
+TEST_F(SyncControlsTest, TheRecordsFontAndColoursReachTheirControls) {
+  form->captionFont().name = QStringLiteral("Liberation Serif");
+  form->captionFont().size = 30;
+  d().TextColour = MakeColour(1, 2, 3);
+  d().OutlineColour = MakeColour(200, 100, 0);
+  d().TextureStretch = 1;
+  d().AutoSize = 0;
+  d().Antialias = 0;
+  sync();
+  EXPECT_EQ(form->Label5->text(), "Liberation Serif");
+  EXPECT_EQ(form->Buttontext->font().family(), "Liberation Serif");
+  EXPECT_EQ(form->Buttontext->font().pixelSize(), 40);
+  EXPECT_EQ(form->Shape9->fill(), QColor(1, 2, 3));
+  EXPECT_EQ(form->Shape10->fill(), QColor(200, 100, 0));
+  EXPECT_TRUE(form->RadioButton11->isChecked());
+  EXPECT_FALSE(form->CheckBox1->isChecked());
+  EXPECT_FALSE(form->CheckBox2->isChecked());
+  EXPECT_EQ(d().AutoSize, 0);
+  EXPECT_EQ(d().Antialias, 0);
+}
+
+TEST_F(SyncControlsTest, ResetAndLoadRenderOnceAfterFillingTheControls) {
+  d().ButtonWidth = 300;
+  d().AutoSize = 0;
+  form->resetCounts();
+  ResetDesign(d(), form->captionFont(), *form);
+  EXPECT_EQ(form->sizeTexts, 0) << "reset does not render";
+  EXPECT_EQ(form->Edit2->text(), "100");
+  EXPECT_TRUE(form->CheckBox1->isChecked());
+  form->render();
+  EXPECT_EQ(form->images, 1);
+}
