@@ -3,14 +3,18 @@
 #include <algorithm>
 
 namespace {
-int clampedIndex(std::int32_t index) { return std::clamp(index, 0, kCaptionSlotCount - 1); }
+int clampedIndex(std::int32_t index) {
+  return std::clamp(index, 0, kCaptionSlotCount - 1);
+}
 }  // namespace
 
 const ShortString& ButtonDesign::currentSlot() const {
   return CaptionSlots[clampedIndex(TextIndex)];
 }
 
-ShortString& ButtonDesign::currentSlot() { return CaptionSlots[clampedIndex(TextIndex)]; }
+ShortString& ButtonDesign::currentSlot() {
+  return CaptionSlots[clampedIndex(TextIndex)];
+}
 
 void ResetDesignFields(ButtonDesign& d, CaptionFont& font) {
   d.BorderWidth = 18;
@@ -31,7 +35,8 @@ void ResetDesignFields(ButtonDesign& d, CaptionFont& font) {
   d.ButtonHeight = 20;
   d.FillDirection = 0;
   d.ReservedFlag = 1;
-  for (ShortString& slot : d.CaptionSlots) slot.length = 0;
+  for (ShortString& slot : d.CaptionSlots)
+    slot.length = 0;
   d.CaptionSlots[0].setBytes("Button Text");
   d.Caption.setBytes(d.CaptionSlots[0].bytes());
   font.size = 14;
@@ -61,4 +66,6 @@ int LastSlot(const ButtonDesign& design) {
   return std::max(last, static_cast<int>(design.TextIndex));
 }
 
-void BringIntoRange(ButtonDesign& design) { design.TextIndex = clampedIndex(design.TextIndex); }
+void BringIntoRange(ButtonDesign& design) {
+  design.TextIndex = clampedIndex(design.TextIndex);
+}

@@ -85,7 +85,8 @@ struct ButtonDesign {
 
 static_assert(std::endian::native == std::endian::little,
               "the record's bytes are its little-endian file form");
-static_assert(std::is_standard_layout_v<ButtonDesign> && std::is_trivially_copyable_v<ButtonDesign>);
+static_assert(std::is_standard_layout_v<ButtonDesign> &&
+              std::is_trivially_copyable_v<ButtonDesign>);
 static_assert(sizeof(ButtonDesign) == kDesignRecordSize);
 static_assert(offsetof(ButtonDesign, TextIndex) == 0);
 static_assert(offsetof(ButtonDesign, LastTextIndex) == 4);

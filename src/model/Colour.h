@@ -11,9 +11,15 @@ using Colour = std::uint32_t;
 // never depends on the desktop it runs on; an unknown index gives black.
 Colour ResolveColour(Colour value);
 
-inline int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
-inline int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-inline int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+inline int RedOf(Colour c) {
+  return static_cast<int>(c & 0xFF);
+}
+inline int GreenOf(Colour c) {
+  return static_cast<int>((c >> 8) & 0xFF);
+}
+inline int BlueOf(Colour c) {
+  return static_cast<int>((c >> 16) & 0xFF);
+}
 
 inline Colour MakeColour(int red, int green, int blue) {
   return static_cast<Colour>(red) | static_cast<Colour>(green) << 8 |

@@ -47,11 +47,12 @@ void ResetDesign(ButtonDesign& design, CaptionFont& font, DesignHost& host) {
   host.syncControls();
 }
 
-void LoadDesign(const QString& path, ButtonDesign& design, CaptionFont& font, DesignHost& host) {
+bool LoadDesign(const QString& path, ButtonDesign& design, CaptionFont& font, DesignHost& host) {
   QByteArray data;
   QString readError;
-  if (!ReadFileHead(path, kDesignFileSize, &data, &readError) ||
-      !DecodeDesignFile(data, design, font)) {
+  const bool read = ReadFileHead(path, kDesignFileSize, &data, &readError) &&
+                    DecodeDesignFile(data, design, font);
+  if (!read) {
     host.showMessage(QStringLiteral("Invalid file \"%1\"").arg(path));
     ResetDesign(design, font, host);
   } else {
@@ -66,4 +67,5 @@ void LoadDesign(const QString& path, ButtonDesign& design, CaptionFont& font, De
   }
   host.syncControls();
   host.render();
+  return read;
 }

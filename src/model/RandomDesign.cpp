@@ -1,8 +1,6 @@
 #include "RandomDesign.h"
 
 namespace {
-std::uint32_t gSeed = 0;
-
 Colour randomColour() {
   const int blue = RandomInt(255);
   const int green = RandomInt(255);
@@ -10,16 +8,6 @@ Colour randomColour() {
   return MakeColour(red, green, blue);
 }
 }  // namespace
-
-int RandomInt(int n) {
-  if (n < 1) return 0;
-  gSeed = gSeed * 134775813u + 1u;
-  return static_cast<int>((static_cast<std::uint64_t>(gSeed) * static_cast<std::uint64_t>(n)) >>
-                          32);
-}
-
-std::uint32_t RandomSeed() { return gSeed; }
-void SetRandomSeed(std::uint32_t seed) { gSeed = seed; }
 
 void MakeRandomDesign(ButtonDesign& d, CaptionFont& font, DesignHost& host) {
   d.BorderWidth = 18;

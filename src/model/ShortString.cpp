@@ -54,7 +54,9 @@ QByteArray EncodeWindows1252(const QString& text, bool* lossy) {
   return bytes;
 }
 
-QByteArray ShortString::bytes() const { return QByteArray(chars, length); }
+QByteArray ShortString::bytes() const {
+  return QByteArray(chars, length);
+}
 
 void ShortString::setBytes(const QByteArray& text) {
   const auto n = static_cast<std::size_t>(std::min<qsizetype>(text.size(), sizeof chars));
@@ -62,7 +64,9 @@ void ShortString::setBytes(const QByteArray& text) {
   length = static_cast<std::uint8_t>(n);
 }
 
-QString ShortString::text() const { return DecodeWindows1252(bytes()); }
+QString ShortString::text() const {
+  return DecodeWindows1252(bytes());
+}
 
 bool ShortString::setText(const QString& text) {
   bool lossy = false;

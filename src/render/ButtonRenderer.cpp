@@ -5,6 +5,7 @@
 
 #include "BevelOutline.h"
 #include "CaptionText.h"
+#include "PixelKernels.h"
 
 ScaledLengths ScaleLengths(const ButtonDesign& d) {
   ScaledLengths s;
@@ -88,7 +89,8 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   const CaptionMetrics metrics(qfont);
   const int lines = CountCaptionLines(caption);
   long long widest = 0;
-  for (int n = 1; n <= lines; ++n) widest = std::max(widest, metrics.width(GetCaptionLine(caption, n)));
+  for (int n = 1; n <= lines; ++n)
+    widest = std::max(widest, metrics.width(GetCaptionLine(caption, n)));
   const ButtonGeometry g = ComputeGeometry(d, len, widest, metrics.height(), lines);
   host_.showSizeText(QStringLiteral("(%1 x %2)").arg(g.baseWidth).arg(g.baseHeight));
 
@@ -118,6 +120,9 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
 
   fill_.FillSetup(d, W, H, static_cast<double>(g.W0), static_cast<double>(g.H0),
                   host_.textureBitmap());
+  spanR_.resize(static_cast<std::size_t>(W));
+  spanG_.resize(static_cast<std::size_t>(W));
+  spanB_.resize(static_cast<std::size_t>(W));
 
   shape_.begin(d.ShapeKind, W, H);
   for (int y = 0; y < H; ++y) {
@@ -134,11 +139,21 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
     if (pumpAndCheck()) return Outcome::GaveUp;
     fill_.beginRow(y);
     switch (fill_.effectiveKind()) {
-      case kGradient: paintRow<kGradient>(y, len); break;
-      case kPlasma: paintRow<kPlasma>(y, len); break;
-      case kPlasma2: paintRow<kPlasma2>(y, len); break;
-      case kTexture: paintRow<kTexture>(y, len); break;
-      default: paintRow<kSingleColour>(y, len); break;
+      case kGradient:
+        paintRow<kGradient>(y, len);
+        break;
+      case kPlasma:
+        paintRow<kPlasma>(y, len);
+        break;
+      case kPlasma2:
+        paintRow<kPlasma2>(y, len);
+        break;
+      case kTexture:
+        paintRow<kTexture>(y, len);
+        break;
+      default:
+        paintRow<kSingleColour>(y, len);
+        break;
     }
   }
 
@@ -169,21 +184,49 @@ void ButtonRenderer::paintRow(int y, const ScaledLengths& len) {
   const std::int32_t* bottom = shape_.bottomEdge().data();
   const long long o = len.outline;
   const long long b = len.bevel;
+  auto border = [&](long long x) {
+    return OutlineRule(x - l, (W - 1) - r - x, y - static_cast<long long>(top[x]),
+                       (H - 1) - static_cast<long long>(bottom[x]) - y, outlinePixel_, backPixel_);
+  };
+
+  // Columns left of x0 or from x1 on lie within o of the row's left or right edge: border
+  // pixels whatever their column. The others are filled as one span; those of them whose
+  // column puts them within o of the top or bottom edge are border pixels too.
+  const long long x0 = std::clamp(l + o, 0LL, W);
+  const long long x1 = std::clamp((W - 1) - r - o + 1, x0, W);
+  for (long long x = 0; x < x0; ++x)
+    row[x] = border(x);
+  for (long long x = x1; x < W; ++x)
+    row[x] = border(x);
+  if (x0 == x1) return;
+  float* R = spanR_.data();
+  float* G = spanG_.data();
+  float* B = spanB_.data();
+  fill_.fillSpan<Kind>(y, static_cast<int>(x0), static_cast<int>(x1), R, G, B);
+
+  // Noise and bevel, pixel by pixel in order: the noise draws once per inside pixel.
   const bool noise = fill_.hasNoise();
-  for (int x = 0; x < W; ++x) {
-    const long long dL = x - l;
-    const long long dR = (W - 1) - r - x;
-    const long long dT = y - static_cast<long long>(top[x]);
-    const long long dB = (H - 1) - static_cast<long long>(bottom[x]) - y;
-    if (dL < o || dT < o || dR < o || dB < o) {
-      row[x] = OutlineRule(dL, dR, dT, dB, outlinePixel_, backPixel_);
+  borderColumns_.clear();
+  for (long long x = x0; x < x1; ++x) {
+    const long long dT = y - static_cast<long long>(top[x]) - o;
+    const long long dB = (H - 1) - static_cast<long long>(bottom[x]) - y - o;
+    if (dT < 0 || dB < 0) {
+      borderColumns_.push_back(static_cast<std::int32_t>(x));
       continue;
     }
-    Channels c = fill_.colourAt<Kind>(x, y);
+    const long long dL = x - l - o;
+    const long long dR = (W - 1) - r - x - o;
+    if (!noise && dL >= b && dR >= b && dT >= b && dB >= b) continue;
+    Channels c{R[x], G[x], B[x]};
     if (noise) c = fill_.DistortionNoise(c);
-    c = BevelShade(c, dL - o, dR - o, dT - o, dB - o, b, highlight_, shadow_);
-    row[x] = PackPixel(c);
+    c = BevelShade(c, dL, dR, dT, dB, b, highlight_, shadow_);
+    R[x] = c.r;
+    G[x] = c.g;
+    B[x] = c.b;
   }
+  PackPixels(R, G, B, row, static_cast<int>(x0), static_cast<int>(x1));
+  for (std::int32_t x : borderColumns_)
+    row[x] = border(x);
 }
 
 void ButtonRenderer::reduce(int u) {

@@ -8,7 +8,9 @@
 #include "PixelMath.h"
 #include "ShortString.h"
 
-int CountCaptionLines(const QByteArray& text) { return 1 + static_cast<int>(text.count('\r')); }
+int CountCaptionLines(const QByteArray& text) {
+  return 1 + static_cast<int>(text.count('\r'));
+}
 
 QByteArray GetCaptionLine(const QByteArray& text, int n) {
   qsizetype start = 0;

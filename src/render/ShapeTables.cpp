@@ -109,7 +109,8 @@ void ShapeTables::shapeRow(int y) {
     const int first = firstInsideOfInsetRow(y);
     std::memset(row + first, 1, static_cast<std::size_t>(leftWidth_ - first));
   } else if (shapeKind_ == 2 || shapeKind_ == 3) {
-    for (int x = 0; x < leftWidth_; ++x) row[x] = ShapeInside(x, y) ? 1 : 0;
+    for (int x = 0; x < leftWidth_; ++x)
+      row[x] = ShapeInside(x, y) ? 1 : 0;
   } else {
     std::memset(row, 1, static_cast<std::size_t>(leftWidth_));
   }

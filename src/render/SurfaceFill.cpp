@@ -21,6 +21,7 @@ void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, doub
   c1_ = ChannelsOf(d.Colour1);
   c2_ = ChannelsOf(d.Colour2);
   p_ = ChannelsOf(d.PlasmaColour);
+  blend_ = {c1_.r, c1_.g, c1_.b, c2_.r, c2_.g, c2_.b, p_.r, p_.g, p_.b};
 
   texture_ = QImage();
   texW_ = texH_ = 0;
@@ -51,9 +52,12 @@ void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, doub
 
   xc_.clear();
   wc_.clear();
-  gradientColumns_.clear();
+  columnR_.clear();
+  columnG_.clear();
+  columnB_.clear();
   plasmaSin_.clear();
-  plasma2A_.clear();
+  for (auto& table : plasma2A_)
+    table.clear();
   plasma2Sin_.clear();
   textureColumn_.clear();
   switch (kind_) {
@@ -65,26 +69,36 @@ void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, doub
         wc_[static_cast<std::size_t>(x)] = (W0 - x) * double{c_};
       }
       if (s_ == 0.0f) {
-        // y * s and (H0 - y) * s are zeros, which leave every sum unchanged.
-        gradientColumns_.resize(static_cast<std::size_t>(W));
-        for (int x = 0; x < W; ++x) gradientColumns_[static_cast<std::size_t>(x)] = gradientAt(x, 0);
+        // y * s and (H0 - y) * s are zeros, which leave every sum unchanged: row 0 holds
+        // every row's values.
+        std::vector<float> r(static_cast<std::size_t>(W)), g(r.size()), b(r.size());
+        fillSpan<kGradient>(0, 0, W, r.data(), g.data(), b.data());
+        columnR_ = std::move(r);
+        columnG_ = std::move(g);
+        columnB_ = std::move(b);
       }
       break;
     case kPlasma:
       plasmaSin_.resize(static_cast<std::size_t>(W));
       for (int x = 0; x < W; ++x) {
-        plasmaSin_[static_cast<std::size_t>(x)] = std::sin((static_cast<double>(direction_) + x) / W);
+        plasmaSin_[static_cast<std::size_t>(x)] =
+            std::sin((static_cast<double>(direction_) + x) / W);
       }
       break;
     case kPlasma2:
       if (W <= kMaxTabledSide && H <= kMaxTabledSide) {
         // (2x + D + y/2) is exactly (4x + y)/2 + D in double, and likewise for the sine.
+        // Table j holds a for m = 4q + j at q, so row y reads table y mod 4 from y div 4.
         const double aDivisor = H / 2.0 + W;
         const double bDivisor = W / 2.0 + H;
-        plasma2A_.resize(static_cast<std::size_t>(4 * (W - 1) + H));
-        for (std::size_t m = 0; m < plasma2A_.size(); ++m) {
-          plasma2A_[m] =
-              static_cast<float>(std::fabs(std::cos((m / 2.0 + direction_) / aDivisor)));
+        const int count = 4 * (W - 1) + H;
+        for (int j = 0; j < 4; ++j) {
+          auto& table = plasma2A_[static_cast<std::size_t>(j)];
+          table.resize(static_cast<std::size_t>(std::max(0, (count - j + 3) / 4)));
+          for (std::size_t q = 0; q < table.size(); ++q) {
+            const double m = 4.0 * static_cast<double>(q) + j;
+            table[q] = static_cast<float>(std::fabs(std::cos((m / 2.0 + direction_) / aDivisor)));
+          }
         }
         plasma2Sin_.resize(static_cast<std::size_t>(4 * (H - 1) + W));
         for (std::size_t m = 0; m < plasma2Sin_.size(); ++m) {
@@ -129,26 +143,33 @@ void SurfaceFill::TextureRow(int y) {
   } else {
     row = (y / 4) % texH_;
   }
-  textureLine_ = reinterpret_cast<const std::uint32_t*>(texture_.constScanLine(static_cast<int>(row)));
-}
-
-float SurfaceFill::plasma2A(int x, int y) const {
-  if (!plasma2A_.empty()) return plasma2A_[static_cast<std::size_t>(4 * x + y)];
-  return static_cast<float>(
-      std::fabs(std::cos((2.0 * x + direction_ + y / 2.0) / (H_ / 2.0 + W_))));
-}
-
-double SurfaceFill::plasma2Sine(int x, int y) const {
-  if (!plasma2Sin_.empty()) return plasma2Sin_[static_cast<std::size_t>(4 * y + x)];
-  return std::sin((2.0 * y + direction_ + x / 2.0) / (W_ / 2.0 + H_));
+  textureLine_ =
+      reinterpret_cast<const std::uint32_t*>(texture_.constScanLine(static_cast<int>(row)));
 }
 
 Channels SurfaceFill::FillColour(int x, int y) const {
+  // The span code indexes by x. Only tests ask for single pixels.
+  const auto size = static_cast<std::size_t>(x) + 1;
+  std::vector<float> r(size), g(size), b(size);
+  float* R = r.data();
+  float* G = g.data();
+  float* B = b.data();
   switch (kind_) {
-    case kGradient: return colourAt<kGradient>(x, y);
-    case kPlasma: return colourAt<kPlasma>(x, y);
-    case kPlasma2: return colourAt<kPlasma2>(x, y);
-    case kTexture: return colourAt<kTexture>(x, y);
-    default: return colourAt<kSingleColour>(x, y);
+    case kGradient:
+      fillSpan<kGradient>(y, x, x + 1, R, G, B);
+      break;
+    case kPlasma:
+      fillSpan<kPlasma>(y, x, x + 1, R, G, B);
+      break;
+    case kPlasma2:
+      fillSpan<kPlasma2>(y, x, x + 1, R, G, B);
+      break;
+    case kTexture:
+      fillSpan<kTexture>(y, x, x + 1, R, G, B);
+      break;
+    default:
+      fillSpan<kSingleColour>(y, x, x + 1, R, G, B);
+      break;
   }
+  return {r.back(), g.back(), b.back()};
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ButtonDesign.h"
+#include "PixelKernels.h"
 #include "PixelMath.h"
 #include "RandomDesign.h"
 
@@ -27,10 +28,12 @@ class SurfaceFill {
   // texture, paint as single colour.
   int effectiveKind() const { return kind_; }
 
-  // The surface at (x, y), for the kind K == effectiveKind(); y is the row of the last
-  // beginRow call.
+  // The surface of the pixels x0 .. x1 - 1 of row y (the row of the last beginRow), for
+  // the kind K == effectiveKind(), into channel arrays indexed by x. Written as plain
+  // loops over arrays so that the compiler can vectorise them.
   template <int K>
-  Channels colourAt(int x, int y) const;
+  void fillSpan(int y, int x0, int x1, float* R, float* G, float* B) const;
+  // One pixel, through the same code.
   Channels FillColour(int x, int y) const;
 
   bool hasNoise() const { return distortion_ > 0; }
@@ -49,17 +52,7 @@ class SurfaceFill {
   float N() const { return N_; }
 
  private:
-  static Channels mix(const Channels& c1, const Channels& c2, const Channels& p, float a,
-                      float b) {
-    const float w = static_cast<float>(1 - (double{a} + b));
-    return {static_cast<float>(RoundHalfEven(c1.r * double{a} + c2.r * double{b}) + p.r * double{w}),
-            static_cast<float>(RoundHalfEven(c1.g * double{a} + c2.g * double{b}) + p.g * double{w}),
-            static_cast<float>(RoundHalfEven(c1.b * double{a} + c2.b * double{b}) + p.b * double{w})};
-  }
   void TextureRow(int y);
-  Channels gradientAt(int x, int y) const;
-  float plasma2A(int x, int y) const;
-  double plasma2Sine(int x, int y) const;
 
   struct Noise {
     double r, g, b;  // Round(SurfaceColour x t), per channel
@@ -72,17 +65,20 @@ class SurfaceFill {
   int direction_ = 0;
   float s_ = 0, c_ = 0, N_ = 0;
   Channels c1_{}, c2_{}, p_{};
+  BlendColours blend_{};
   int distortion_ = 0;
   std::vector<Noise> noise_;
 
-  // Gradient: x * c per column, (W0 - x) * c per column; y * s and (H0 - y) * s per row.
+  // Gradient: x * c and (W0 - x) * c per column; when s == 0 the gradient does not depend
+  // on the row and whole columns are computed once.
   std::vector<double> xc_, wc_;
-  std::vector<Channels> gradientColumns_;  // when s == 0 the gradient depends on x only
+  std::vector<float> columnR_, columnG_, columnB_;
   // Plasma: sin((FillDirection + x) / W) per column; a per row.
   std::vector<double> plasmaSin_;
   float rowA_ = 0;
-  // Plasma 2: a by 4x + y, the sine of b by 4y + x (empty when too large to pay off).
-  std::vector<float> plasma2A_;
+  // Plasma 2: a by 4x + y, kept as four tables by y mod 4 so that a row reads one of them
+  // contiguously; the sine of b by 4y + x. Empty when the image is too large to pay off.
+  std::array<std::vector<float>, 4> plasma2A_;
   std::vector<double> plasma2Sin_;
   // Texture.
   QImage texture_;
@@ -93,35 +89,46 @@ class SurfaceFill {
   const std::uint32_t* textureLine_ = nullptr;
 };
 
-inline Channels SurfaceFill::gradientAt(int x, int y) const {
-  const double ys = y * double{s_};
-  const double hs = (H0_ - y) * double{s_};
-  const double a = xc_[static_cast<std::size_t>(x)] + ys;
-  const double b = wc_[static_cast<std::size_t>(x)] + hs;
-  const double n = N_;
-  return {static_cast<float>(RoundHalfEven(c1_.r * a / n + c2_.r * b / n)),
-          static_cast<float>(RoundHalfEven(c1_.g * a / n + c2_.g * b / n)),
-          static_cast<float>(RoundHalfEven(c1_.b * a / n + c2_.b * b / n))};
-}
-
 template <int K>
-inline Channels SurfaceFill::colourAt(int x, int y) const {
+inline void SurfaceFill::fillSpan(int y, int x0, int x1, float* R, float* G, float* B) const {
   if constexpr (K == kGradient) {
-    if (!gradientColumns_.empty()) return gradientColumns_[static_cast<std::size_t>(x)];
-    return gradientAt(x, y);
+    if (!columnR_.empty()) {
+      for (int x = x0; x < x1; ++x) {
+        R[x] = columnR_[static_cast<std::size_t>(x)];
+        G[x] = columnG_[static_cast<std::size_t>(x)];
+        B[x] = columnB_[static_cast<std::size_t>(x)];
+      }
+      return;
+    }
+    GradientRow(blend_, xc_.data(), wc_.data(), y * double{s_}, (H0_ - y) * double{s_}, N_, x0, x1,
+                R, G, B);
   } else if constexpr (K == kPlasma) {
-    const float b = static_cast<float>(
-        std::fabs(plasmaSin_[static_cast<std::size_t>(x)] * (1 - double{rowA_})));
-    return mix(c1_, c2_, p_, rowA_, b);
+    PlasmaRow(blend_, rowA_, plasmaSin_.data(), x0, x1, R, G, B);
   } else if constexpr (K == kPlasma2) {
-    const float a = plasma2A(x, y);
-    const float b = static_cast<float>(std::fabs(plasma2Sine(x, y) * (1 - double{a})));
-    return mix(c1_, c2_, p_, a, b);
+    if (!plasma2Sin_.empty()) {
+      Plasma2Row(blend_, plasma2A_[static_cast<std::size_t>(y & 3)].data() + (y >> 2),
+                 plasma2Sin_.data() + 4 * static_cast<std::size_t>(y), x0, x1, R, G, B);
+      return;
+    }
+    // Images too large for the tables: the formulas as they stand, one pixel at a time.
+    for (int x = x0; x < x1; ++x) {
+      const float a = static_cast<float>(
+          std::fabs(std::cos((2.0 * x + direction_ + y / 2.0) / (H_ / 2.0 + W_))));
+      const double sine = std::sin((2.0 * y + direction_ + x / 2.0) / (W_ / 2.0 + H_));
+      Plasma2Row(blend_, &a, &sine, 0, 1, R + x, G + x, B + x);
+    }
   } else if constexpr (K == kTexture) {
-    const std::uint32_t px = textureLine_[textureColumn_[static_cast<std::size_t>(x)]];
-    return {brightness_[(px >> 16) & 0xFF], brightness_[(px >> 8) & 0xFF],
-            brightness_[px & 0xFF]};
+    for (int x = x0; x < x1; ++x) {
+      const std::uint32_t px = textureLine_[textureColumn_[static_cast<std::size_t>(x)]];
+      R[x] = brightness_[(px >> 16) & 0xFF];
+      G[x] = brightness_[(px >> 8) & 0xFF];
+      B[x] = brightness_[px & 0xFF];
+    }
   } else {
-    return c1_;
+    for (int x = x0; x < x1; ++x) {
+      R[x] = c1_.r;
+      G[x] = c1_.g;
+      B[x] = c1_.b;
+    }
   }
 }

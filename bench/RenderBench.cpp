@@ -1,0 +1,73 @@
+// Render times: the default design, and the size clamp (2024 x 1024 scaled pixels) for
+// every fill kind. Items are scaled pixels, so the rate reads as pixels per second.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "ButtonRenderer.h"
+#include "DesignFile.h"
+
+namespace {
+
+class BenchHost : public RenderHost {
+ public:
+  QImage image;
+  QImage texture;
+  void pumpEvents() override {}
+  void showSizeText(const QString&) override {}
+  void takeImage(const QImage& taken) override { image = taken; }
+  QImage textureBitmap() const override { return texture; }
+  void renderRefused(const QString&) override {}
+};
+
+ButtonDesign defaults() {
+  ButtonDesign d{};
+  CaptionFont font;
+  ResetDesignFields(d, font);
+  return d;
+}
+
+void BM_DefaultDesign(benchmark::State& state) {
+  const ButtonDesign d = defaults();
+  BenchHost host;
+  ButtonRenderer renderer(host);
+  for (auto _ : state) renderer.RenderButton(d, CaptionFont{});
+  state.SetItemsProcessed(state.iterations() * host.image.width() * host.image.height() * 16);
+}
+BENCHMARK(BM_DefaultDesign)->Unit(benchmark::kMillisecond);
+
+// Ellipse, distortion 50, bevel 3, outline 1, at the clamp, with the given fill.
+void BM_SizeClamp(benchmark::State& state) {
+  ButtonDesign d = defaults();
+  d.AutoSize = 0;
+  d.ButtonWidth = 1024;
+  d.ButtonHeight = 1024;
+  d.ShapeKind = kEllipse;
+  d.Distortion = 50;
+  d.FillKind = static_cast<std::uint8_t>(state.range(0));
+  d.FillDirection = 30;
+  BenchHost host;
+  if (d.FillKind == kTexture) {
+    d.TextureFile.setText("bench.bmp");
+    host.texture = QImage(64, 48, QImage::Format_RGB32);
+    host.texture.fill(qRgb(120, 80, 40));
+  }
+  ButtonRenderer renderer(host);
+  for (auto _ : state) renderer.RenderButton(d, CaptionFont{});
+  state.SetItemsProcessed(state.iterations() * 2032 * 1032);
+  state.SetLabel(QStringList{"gradient", "plasma", "plasma 2", "single colour", "texture"}
+                     .value(static_cast<int>(state.range(0)))
+                     .toStdString());
+}
+BENCHMARK(BM_SizeClamp)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,23 @@
+#include "CommandHost.h"
+
+#include <cstdio>
+
+#include "ButtonDesign.h"
+#include "TextureImage.h"
+
+void CommandHost::showMessage(const QString& text) {
+  std::fprintf(stderr, "tessaro-render: %s\n", qPrintable(text));
+}
+
+bool CommandHost::loadTexture(const QString& path) {
+  QString error;
+  if (!LoadTextureImage(path, &texture_, &error)) {
+    std::fprintf(stderr, "tessaro-render: %s\n", qPrintable(error));
+    return false;
+  }
+  return true;
+}
+
+void CommandHost::syncControls() {
+  design_.LastTextIndex = LastSlot(design_);
+}

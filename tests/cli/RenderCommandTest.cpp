@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QImageReader>
+#include <QProcess>
+
+#include "CaptionText.h"
+#include "DesignFile.h"
+#include "DesignFixtures.h"
+#include "TempDir.h"
+
+namespace {
+
+struct CommandRun {
+  int exitCode;
+  QString out, err;
+};
+
+CommandRun runCommand(const QStringList& args) {
+  QProcess process;
+  process.start(QStringLiteral(TESSARO_RENDER_EXE), args);
+  EXPECT_TRUE(process.waitForFinished(60000));
+  return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+          QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+QSize imageSize(const QString& path, const char* format) {
+  QImageReader reader(path, format);
+  reader.setDecideFormatFromContent(false);
+  const QImage image = reader.read();
+  return image.isNull() ? QSize() : image.size();
+}
+
+QSize defaultDesignSize() {
+  const CaptionMetrics metrics(CaptionQFont(CaptionFont{}, 4));
+  return QSize(static_cast<int>(metrics.width("Button Text") / 4 + 20),
+               static_cast<int>(metrics.height() / 4 + 10));
+}
+
+QString writeDesign(const TempDir& dir, const QString& name, const ButtonDesign& d,
+                    const CaptionFont& font = {}) {
+  const QString path = dir.path(name);
+  QString error;
+  EXPECT_TRUE(SaveDesign(path, d, font, &error)) << error.toStdString();
+  return path;
+}
+
+TEST(RenderCommand, RendersTheDefaultDesignInEveryFormat) {
+  TempDir dir;
+  const CommandRun png = runCommand({"-o", dir.path("b.png"), "--print-size"});
+  ASSERT_EQ(png.exitCode, 0) << png.err.toStdString();
+  const QSize size = defaultDesignSize();
+  EXPECT_EQ(imageSize(dir.path("b.png"), "png"), size);
+  EXPECT_TRUE(png.out.startsWith(QStringLiteral("(%1 x ").arg(size.width() - 20)));
+  EXPECT_TRUE(png.out.contains(QStringLiteral("%1 x %2").arg(size.width()).arg(size.height())));
+
+  for (auto [name, format] : {std::pair{"b.jpg", "jpeg"}, {"b.JPEG", "jpeg"}, {"b.bmp", "bmp"}}) {
+    const CommandRun run = runCommand({"-o", dir.path(name)});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(imageSize(dir.path(name), format), size) << name;
+  }
+}
+
+TEST(RenderCommand, RendersADesignFile) {
+  TempDir dir;
+  ButtonDesign d = WorkedExample();
+  d.ShapeKind = kHexagon;
+  d.Antialias = 0;
+  const CommandRun run =
+      runCommand({writeDesign(dir, "hex agon.kq", d), "-o", dir.path("h.bmp"), "--print-size"});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(run.out, "(100 x 20)\n134 x 30\n");
+  EXPECT_EQ(imageSize(dir.path("h.bmp"), "bmp"), QSize(134, 30));
+}
+
+TEST(RenderCommand, BadInputsFailWithoutWritingAnything) {
+  TempDir dir;
+  TempDir::write(dir.path("short.kq"), QByteArray(9312, '\0'));
+  const CommandRun invalid = runCommand({dir.path("short.kq"), "-o", dir.path("x.png")});
+  EXPECT_NE(invalid.exitCode, 0);
+  EXPECT_TRUE(
+      invalid.err.contains(QStringLiteral("Invalid file \"%1\"").arg(dir.path("short.kq"))));
+  EXPECT_FALSE(QFile::exists(dir.path("x.png")));
+
+  const CommandRun unwritable = runCommand({"-o", dir.path("no/such/folder/x.png")});
+  EXPECT_NE(unwritable.exitCode, 0);
+  EXPECT_TRUE(unwritable.err.contains("Cannot create file"));
+
+  const CommandRun unknownType = runCommand({"-o", dir.path("x.gif")});
+  EXPECT_EQ(unknownType.exitCode, 2);
+  EXPECT_FALSE(QFile::exists(dir.path("x.gif")));
+
+  ButtonDesign huge = WorkedExample();
+  huge.OutlineSize = 100000;
+  const CommandRun refused = runCommand({writeDesign(dir, "huge.kq", huge), "-o", dir.path("y.png")});
+  EXPECT_NE(refused.exitCode, 0);
+  EXPECT_FALSE(refused.err.isEmpty());
+  EXPECT_FALSE(QFile::exists(dir.path("y.png")));
+
+  // An existing output survives a failed run.
+  TempDir::write(dir.path("keep.png"), "old");
+  runCommand({dir.path("short.kq"), "-o", dir.path("keep.png")});
+  EXPECT_EQ(TempDir::read(dir.path("keep.png")), "old");
+}
+
+TEST(RenderCommand, MissingTextureIsAWarning) {
+  TempDir dir;
+  ButtonDesign d = WorkedExample();
+  d.FillKind = kTexture;
+  d.TextureFile.setText(dir.path("gone.jpg"));
+  const CommandRun run = runCommand({writeDesign(dir, "t.kq", d), "-o", dir.path("t.png")});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_TRUE(run.err.contains(
+      QStringLiteral("Couldnt find or open texturefile\"%1\"").arg(dir.path("gone.jpg"))));
+  EXPECT_EQ(imageSize(dir.path("t.png"), "png"), QSize(120, 30));
+}
+
+TEST(RenderCommand, OneFilePerCaptionSlot) {
+  TempDir dir;
+  ButtonDesign d = DefaultDesign();
+  d.CaptionSlots[0].setBytes("Home");
+  d.CaptionSlots[2].setBytes("Contact\r\nus");
+  QDir(dir.root()).mkdir("out");
+  const CommandRun run = runCommand({writeDesign(dir, "three.kq", d), "--all-captions", dir.path("out"),
+                              "--prefix", "nav", "--type", "bmp"});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  EXPECT_EQ(QDir(dir.path("out")).entryList(QDir::Files),
+            (QStringList{"nav1.bmp", "nav2.bmp", "nav3.bmp"}));
+  // The empty middle slot is a button without a caption, narrower than the others.
+  EXPECT_LT(imageSize(dir.path("out/nav2.bmp"), "bmp").width(),
+            imageSize(dir.path("out/nav1.bmp"), "bmp").width());
+
+  const CommandRun missing = runCommand({"--all-captions", dir.path("nowhere")});
+  EXPECT_NE(missing.exitCode, 0);
+}
+
+TEST(RenderCommand, RandomDesignStartsFromTheProgramsSeed) {
+  TempDir dir;
+  const CommandRun run =
+      runCommand({"--random", "--save-design", dir.path("r.kq"), "-o", dir.path("r.png")});
+  ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+  ButtonDesign d{};
+  CaptionFont font;
+  ASSERT_TRUE(DecodeDesignFile(TempDir::read(dir.path("r.kq")), d, font));
+  EXPECT_EQ(d.SurfaceColour, 0x08DB33u);
+  EXPECT_EQ(d.Distortion, 27);
+  EXPECT_EQ(d.PlasmaColour, 0xE95DC5u);
+  EXPECT_EQ(font.size, 11);
+  EXPECT_EQ(d.LastTextIndex, 0);
+  EXPECT_TRUE(QFile::exists(dir.path("r.png")));
+}
+
+TEST(RenderCommand, HelpDocumentsEveryOption) {
+  const CommandRun run = runCommand({"--help"});
+  EXPECT_EQ(run.exitCode, 0);
+  for (const char* option : {"--output", "--all-captions", "--prefix", "--type", "--random",
+                             "--save-design", "--print-size", "DESIGN"}) {
+    EXPECT_TRUE(run.out.contains(option)) << option;
+  }
+}
+
+}  // namespace

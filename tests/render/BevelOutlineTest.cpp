@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "BevelOutline.h"
+#include "DesignFixtures.h"
+#include "RgbAt.h"
+#include "TestRenderHost.h"
+
+namespace {
+
+QImage render(const ButtonDesign& d) {
+  TestRenderHost host;
+  ButtonRenderer renderer(host);
+  renderer.RenderButton(d, CaptionFont{});
+  return host.image;
+}
+
+ButtonDesign withoutCaption(ButtonDesign d) {
+  d.CaptionSlots[0].length = 0;
+  return d;
+}
+
+TEST(BevelOutline, WorkedPixelsBeforeReduction) {
+  // 480 x 120 scaled image, outline 4, bevel 12, gradient at 0 degrees.
+  const QImage image = render(withoutCaption(PreReductionOf(WorkedExample())));
+  ASSERT_EQ(image.size(), QSize(480, 120));
+  EXPECT_EQ(RgbAt(image, 4, 60), (Rgb{255, 255, 255}));
+  EXPECT_EQ(RgbAt(image, 10, 60), (Rgb{195, 216, 196}));
+  EXPECT_EQ(RgbAt(image, 470, 60), (Rgb{8, 49, 33}));
+  EXPECT_EQ(RgbAt(image, 475, 60), (Rgb{0, 0, 0}));
+  EXPECT_EQ(RgbAt(image, 0, 60), (Rgb{255, 255, 255}));  // background rim
+  EXPECT_EQ(RgbAt(image, 2, 60), (Rgb{0, 0, 0}));        // outline band
+}
+
+TEST(BevelOutline, DefaultRingsWithoutSupersampling) {
+  ButtonDesign d = withoutCaption(WorkedExample());
+  d.Antialias = 0;
+  d.Colour1 = MakeColour(100, 100, 100);
+  d.FillKind = kSingleColour;
+  d.OutlineColour = MakeColour(1, 2, 3);
+  const QImage image = render(d);
+  const int W = image.width(), H = image.height();
+  ASSERT_EQ(image.size(), QSize(120, 30));
+  const Rgb white{255, 255, 255}, black{0, 0, 0}, surface{100, 100, 100};
+  for (int x = 0; x < W; ++x) {
+    EXPECT_EQ(RgbAt(image, x, 0), white);
+    EXPECT_EQ(RgbAt(image, x, H - 1), white);
+  }
+  for (int y = 0; y < H; ++y) {
+    EXPECT_EQ(RgbAt(image, 0, y), white);
+    EXPECT_EQ(RgbAt(image, W - 1, y), white);
+  }
+  // Next ring: highlight top and left, shadow bottom and right, the two mixed corners
+  // unshaded on their mitre.
+  EXPECT_EQ(RgbAt(image, 10, 1), white);
+  EXPECT_EQ(RgbAt(image, 1, 10), white);
+  EXPECT_EQ(RgbAt(image, 10, H - 2), black);
+  EXPECT_EQ(RgbAt(image, W - 2, 10), black);
+  EXPECT_EQ(RgbAt(image, W - 2, 1), surface);
+  EXPECT_EQ(RgbAt(image, 1, H - 2), surface);
+  // An outline of 1 has an empty band: its rim alone replaces the outermost pixels.
+  for (int y = 0; y < H; ++y)
+    for (int x = 0; x < W; ++x)
+      ASSERT_FALSE(RgbAt(image, x, y) == (Rgb{1, 2, 3})) << x << "," << y;
+}
+
+TEST(BevelOutline, CornersAndRampWithoutOutline) {
+  ButtonDesign d = withoutCaption(WorkedExample());
+  d.Antialias = 0;
+  d.OutlineSize = 0;
+  d.FillKind = kSingleColour;
+  d.Colour1 = MakeColour(30, 60, 90);
+  const QImage image = render(d);
+  const int W = image.width(), H = image.height();
+  EXPECT_EQ(RgbAt(image, 0, 0), (Rgb{255, 255, 255}));
+  EXPECT_EQ(RgbAt(image, W - 1, H - 1), (Rgb{0, 0, 0}));
+  EXPECT_EQ(RgbAt(image, 0, H - 1), (Rgb{30, 60, 90}));
+  EXPECT_EQ(RgbAt(image, W - 1, 0), (Rgb{30, 60, 90}));
+  EXPECT_EQ(RgbAt(image, 1, 0), (Rgb{255, 255, 255}));
+  // dL = 1 with the other distances at least 3: two thirds of the highlight.
+  EXPECT_EQ(RgbAt(image, 1, 10), (Rgb{180, 190, 200}));
+}
+
+TEST(BevelOutline, ShadingRules) {
+  const Channels surface{100, 100, 100}, white{255, 255, 255}, black{0, 0, 0};
+  // No bevel at all for sizes of 0 and below.
+  for (long long b : {0LL, -5LL}) {
+    const Channels c = BevelShade(surface, 0, 0, 0, 0, b, white, black);
+    EXPECT_EQ(c.r, 100.0f);
+  }
+  // A rectangle 8 high with a 12-pixel bevel: both terms, a quarter of the highlight.
+  const Channels quarter = BevelShade(surface, 20, 20, 2, 5, 12, white, black);
+  EXPECT_FLOAT_EQ(quarter.g, 0.25f * 255 + 0.75f * 100);
+  // Bottom-left corner: f = (dB - dL) / b, zero on the mitre.
+  EXPECT_EQ(BevelShade(surface, 3, 50, 50, 3, 12, white, black).r, 100.0f);
+  EXPECT_GT(BevelShade(surface, 2, 50, 50, 5, 12, white, black).r, 100.0f);
+  EXPECT_LT(BevelShade(surface, 5, 50, 50, 2, 12, white, black).r, 100.0f);
+  // The outline rule: background unless strictly inside all four edges.
+  EXPECT_EQ(OutlineRule(1, 1, 1, 1, 7, 9), 7u);
+  EXPECT_EQ(OutlineRule(0, 1, 1, 1, 7, 9), 9u);
+  EXPECT_EQ(OutlineRule(5, 5, -3, 5, 7, 9), 9u);
+}
+
+TEST(BevelOutline, OutlineTwoWithoutSupersampling) {
+  ButtonDesign d = withoutCaption(WorkedExample());
+  d.Antialias = 0;
+  d.OutlineSize = 2;
+  d.BevelSize = 0;
+  d.FillKind = kSingleColour;
+  d.OutlineColour = MakeColour(200, 0, 0);
+  d.Colour1 = MakeColour(0, 0, 200);
+  const QImage image = render(d);
+  EXPECT_EQ(RgbAt(image, 0, 15), (Rgb{255, 255, 255}));
+  EXPECT_EQ(RgbAt(image, 1, 15), (Rgb{200, 0, 0}));
+  EXPECT_EQ(RgbAt(image, 2, 15), (Rgb{0, 0, 200}));
+}
+
+}  // namespace

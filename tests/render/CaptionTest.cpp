@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "CaptionText.h"
+#include "DesignFixtures.h"
+#include "RgbAt.h"
+#include "TestRenderHost.h"
+
+namespace {
+
+TEST(CaptionLines, CarriageReturnsSplitAndLineFeedsVanish) {
+  EXPECT_EQ(CountCaptionLines("Home\r\nNews\r\nMail"), 3);
+  EXPECT_EQ(GetCaptionLine("Home\r\nNews\r\nMail", 2), "News");
+  EXPECT_EQ(GetCaptionLine("Home\r\nNews\r\nMail", 3), "Mail");
+  EXPECT_EQ(GetCaptionLine("Home\r\nNews\r\nMail", 4), "");
+  EXPECT_EQ(CountCaptionLines("a\nb"), 1);
+  EXPECT_EQ(GetCaptionLine("a\nb", 1), "ab");
+  EXPECT_EQ(CountCaptionLines(""), 1);
+  EXPECT_EQ(GetCaptionLine("", 1), "");
+  EXPECT_EQ(CountCaptionLines("\r\n\r\n"), 3);
+  EXPECT_EQ(GetCaptionLine("x\r\n\r\ny", 2), "");
+}
+
+TEST(CaptionFont, PixelSizeIsPointsAt96Dpi) {
+  CaptionFont font;  // 14 points
+  EXPECT_EQ(CaptionQFont(font, 1).pixelSize(), 19);
+  EXPECT_EQ(CaptionQFont(font, 4).pixelSize(), 75);  // 56 points
+  font.size = 0;
+  EXPECT_EQ(CaptionQFont(font, 4).pixelSize(), 1);
+  font.size = INT32_MIN;
+  EXPECT_EQ(CaptionQFont(font, 4).pixelSize(), kMaxCaptionPixels);
+}
+
+// A caption in pure red on a flat blue button, no bevel, no outline.
+ButtonDesign flatCaption(const char* caption) {
+  ButtonDesign d = DefaultDesign();
+  d.CaptionSlots[0].setBytes(caption);
+  d.FillKind = kSingleColour;
+  d.Colour1 = MakeColour(0, 0, 255);
+  d.BevelSize = 0;
+  d.OutlineSize = 0;
+  d.TextColour = MakeColour(255, 0, 0);
+  d.AutoSize = 0;
+  d.ButtonWidth = 120;
+  d.ButtonHeight = 60;
+  return d;
+}
+
+QImage render(const ButtonDesign& d, const CaptionFont& font = {}) {
+  TestRenderHost host;
+  ButtonRenderer renderer(host);
+  renderer.RenderButton(d, font);
+  return host.image;
+}
+
+// Whether the image shifted right by dx and down by dy equals `moved` wherever both exist.
+bool shiftedEquals(const QImage& image, const QImage& moved, int dx, int dy) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      const int mx = x + dx, my = y + dy;
+      if (mx < 0 || my < 0 || mx >= moved.width() || my >= moved.height()) continue;
+      if (image.pixel(x, y) != moved.pixel(mx, my)) return false;
+    }
+  }
+  return true;
+}
+
+TEST(Caption, OffsetsMoveTheTextInOutputPixels) {
+  ButtonDesign d = flatCaption("Hi");
+  const QImage base = render(d);
+  d.TextOffsetX = 3;
+  d.TextOffsetY = -2;
+  const QImage moved = render(d);
+  EXPECT_NE(base, moved);
+  EXPECT_TRUE(shiftedEquals(base, moved, 3, -2));
+}
+
+TEST(Caption, LinesStackAtTheLineHeight) {
+  const CaptionFont font;
+  const long long th = CaptionMetrics(CaptionQFont(font, 1)).height();
+  ButtonDesign d = flatCaption("X\r\nX");
+  d.Antialias = 0;
+  const QImage two = render(d);
+  d.CaptionSlots[0].setBytes("X");
+  const QImage one = render(d);
+  // Each line of the block is the single line moved: the block is centred as a whole.
+  const long long H = two.height();
+  const int first = static_cast<int>(((H - 2 * th) >> 1) - ((H - th) >> 1));
+  const QImage top = two.copy(0, 0, two.width(), static_cast<int>(H / 2));
+  const QImage bottom = two.copy(0, static_cast<int>(H / 2), two.width(), static_cast<int>(H / 2));
+  EXPECT_TRUE(shiftedEquals(one, top, 0, first));
+  EXPECT_TRUE(shiftedEquals(one, bottom, 0, first + static_cast<int>(th - H / 2)));
+}
+
+TEST(Caption, EmptyCaptionTakesOneLineAndDrawsNothing) {
+  ButtonDesign d = DefaultDesign();
+  d.CaptionSlots[0].length = 0;
+  d.FillKind = kSingleColour;
+  d.BevelSize = 0;
+  TestRenderHost host;
+  ButtonRenderer renderer(host);
+  renderer.RenderButton(d, CaptionFont{});
+  const long long th = CaptionMetrics(CaptionQFont(CaptionFont{}, 4)).height();
+  EXPECT_EQ(host.sizeTexts.last(), QStringLiteral("(0 x %1)").arg(th / 4));
+  EXPECT_EQ(host.image.width(), 20);
+  for (int y = 1; y < host.image.height() - 1; ++y)
+    for (int x = 1; x < host.image.width() - 1; ++x)
+      ASSERT_EQ(RgbAt(host.image, x, y), (Rgb{20, 120, 80}));
+}
+
+TEST(Caption, TooWideCaptionIsClampedCentredAndClipped) {
+  ButtonDesign d = DefaultDesign();
+  d.CaptionSlots[0].setBytes(QByteArray(200, 'W'));
+  CaptionFont font;
+  font.size = 40;
+  TestRenderHost host;
+  ButtonRenderer renderer(host);
+  renderer.RenderButton(d, font);
+  // 2024 scaled pixels plus the outline on both sides, reduced by 4.
+  EXPECT_EQ(host.image.width(), (2024 + 2 * 4) / 4);
+}
+
+}  // namespace

@@ -1,0 +1,217 @@
+#include "ReferenceRenderer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "RandomDesign.h"
+
+namespace {
+
+double Round(double v) {
+  return std::nearbyint(v);
+}
+
+struct Shape {
+  int kind, W, H;
+
+  bool inside(int x, int y) const {
+    double u = x;
+    long long v = y;
+    const double h = H;
+    auto sinArg = [](double a) { return static_cast<float>(std::sin(a)); };
+    if (kind == 1 || kind == 4) {
+      const float s = H > 1 ? sinArg(y * 3.14 / (H - 1)) : 0.0f;
+      const double r = kind == 1 ? h : W;
+      const float f = s == 0 ? 0.0f : static_cast<float>(r * std::sqrt(s) / 2);
+      u = Round(x - r / 2 + f);
+    } else if (kind == 5) {
+      float s = 0;
+      bool changed = true;
+      if (y < H / 3) {
+        s = sinArg(y * 3.14 / ((h - 1) * 2 / 3));
+      } else if (y > (2 * H) / 3) {
+        s = sinArg((y - h / 3) * 3.14 / ((h - 1) * 2 / 3));
+      } else {
+        changed = false;
+      }
+      if (changed) {
+        const float f = s == 0 ? 0.0f : static_cast<float>(h * std::sqrt(s) / 3);
+        u = Round(x - h / 3 + f);
+      }
+    } else if (kind == 2) {
+      const int c = H / 2;
+      if (y >= c) {
+        if (x < c) v = c + y - x;
+        if (W - x < c) v = c + y - (W - x);
+      }
+      if (y < c) {
+        if (x < c) v = y - c + x;
+        if (W - x < c) v = y - c + (W - x);
+      }
+    } else if (kind == 3) {
+      const int c = H / 2, t = H / 3;
+      if (y > c) {
+        if (x < t) v = y + t - x;
+        if (W - x < t) v = y + t - (W - x);
+      }
+      if (y < c) {
+        if (x < t) v = y - t + x;
+        if (W - x < t) v = y - t + (W - x);
+      }
+    }
+    return u >= 0 && u < W && v >= 0 && v < H;
+  }
+};
+
+struct Colour3 {
+  double r, g, b;
+};
+Colour3 split(Colour c) {
+  c = ResolveColour(c);
+  return {double(c & 0xFF), double((c >> 8) & 0xFF), double((c >> 16) & 0xFF)};
+}
+
+int clampRound(float v) {
+  if (std::isnan(v) || v < 0) return 0;
+  if (v > 255) return 255;
+  return static_cast<int>(Round(v));
+}
+
+}  // namespace
+
+QImage ReferencePixelPass(const ButtonDesign& d, int W, int H, double W0, double H0,
+                          const QImage& textureIn) {
+  QImage image(W, H, QImage::Format_RGB32);
+  const Shape shape{d.ShapeKind, W, H};
+  const int leftPart = W - W / 2;
+  std::vector<int> left(H, W), top(W, H), bottom(W, H);
+  for (int y = 0; y < H; ++y) {
+    for (int x = 0; x < leftPart; ++x) {
+      if (shape.inside(x, y)) {
+        left[y] = x;
+        break;
+      }
+    }
+  }
+  for (int x = 0; x < leftPart; ++x) {
+    for (int y = 0; y < H; ++y) {
+      if (shape.inside(x, y)) {
+        top[x] = y;
+        break;
+      }
+    }
+    for (int y = H - 1; y >= 0; --y) {
+      if (shape.inside(x, y)) {
+        bottom[x] = H - 1 - y;
+        break;
+      }
+    }
+    top[W - 1 - x] = top[x];
+    bottom[W - 1 - x] = bottom[x];
+  }
+  const int inset = d.ShapeKind == 0 ? 0 : 4;
+  const long long o = d.OutlineSize;
+  const long long b = d.BevelSize;
+
+  const double theta = d.FillDirection * 3.14 / 180;
+  const float s = static_cast<float>(std::sin(theta));
+  const float c = static_cast<float>(std::cos(theta));
+  const float N = static_cast<float>(W * double(c) + H * double(s));
+  const Colour3 c1 = split(d.Colour1), c2 = split(d.Colour2), p = split(d.PlasmaColour);
+  const Colour3 surface = split(d.SurfaceColour), hl = split(d.HighlightColour),
+                sh = split(d.ShadowColour);
+  const QImage texture = textureIn.convertToFormat(QImage::Format_RGB32);
+  const bool useTexture = !d.TextureFile.isEmpty() && texture.width() > 0 && texture.height() > 0;
+  const int D = d.FillDirection;
+
+  for (int y = 0; y < H; ++y) {
+    int textureRow = 0;
+    if (d.FillKind == 4 && useTexture) {
+      textureRow = d.TextureStretch == 0
+                       ? (y / 4) % texture.height()
+                       : static_cast<int>(Round(double(y) * texture.height() / H));
+      textureRow = std::min(textureRow, texture.height() - 1);
+    }
+    for (int x = 0; x < W; ++x) {
+      long long dL = x - left[y];
+      long long dR = (W - 1) - (left[y] + inset) - x;
+      long long dT = y - top[x];
+      long long dB = (H - 1) - bottom[x] - y;
+      Colour3 out;
+      if (dL < o || dT < o || dR < o || dB < o) {
+        out = dL > 0 && dR > 0 && dT > 0 && dB > 0 ? split(d.OutlineColour) : split(d.BackColour);
+        image.setPixel(x, y, qRgb(int(out.r), int(out.g), int(out.b)));
+        continue;
+      }
+      dL -= o, dR -= o, dT -= o, dB -= o;
+      float v[3];
+      const double C1[3] = {c1.r, c1.g, c1.b}, C2[3] = {c2.r, c2.g, c2.b}, P[3] = {p.r, p.g, p.b};
+      for (int ch = 0; ch < 3; ++ch) {
+        switch (d.FillKind) {
+          case 0:
+            v[ch] = static_cast<float>(Round(C1[ch] * (x * double(c) + y * double(s)) / N +
+                                             C2[ch] * ((W0 - x) * c + (H0 - y) * double(s)) / N));
+            break;
+          case 1: {
+            const float a = static_cast<float>(std::fabs(std::sin((D + double(y)) / H)));
+            const float bb =
+                static_cast<float>(std::fabs(std::sin((D + double(x)) / W) * (1 - double(a))));
+            const float w = static_cast<float>(1 - (double(a) + bb));
+            v[ch] = static_cast<float>(Round(C1[ch] * a + C2[ch] * bb) + P[ch] * w);
+            break;
+          }
+          case 2: {
+            const float a =
+                static_cast<float>(std::fabs(std::cos((2.0 * x + D + y / 2.0) / (H / 2.0 + W))));
+            const float bb = static_cast<float>(
+                std::fabs(std::sin((2.0 * y + D + x / 2.0) / (W / 2.0 + H)) * (1 - double(a))));
+            const float w = static_cast<float>(1 - (double(a) + bb));
+            v[ch] = static_cast<float>(Round(C1[ch] * a + C2[ch] * bb) + P[ch] * w);
+            break;
+          }
+          case 4:
+            if (useTexture) {
+              const int column = d.TextureStretch == 0
+                                     ? (x / 4) % texture.width()
+                                     : int(static_cast<long long>(x) * texture.width() / W);
+              const QRgb t = texture.pixel(column, textureRow);
+              const int value = ch == 0 ? qRed(t) : ch == 1 ? qGreen(t) : qBlue(t);
+              const int bright = d.TextureBrightness;
+              v[ch] = bright < 50 ? static_cast<float>(double(value) * bright / 50)
+                                  : static_cast<float>(double(value) * (100 - bright) / 50 +
+                                                       (bright - 50) * 5.12);
+              break;
+            }
+            [[fallthrough]];
+          default:
+            v[ch] = static_cast<float>(C1[ch]);
+        }
+      }
+      if (d.Distortion > 0) {
+        const int r = RandomInt(d.Distortion);
+        const float t = static_cast<float>(r / 100.0);
+        const double S[3] = {surface.r, surface.g, surface.b};
+        for (int ch = 0; ch < 3; ++ch) {
+          v[ch] = static_cast<float>(Round(S[ch] * t) + v[ch] * (1 - double(t)));
+        }
+      }
+      if (b > 0) {
+        double shade = 0, high = 0;
+        if (dB < b || dR < b) shade = double(std::min(dB, dR)) / double(b) - 1;
+        if (dL < b || dT < b) high = 1 - double(std::min(dL, dT)) / double(b);
+        const float f = static_cast<float>(shade + high);
+        const double HL[3] = {hl.r, hl.g, hl.b}, SH[3] = {sh.r, sh.g, sh.b};
+        if (f != 0) {
+          const float w = std::min(std::fabs(f), 1.0f);
+          for (int ch = 0; ch < 3; ++ch) {
+            const double toward = f > 0 ? HL[ch] : SH[ch];
+            v[ch] = static_cast<float>(toward * w + (1 - double(w)) * v[ch]);
+          }
+        }
+      }
+      image.setPixel(x, y, qRgb(clampRound(v[0]), clampRound(v[1]), clampRound(v[2])));
+    }
+  }
+  return image;
+}
