@@ -93,30 +93,6 @@ TEST(LimitedEdit, LimitsTypingButNotTheProgram) {
   EXPECT_EQ(edit.text(), "7") << "replacing a selection within the limit is fine";
 }
 
-TEST(ArrowPicture, BlackArrowsOnWhiteInTheStepButtonSizes) {
-  const std::pair<ArrowDirection, QSize> arrows[] = {{ArrowDirection::Up, QSize(8, 8)},
-                                                     {ArrowDirection::Down, QSize(8, 8)},
-                                                     {ArrowDirection::Left, QSize(16, 10)},
-                                                     {ArrowDirection::Right, QSize(16, 10)}};
-  for (const auto& [direction, size] : arrows) {
-    const QImage arrow = ArrowPicture(direction);
-    EXPECT_EQ(arrow.size(), size);
-    int black = 0;
-    for (int y = 0; y < arrow.height(); ++y) {
-      for (int x = 0; x < arrow.width(); ++x) {
-        const QRgb p = arrow.pixel(x, y);
-        if (qGray(p) < 128) ++black;
-      }
-    }
-    EXPECT_GT(black, size.width() * size.height() / 5);
-    EXPECT_LT(black, size.width() * size.height() * 3 / 4);
-  }
-  // The up arrow is wide at the bottom, the down arrow at the top.
-  const QImage up = ArrowPicture(ArrowDirection::Up);
-  EXPECT_LT(qGray(up.pixel(1, 5)), 128);
-  EXPECT_GT(qGray(up.pixel(1, 2)), 128);
-}
-
 TEST(CaptionDialogFont, RoundTripsTheCaptionFontThroughTheDialogsPointSizes) {
   CaptionFont font;
   font.name = QStringLiteral("Liberation Serif");

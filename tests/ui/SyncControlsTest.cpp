@@ -1,3 +1,6 @@
+#include <QMessageBox>
+#include <QTemporaryDir>
+
 #include "DesignFile.h"
 #include "EditorFixture.h"
 
@@ -106,7 +109,7 @@ TEST_F(SyncControlsTest, TheRecordsFontAndColoursReachTheirControls) {
   EXPECT_EQ(d().Antialias, 0);
 }
 
-TEST_F(SyncControlsTest, ResetAndLoadRenderOnceAfterFillingTheControls) {
+TEST_F(SyncControlsTest, ResetFillsTheControlsAndLeavesTheRenderToTheCaller) {
   d().ButtonWidth = 300;
   d().AutoSize = 0;
   form->resetCounts();
@@ -116,4 +119,49 @@ TEST_F(SyncControlsTest, ResetAndLoadRenderOnceAfterFillingTheControls) {
   EXPECT_TRUE(form->CheckBox1->isChecked());
   form->render();
   EXPECT_EQ(form->images, 1);
+}
+
+TEST_F(SyncControlsTest, LoadingADesignFillsTheControlsAndReportsAMissingTexture) {
+  QTemporaryDir dir;
+  QImage texture(12, 6, QImage::Format_RGB32);
+  texture.fill(Qt::red);
+  const QString wood = dir.filePath(QStringLiteral("wood.bmp"));
+  ASSERT_TRUE(texture.save(wood, "BMP"));
+
+  ButtonDesign saved = d();
+  saved.TextureFile.setText(wood);
+  saved.ShapeKind = kEllipse;
+  saved.TextIndex = 1;
+  saved.CaptionSlots[1].setText(QStringLiteral("Next"));
+  const QString withTexture = dir.filePath(QStringLiteral("with.kq"));
+  QString error;
+  ASSERT_TRUE(SaveDesign(withTexture, saved, form->captionFont(), &error)) << error.toStdString();
+  saved.TextureFile.setText(dir.filePath(QStringLiteral("gone.bmp")));
+  const QString missing = dir.filePath(QStringLiteral("missing.kq"));
+  ASSERT_TRUE(SaveDesign(missing, saved, form->captionFont(), &error)) << error.toStdString();
+
+  form->resetCounts();
+  LoadDesign(withTexture, d(), form->captionFont(), *form);
+  EXPECT_EQ(form->Image2->picture().size(), QSize(12, 6));
+  EXPECT_EQ(form->Label26->text(), "wood.bmp");
+  EXPECT_TRUE(form->RadioButton12->isChecked());
+  EXPECT_EQ(form->Label1->text(), "Text (2/2)");
+  EXPECT_EQ(form->Buttontext->toPlainText(), "Next");
+  EXPECT_EQ(form->images, 1) << "the load renders once, after the controls";
+
+  QString message;
+  QMessageBox::Icon icon = QMessageBox::Critical;
+  whenModal([&](QWidget* box) {
+    auto* messageBox = qobject_cast<QMessageBox*>(box);
+    ASSERT_NE(messageBox, nullptr);
+    EXPECT_EQ(messageBox->windowTitle(), "Tessaro");
+    icon = messageBox->icon();
+    message = messageBox->text();
+    messageBox->accept();
+  });
+  LoadDesign(missing, d(), form->captionFont(), *form);
+  EXPECT_TRUE(message.contains(QStringLiteral("gone.bmp"))) << message.toStdString();
+  EXPECT_EQ(icon, QMessageBox::NoIcon);
+  EXPECT_TRUE(d().TextureFile.isEmpty());
+  EXPECT_EQ(form->Label26->text(), "");
 }
