@@ -31,7 +31,8 @@ void BM_DefaultDesign(benchmark::State& state) {
   const ButtonDesign d = defaults();
   BenchHost host;
   ButtonRenderer renderer(host);
-  for (auto _ : state) renderer.RenderButton(d, CaptionFont{});
+  for (auto _ : state)
+    renderer.RenderButton(d, CaptionFont{});
   state.SetItemsProcessed(state.iterations() * host.image.width() * host.image.height() * 16);
 }
 BENCHMARK(BM_DefaultDesign)->Unit(benchmark::kMillisecond);
@@ -53,7 +54,8 @@ void BM_SizeClamp(benchmark::State& state) {
     host.texture.fill(qRgb(120, 80, 40));
   }
   ButtonRenderer renderer(host);
-  for (auto _ : state) renderer.RenderButton(d, CaptionFont{});
+  for (auto _ : state)
+    renderer.RenderButton(d, CaptionFont{});
   state.SetItemsProcessed(state.iterations() * 2032 * 1032);
   state.SetLabel(QStringList{"gradient", "plasma", "plasma 2", "single colour", "texture"}
                      .value(static_cast<int>(state.range(0)))

@@ -17,9 +17,13 @@ inline int RandomInt(int n) {
   return static_cast<int>(
       (static_cast<std::uint64_t>(gRandomSeed) * static_cast<std::uint64_t>(n)) >> 32);
 }
-inline std::uint32_t RandomSeed() { return gRandomSeed; }
+inline std::uint32_t RandomSeed() {
+  return gRandomSeed;
+}
 // For tests and tools; the program never reseeds.
-inline void SetRandomSeed(std::uint32_t seed) { gRandomSeed = seed; }
+inline void SetRandomSeed(std::uint32_t seed) {
+  gRandomSeed = seed;
+}
 
 // Replaces the look of the design by a random one (19 draws, in a fixed order); captions,
 // the caption slot and ReservedBlock are kept. Ends by synchronising the controls; does

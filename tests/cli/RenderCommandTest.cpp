@@ -93,7 +93,8 @@ TEST(RenderCommand, BadInputsFailWithoutWritingAnything) {
 
   ButtonDesign huge = WorkedExample();
   huge.OutlineSize = 100000;
-  const CommandRun refused = runCommand({writeDesign(dir, "huge.kq", huge), "-o", dir.path("y.png")});
+  const CommandRun refused =
+      runCommand({writeDesign(dir, "huge.kq", huge), "-o", dir.path("y.png")});
   EXPECT_NE(refused.exitCode, 0);
   EXPECT_FALSE(refused.err.isEmpty());
   EXPECT_FALSE(QFile::exists(dir.path("y.png")));
@@ -122,8 +123,8 @@ TEST(RenderCommand, OneFilePerCaptionSlot) {
   d.CaptionSlots[0].setBytes("Home");
   d.CaptionSlots[2].setBytes("Contact\r\nus");
   QDir(dir.root()).mkdir("out");
-  const CommandRun run = runCommand({writeDesign(dir, "three.kq", d), "--all-captions", dir.path("out"),
-                              "--prefix", "nav", "--type", "bmp"});
+  const CommandRun run = runCommand({writeDesign(dir, "three.kq", d), "--all-captions",
+                                     dir.path("out"), "--prefix", "nav", "--type", "bmp"});
   ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
   EXPECT_EQ(QDir(dir.path("out")).entryList(QDir::Files),
             (QStringList{"nav1.bmp", "nav2.bmp", "nav3.bmp"}));

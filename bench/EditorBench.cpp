@@ -1,0 +1,140 @@
+// Editor latencies: a keystroke in the Width box to the new preview for the default design
+// (Autosize off), and, at the size clamp, the time from an edit made inside a running
+// render's event pump to the start of the restarted render. Each reports the median of its
+// samples as a counter (ms), besides Google Benchmark's mean per iteration.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <vector>
+
+#include "Unit1.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double median(std::vector<double> samples) {
+  if (samples.empty()) return 0;
+  std::sort(samples.begin(), samples.end());
+  const std::size_t n = samples.size();
+  return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
+}
+
+// The editor with hooks into its render's event pump and sizing step.
+class BenchForm : public TForm1 {
+ public:
+  std::function<void()> onPump;
+  std::function<void()> onSizeText;
+  int pumps = 0;
+
+  void pumpEvents() override {
+    ++pumps;
+    if (onPump) onPump();
+    TForm1::pumpEvents();
+  }
+  void showSizeText(const QString& text) override {
+    TForm1::showSizeText(text);
+    if (onSizeText) onSizeText();
+  }
+};
+
+void BM_WidthKeystrokeToPreview(benchmark::State& state) {
+  BenchForm form;
+  form.show();
+  form.PageControl1->setCurrentWidget(form.TabSheet1);
+  form.CheckBox1->setChecked(false);
+  QApplication::processEvents();
+  QTest::keyClick(form.Edit2, Qt::Key_End);
+  std::vector<double> samples;
+  bool one = false;
+  for (auto _ : state) {
+    // 100 and 101 in turn: the backspace (rendering 10) is not timed, the digit is, up to
+    // the preview painted with the new picture.
+    QTest::keyClick(form.Edit2, Qt::Key_Backspace);
+    one = !one;
+    const auto start = Clock::now();
+    QTest::keyClick(form.Edit2, one ? Qt::Key_1 : Qt::Key_0);
+    form.Image3->repaint();
+    const double ms = millisecondsSince(start);
+    samples.push_back(ms);
+    state.SetIterationTime(ms / 1000);
+  }
+  if (form.design().ButtonWidth != (one ? 101 : 100))
+    state.SkipWithError("the width was not typed");
+  state.counters["median_ms"] = median(samples);
+}
+BENCHMARK(BM_WidthKeystrokeToPreview)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(200);
+
+void BM_EditInsidePumpToRestartAtClamp(benchmark::State& state) {
+  BenchForm form;
+  form.show();
+  form.PageControl1->setCurrentWidget(form.TabSheet1);
+  form.CheckBox1->setChecked(false);
+  form.Edit1->setText(QStringLiteral("256"));
+  form.Edit2->setText(QStringLiteral("1024"));
+  form.RadioButton3->setChecked(true);  // the hexagon widens the button past the clamp
+  form.Edit6->setText(QStringLiteral("0"));
+  QTest::keyClick(form.Edit6, Qt::Key_End);
+
+  std::vector<double> samples;
+  int rowsAfterEdit = 0;
+  bool one = false;
+  for (auto _ : state) {
+    // Half-way through the pixel pass (the shape pass has one pump per row, 1032 rows), an
+    // edit of the X box; the restarted render begins by sizing again.
+    const int editAt = form.pumps + 1032 + 516;
+    int pumpAtEdit = -1;
+    Clock::time_point edited;
+    double ms = -1;
+    form.onPump = [&] {
+      if (form.pumps != editAt) return;
+      one = !one;
+      edited = Clock::now();
+      QTest::keyClick(form.Edit6, one ? Qt::Key_1 : Qt::Key_Backspace);
+      pumpAtEdit = form.pumps;
+    };
+    form.onSizeText = [&] {
+      if (pumpAtEdit >= 0 && ms < 0) {
+        ms = millisecondsSince(edited);
+        rowsAfterEdit = std::max(rowsAfterEdit, form.pumps - pumpAtEdit);
+      }
+    };
+    form.Redraw1Click();
+    form.onPump = nullptr;
+    form.onSizeText = nullptr;
+    if (ms < 0) {
+      state.SkipWithError("the render did not restart");
+      break;
+    }
+    samples.push_back(ms);
+    state.SetIterationTime(ms / 1000);
+  }
+  if (form.Image3->picture().width() != (2024 + 8) / 4) state.SkipWithError("not at the clamp");
+  state.counters["median_ms"] = median(samples);
+  state.counters["rows_after_edit"] = rowsAfterEdit;
+}
+BENCHMARK(BM_EditInsidePumpToRestartAtClamp)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(30);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,40 @@
+#include "ImageBox.h"
+
+#include <QPainter>
+
+ImageBox::ImageBox(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void ImageBox::setPicture(const QImage& picture) {
+  picture_ = picture;
+  update();
+}
+
+void ImageBox::setCenter(bool center) {
+  center_ = center;
+  update();
+}
+
+void ImageBox::paintEvent(QPaintEvent*) {
+  if (picture_.isNull()) return;
+  QPainter painter(this);
+  QPoint at(0, 0);
+  if (center_) at = QPoint((width() - picture_.width()) / 2, (height() - picture_.height()) / 2);
+  painter.drawImage(at, picture_);
+}
+
+void ImageBox::mousePressEvent(QMouseEvent* event) {
+  tracker_.press(*event);
+  emit mouseDown(event->button());
+}
+
+void ImageBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (tracker_.doubleClick(*event)) emit doubleClicked();
+  emit mouseDown(event->button());
+}
+
+void ImageBox::mouseReleaseEvent(QMouseEvent* event) {
+  if (tracker_.release(*event, rect()).click) emit clicked();
+  emit mouseUp(event->button());
+}

@@ -1,0 +1,305 @@
+#include "Unit1.h"
+
+#include <QColorDialog>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFocusEvent>
+#include <QFontDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "DesignFile.h"
+#include "EditorText.h"
+#include "FormLook.h"
+
+namespace {
+// The client area below the menu bar at the window's smallest height, and how far the
+// window may grow (its height runs from 380 to 600 with the title bar and borders).
+constexpr int kClientWidth = 537;
+constexpr int kClientHeight = 334;
+constexpr int kHeightRange = 220;
+
+void setTextColour(QWidget* widget, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  widget->setPalette(palette);
+}
+
+// Connects a radio button so that its handler runs when the button becomes selected, by
+// the user or the program. Qt's toggled() also reports the deselection of the button that
+// gives way, and clicked() misses selections made by the program.
+void onSelected(QRadioButton* button, TForm1* form, void (TForm1::*handler)()) {
+  QObject::connect(button, &QRadioButton::toggled, form, [form, handler](bool selected) {
+    if (selected) (form->*handler)();
+  });
+}
+
+QFileDialog* fileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& suffix,
+                        const QString& filter) {
+  auto* dialog = new QFileDialog(parent);
+  dialog->setAcceptMode(mode);
+  dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                      : QFileDialog::AnyFile);
+  dialog->setDefaultSuffix(suffix);
+  // The filters are shown by their labels only, which already name the patterns.
+  dialog->setOption(QFileDialog::HideNameFilterDetails);
+  dialog->setNameFilters(DialogNameFilters(filter));
+  return dialog;
+}
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+  setupUi(this);
+  setUpLook();
+  setUpDialogs();
+  wireControls();
+  FormCreate();
+}
+
+TForm1::~TForm1() {
+  // The children outlive this body; losing the focus while they go must not run the exit
+  // handlers on a half-destroyed window.
+  Edit6->removeEventFilter(this);
+  Edit7->removeEventFilter(this);
+  Buttontext->removeEventFilter(this);
+  ClientArea->removeEventFilter(this);
+}
+
+void TForm1::FormCreate() {
+  // WorkBitmap came with the renderer; the defaults end with SyncControls.
+  ResetDesign(ButtonDesign_, Font_, *this);
+  RenderButton();
+}
+
+void TForm1::setUpLook() {
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFont(WindowFont());
+
+  // Only the height can change; the preview and the link label follow the bottom edge.
+  const int menuHeight = MainMenu1->sizeHint().height();
+  setMinimumSize(kClientWidth, menuHeight + kClientHeight);
+  setMaximumSize(kClientWidth, menuHeight + kClientHeight + kHeightRange);
+  resize(kClientWidth, menuHeight + kClientHeight);
+  ClientArea->installEventFilter(this);
+  if (const QScreen* display = screen()) {
+    move(display->availableGeometry().center() - rect().center());
+  }
+
+  Label10->setFont(PixelFont(QStringLiteral("Arial"), 19, true));
+  setTextColour(Label10, Qt::blue);
+  Label11->setFont(PixelFont(QStringLiteral("Arial"), 13, true, true));
+  Label11->setText(QString::fromLatin1(kMakerAddress));
+  setTextColour(Label11, Qt::blue);
+  for (QLabel* link :
+       {Label6, Label7, Label21, Label20, Label15, Label2, Label14, Label16, Label24}) {
+    setTextColour(link, Qt::blue);
+  }
+
+  Image1->setPicture(ArrowPicture(ArrowDirection::Left));
+  Image4->setPicture(ArrowPicture(ArrowDirection::Right));
+  Image5->setPicture(ArrowPicture(ArrowDirection::Up));
+  Image6->setPicture(ArrowPicture(ArrowDirection::Down));
+  Image9->setPicture(ArrowPicture(ArrowDirection::Up));
+  Image8->setPicture(ArrowPicture(ArrowDirection::Down));
+
+  Edit3->setTypedLimit(3);
+
+  // Windows' check and radio marks are smaller and closer to their captions than Fusion's;
+  // with Fusion's the captions would not fit the form's boxes.
+  auto* marks = new FormStyle;
+  marks->setParent(this);
+  for (QAbstractButton* button : ClientArea->findChildren<QAbstractButton*>()) {
+    if (qobject_cast<QCheckBox*>(button) || qobject_cast<QRadioButton*>(button)) {
+      button->setStyle(marks);
+    }
+  }
+
+  // Labels without a fixed size fit their text, as the form's auto-sized labels do.
+  for (QLabel* label : ClientArea->findChildren<QLabel*>()) {
+    if (!label->property("fixedSize").toBool()) label->adjustSize();
+  }
+}
+
+void TForm1::setUpDialogs() {
+  ColorDialog1 = new QColorDialog(this);
+  // Qt's own dialog always shows the custom-colour part and takes any colour.
+  ColorDialog1->setOption(QColorDialog::DontUseNativeDialog);
+  FontDialog1 = new QFontDialog(this);
+  OpenPictureDialog1 = fileDialog(this, QFileDialog::AcceptOpen, QStringLiteral("bmp"),
+                                  QStringLiteral("All (*.jpg;*.jpeg;*.bmp;*.dib)|*.bmp;*.jpg;"
+                                                 "*.jpeg;*.dib|JPEG Image File (*.jpg;*.jpeg)|"
+                                                 "*.jpg;*.jpeg|Bitmaps (*.bmp;*.dib)|*.bmp;*.dib|"
+                                                 "All files (*.*)|*.*"));
+  ExportDialog1 = fileDialog(this, QFileDialog::AcceptSave, QStringLiteral("bmp"),
+                             QStringLiteral("Bitmap files (*.bmp)|*.bmp|All files (*.*)|*.*"));
+  SaveDialog2 = fileDialog(this, QFileDialog::AcceptSave, QStringLiteral("kq"),
+                           QStringLiteral("Tessaro files (*.kq)|*.kq|All files (*.*)|*.*"));
+  OpenDialog1 = fileDialog(this, QFileDialog::AcceptOpen, QString(),
+                           QStringLiteral("Tessaro files (*.kq)|*.kq|All files|*.*"));
+
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->addAction(Refresh1);
+  PopupMenu1->addSeparator();
+  PopupMenu1->addAction(Copy1);
+  PopupMenu1->addSeparator();
+  PopupMenu1->addAction(ExportJPEG1);
+  PopupMenu1->addAction(ExportBMP1);
+}
+
+void TForm1::wireControls() {
+  // Edit boxes and the slider: Qt reports real changes only, also those the program makes,
+  // which is what the handlers expect; a handler that corrects its own box runs again,
+  // nested, for the corrected text.
+  connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
+  connect(Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
+  connect(Edit3, &QLineEdit::textChanged, this, &TForm1::Edit3Change);
+  connect(Edit4, &QLineEdit::textChanged, this, &TForm1::Edit4Change);
+  connect(Edit5, &QLineEdit::textChanged, this, &TForm1::Edit5Change);
+  connect(Edit6, &QLineEdit::textChanged, this, &TForm1::Edit6Change);
+  connect(Edit7, &QLineEdit::textChanged, this, &TForm1::Edit7Change);
+  connect(Edit8, &QLineEdit::textChanged, this, &TForm1::Edit8Change);
+  connect(Edit9, &QLineEdit::textChanged, this, &TForm1::Edit9Change);
+  connect(TrackBar1, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
+  Edit6->installEventFilter(this);
+  Edit7->installEventFilter(this);
+
+  connect(Buttontext, &QPlainTextEdit::textChanged, this, &TForm1::memoTextChanged);
+  Buttontext->installEventFilter(this);
+  connect(Image1, &ImageBox::mouseDown, this, &TForm1::Image1MouseDown);
+  connect(Image1, &ImageBox::mouseUp, this, &TForm1::Image1MouseUp);
+  connect(Image4, &ImageBox::mouseDown, this, &TForm1::Image4MouseDown);
+  connect(Image4, &ImageBox::mouseUp, this, &TForm1::Image4MouseUp);
+  connect(Image7, &ImageBox::clicked, this, &TForm1::Image7Click);
+  connect(Label35, &ClickLabel::clicked, this, &TForm1::Image7Click);
+  connect(Image7, &ImageBox::mouseDown, this, &TForm1::Label35MouseDown);
+  connect(Label35, &ClickLabel::mouseDown, this, &TForm1::Label35MouseDown);
+  connect(Image7, &ImageBox::mouseUp, this, &TForm1::Label35MouseUp);
+  connect(Label35, &ClickLabel::mouseUp, this, &TForm1::Label35MouseUp);
+
+  // Check boxes: toggled() reports changes by the user and by the program alike.
+  connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
+  connect(CheckBox2, &QCheckBox::toggled, this, &TForm1::CheckBox2Click);
+
+  onSelected(RadioButton1, this, &TForm1::RadioButton1Click);
+  onSelected(RadioButton2, this, &TForm1::RadioButton2Click);
+  onSelected(RadioButton3, this, &TForm1::RadioButton3Click);
+  onSelected(RadioButton4, this, &TForm1::RadioButton4Click);
+  onSelected(RadioButton12, this, &TForm1::RadioButton12Click);
+  onSelected(RadioButton13, this, &TForm1::RadioButton13Click);
+  onSelected(RadioButton5, this, &TForm1::RadioButton5Click);
+  onSelected(RadioButton6, this, &TForm1::RadioButton6Click);
+  onSelected(RadioButton7, this, &TForm1::RadioButton7Click);
+  onSelected(RadioButton8, this, &TForm1::RadioButton8Click);
+  onSelected(RadioButton9, this, &TForm1::RadioButton9Click);
+  onSelected(RadioButton10, this, &TForm1::RadioButton10Click);
+  onSelected(RadioButton11, this, &TForm1::RadioButton11Click);
+
+  const std::pair<ClickLabel*, ImageBox*> colourOpeners[] = {
+      {Label6, Image10},  {Label7, Image11},  {Label21, Image12},
+      {Label20, Image13}, {Label15, Image14}, {Label2, Image15},
+      {Label14, Image16}, {Label16, Image17}, {Label24, Image18}};
+  void (TForm1::*const colourHandlers[])() = {
+      &TForm1::Label6Click,  &TForm1::Label7Click,  &TForm1::Label21Click,
+      &TForm1::Label20Click, &TForm1::Label12Click, &TForm1::Label2Click,
+      &TForm1::Label9Click,  &TForm1::Label10Click, &TForm1::Label8Click};
+  for (std::size_t i = 0; i < std::size(colourHandlers); ++i) {
+    connect(colourOpeners[i].first, &ClickLabel::clicked, this, colourHandlers[i]);
+    connect(colourOpeners[i].second, &ImageBox::clicked, this, colourHandlers[i]);
+  }
+
+  // Step buttons: the up arrows and the distortion down arrow also step on the second
+  // press of a double click; the outline down arrow steps once per double click.
+  connect(Image5, &ImageBox::clicked, this, &TForm1::Image5Click);
+  connect(Image5, &ImageBox::doubleClicked, this, &TForm1::Image5Click);
+  connect(Image6, &ImageBox::clicked, this, &TForm1::Image6Click);
+  connect(Image6, &ImageBox::doubleClicked, this, &TForm1::Image6Click);
+  connect(Image9, &ImageBox::clicked, this, &TForm1::Image9Click);
+  connect(Image9, &ImageBox::doubleClicked, this, &TForm1::Image9Click);
+  connect(Image8, &ImageBox::clicked, this, &TForm1::Image8Click);
+  connect(Image5, &ImageBox::mouseDown, this, &TForm1::Image5MouseDown);
+  connect(Image5, &ImageBox::mouseUp, this, &TForm1::Image5MouseUp);
+  connect(Image6, &ImageBox::mouseDown, this, &TForm1::Image6MouseDown);
+  connect(Image6, &ImageBox::mouseUp, this, &TForm1::Image6MouseUp);
+  connect(Image8, &ImageBox::mouseDown, this, &TForm1::Image8MouseDown);
+  connect(Image8, &ImageBox::mouseUp, this, &TForm1::Image8MouseUp);
+  connect(Image9, &ImageBox::mouseDown, this, &TForm1::Image9MouseDown);
+  connect(Image9, &ImageBox::mouseUp, this, &TForm1::Image9MouseUp);
+
+  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+
+  connect(Redraw1, &QAction::triggered, this, &TForm1::Redraw1Click);
+  connect(Refresh1, &QAction::triggered, this, &TForm1::Refresh1Click);
+  connect(Image3, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& at) { PopupMenu1->popup(Image3->mapToGlobal(at)); });
+}
+
+void TForm1::followBottomEdge(int clientHeight) {
+  const int grown = clientHeight - kClientHeight;
+  GroupBox1->setGeometry(8, 168, 521, 145 + grown);
+  Image3->setGeometry(8, 16, 505, 121 + grown);
+  Label11->move(392, 315 + grown);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == ClientArea && event->type() == QEvent::Resize) {
+    followBottomEdge(ClientArea->height());
+  } else if (event->type() == QEvent::FocusOut) {
+    // An exit is the focus moving to another control of this window; a dialog, a menu or
+    // another program taking the focus leaves the control where it is.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      if (watched == Edit6) {
+        Edit6Exit();
+      } else if (watched == Edit7) {
+        Edit7Exit();
+      } else if (watched == Buttontext) {
+        ButtontextExit();
+      }
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::RenderButton() {
+  renderer_.RenderButton(ButtonDesign_, Font_);
+}
+
+void TForm1::Redraw1Click() {
+  RenderButton();
+}
+
+void TForm1::Refresh1Click() {
+  RenderButton();
+}
+
+void TForm1::pumpEvents() {
+  QCoreApplication::processEvents();
+}
+
+void TForm1::showSizeText(const QString& text) {
+  Label13->setText(text);
+  Label13->adjustSize();
+}
+
+void TForm1::takeImage(const QImage& image) {
+  Image3->setPicture(image);
+  Image3->setToolTip(QString());
+}
+
+void TForm1::renderRefused(const QString& reason) {
+  Image3->setToolTip(reason);
+}
+
+void TForm1::showMessage(const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tessaro"), text, QMessageBox::Ok, this);
+  box.exec();
+}
+
+void TForm1::showError(const QString& text) {
+  QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessaro"), text, QMessageBox::Ok, this);
+  box.exec();
+}

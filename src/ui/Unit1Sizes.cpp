@@ -1,0 +1,93 @@
+// The numeric boxes and the check boxes.
+#include <algorithm>
+
+#include "LenientInt.h"
+#include "Unit1.h"
+
+namespace {
+// Width and height stay within 1..1024 and the box shows the corrected number at once;
+// putting it there runs the box's handler once more, nested, for the corrected text.
+int sizeFromBox(QLineEdit* box) {
+  int value = LenientToInt(box->text());
+  if (value < 1) {
+    value = 1;
+    box->setText(QStringLiteral("1"));
+  }
+  if (value > 1024) {
+    value = 1024;
+    box->setText(QStringLiteral("1024"));
+  }
+  return value;
+}
+
+// What the box holds, written back in its plain decimal form (abc becomes 0, +7 becomes 7).
+void normaliseBox(QLineEdit* box) {
+  box->setText(QString::number(LenientToInt(box->text())));
+}
+}  // namespace
+
+void TForm1::Edit1Change() {
+  ButtonDesign_.ButtonHeight = sizeFromBox(Edit1);
+  // With Autosize the typed size has no effect on the button.
+  if (!ButtonDesign_.AutoSize) RenderButton();
+}
+
+void TForm1::Edit2Change() {
+  ButtonDesign_.ButtonWidth = sizeFromBox(Edit2);
+  if (!ButtonDesign_.AutoSize) RenderButton();
+}
+
+void TForm1::Edit3Change() {
+  ButtonDesign_.OutlineSize = LenientToInt(Edit3->text());
+  RenderButton();
+}
+
+void TForm1::Edit4Change() {
+  ButtonDesign_.BevelSize = LenientToInt(Edit4->text());
+  RenderButton();
+}
+
+void TForm1::Edit5Change() {
+  // The box keeps what was typed; only the stored angle is clamped.
+  ButtonDesign_.FillDirection = std::clamp(LenientToInt(Edit5->text()), -90, 90);
+  RenderButton();
+}
+
+void TForm1::Edit6Change() {
+  ButtonDesign_.TextOffsetX = LenientToInt(Edit6->text());
+  RenderButton();
+}
+
+void TForm1::Edit7Change() {
+  ButtonDesign_.TextOffsetY = LenientToInt(Edit7->text());
+  RenderButton();
+}
+
+void TForm1::Edit8Change() {
+  ButtonDesign_.BorderWidth = LenientToInt(Edit8->text());
+  RenderButton();
+}
+
+void TForm1::Edit9Change() {
+  ButtonDesign_.BorderHeight = LenientToInt(Edit9->text());
+  RenderButton();
+}
+
+// A changed text runs the change handler, which renders.
+void TForm1::Edit6Exit() {
+  normaliseBox(Edit6);
+}
+
+void TForm1::Edit7Exit() {
+  normaliseBox(Edit7);
+}
+
+void TForm1::CheckBox1Click() {
+  ButtonDesign_.AutoSize = CheckBox1->isChecked() ? 1 : 0;
+  RenderButton();
+}
+
+void TForm1::CheckBox2Click() {
+  ButtonDesign_.Antialias = CheckBox2->isChecked() ? 1 : 0;
+  RenderButton();
+}

@@ -1,0 +1,65 @@
+// The texture part of the Surface page: Browse, Clear and the brightness slider, and the
+// texture holder Image2 that renders and design loading read and write.
+#include <QFileDialog>
+
+#include "EditorText.h"
+#include "TextureImage.h"
+#include "Unit1.h"
+
+QString TForm1::choosePicture() {
+  if (OpenPictureDialog1->exec() != QDialog::Accepted) return QString();
+  return OpenPictureDialog1->selectedFiles().value(0);
+}
+
+void TForm1::Button2Click() {
+  const QString path = choosePicture();
+  if (path.isEmpty()) return;
+  if (TextureFormatOf(path) == TextureFormat::Unknown) {
+    showError(QStringLiteral("Unknown file extension (%1)").arg(path));
+    return;
+  }
+  // The path is stored (cut to 255 characters) and the image read from what was stored.
+  // A read that fails puts the previous path back, so the design never names a texture it
+  // does not show.
+  const ShortString previous = ButtonDesign_.TextureFile;
+  ButtonDesign_.TextureFile.setText(path);
+  QImage picture;
+  QString error;
+  if (!LoadTextureImage(ButtonDesign_.TextureFile.text(), &picture, &error)) {
+    ButtonDesign_.TextureFile = previous;
+    showError(error);
+    return;
+  }
+  Image2->setPicture(picture);
+  Label26->setText(FileNamePart(ButtonDesign_.TextureFile.text()));
+  ButtonDesign_.FillKind = kTexture;
+  // Selecting the button runs its handler (and renders) when it was not selected before.
+  RadioButton9->setChecked(true);
+  RenderButton();
+}
+
+void TForm1::Button3Click() {
+  // The fill kind stays; a texture fill without a texture paints as a single colour.
+  clearTexture();
+  ButtonDesign_.TextureFile.setText(QString());
+  Label26->setText(FileNamePart(ButtonDesign_.TextureFile.text()));
+  RenderButton();
+}
+
+void TForm1::TrackBar1Change() {
+  // The slider runs from 0 at the top to 100 at the bottom: up brightens.
+  ButtonDesign_.TextureBrightness = static_cast<std::uint8_t>(100 - TrackBar1->value());
+  if (ButtonDesign_.FillKind == kTexture) RenderButton();
+}
+
+bool TForm1::loadTexture(const QString& path) {
+  QImage picture;
+  QString error;
+  if (!LoadTextureImage(path, &picture, &error)) return false;
+  Image2->setPicture(picture);
+  return true;
+}
+
+void TForm1::clearTexture() {
+  Image2->setPicture(QImage());
+}

@@ -1,0 +1,139 @@
+#include <QClipboard>
+#include <QFontDialog>
+
+#include "EditorFixture.h"
+
+class CaptionTest : public EditorTest {
+ protected:
+  QString memo() const {
+    return form->Buttontext->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+  }
+  QByteArray slot(int i) { return d().CaptionSlots[i].bytes(); }
+  void clickLeft() { QTest::mouseClick(form->Image1, Qt::LeftButton); }
+  void clickRight() { QTest::mouseClick(form->Image4, Qt::LeftButton); }
+};
+
+TEST_F(CaptionTest, TypedLinesReachTheSlotAsCrLfAndRender) {
+  typeInto(form->Buttontext, QStringLiteral("One"));
+  const int oneLine = previewSize().height();
+  QTest::keyClick(form->Buttontext, Qt::Key_Return);
+  QTest::keyClicks(form->Buttontext, QStringLiteral("Two"));
+  EXPECT_EQ(slot(0), "One\r\nTwo");
+  EXPECT_EQ(memo(), "One\nTwo");
+  EXPECT_GT(previewSize().height(), oneLine);
+  // Leaving the memo renders once more.
+  form->resetCounts();
+  form->ButtontextExit();
+  EXPECT_EQ(form->images, 1);
+}
+
+TEST_F(CaptionTest, TheMemoHoldsAtMost255Characters) {
+  typeInto(form->Buttontext, QString());
+  QGuiApplication::clipboard()->setText(QString(300, u'x'));
+  QTest::keyClick(form->Buttontext, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(memo(), QString(255, u'x'));
+  EXPECT_EQ(d().CaptionSlots[0].length, 255);
+
+  form->resetCounts();
+  QTest::keyClicks(form->Buttontext, QStringLiteral("y"));
+  EXPECT_EQ(memo(), QString(255, u'x'));
+  EXPECT_EQ(form->sizeTexts, 0) << "a refused keystroke is no change";
+
+  // A line break counts as CR LF.
+  typeInto(form->Buttontext, QString(254, u'a'));
+  QTest::keyClick(form->Buttontext, Qt::Key_Return);
+  EXPECT_EQ(memo(), QString(254, u'a'));
+  EXPECT_EQ(slot(0), QByteArray(254, 'a'));
+}
+
+TEST_F(CaptionTest, ACharacterTheSlotCannotHoldShowsAsTheQuestionMarkStored) {
+  typeInto(form->Buttontext, QStringLiteral("A"));
+  typeText(form->Buttontext, QString::fromUtf8("\u03A9"));  // Greek capital omega
+  typeText(form->Buttontext, QStringLiteral("\u00E9"));     // é is in Windows-1252
+  EXPECT_EQ(slot(0), "A?\xE9");
+  EXPECT_EQ(memo(), QString::fromUtf8("A?\u00E9"));
+  EXPECT_EQ(form->Buttontext->textCursor().position(), 3) << "the caret stays after the text";
+}
+
+TEST_F(CaptionTest, ArrowsStepThroughTheSlotsAndStopAtTheEnds) {
+  EXPECT_EQ(form->Label1->text(), "Text");
+  clickLeft();
+  EXPECT_EQ(d().TextIndex, 0);
+  EXPECT_EQ(form->Label1->text(), "Text");
+  EXPECT_EQ(memo(), "Button Text");
+
+  form->resetCounts();
+  clickRight();
+  EXPECT_EQ(d().TextIndex, 1);
+  EXPECT_EQ(form->Label1->text(), "Text (2/2)");
+  EXPECT_EQ(memo(), "");
+  EXPECT_EQ(slot(0), "Button Text");
+  // The memo's change renders the empty caption: no text width.
+  EXPECT_EQ(form->images, 1);
+  EXPECT_TRUE(form->Label13->text().startsWith("(0 x "));
+
+  clickLeft();
+  EXPECT_EQ(form->Label1->text(), "Text");
+  EXPECT_EQ(memo(), "Button Text");
+
+  for (int i = 0; i < 40; ++i)
+    clickRight();
+  EXPECT_EQ(d().TextIndex, 31);
+  EXPECT_EQ(form->Label1->text(), "Text (32/32)");
+  EXPECT_EQ(d().LastTextIndex, 31);
+}
+
+TEST_F(CaptionTest, TheHeadingCountsUpToTheLastSlotInUse) {
+  clickRight();
+  clickRight();
+  typeInto(form->Buttontext, QStringLiteral("Third"));
+  clickLeft();
+  EXPECT_EQ(form->Label1->text(), "Text (2/3)");
+  EXPECT_EQ(memo(), "");
+  clickLeft();
+  EXPECT_EQ(form->Label1->text(), "Text (1/3)");
+  EXPECT_EQ(slot(2), "Third");
+}
+
+TEST_F(CaptionTest, ArrowsActOnReleaseOfAnyButtonAndLookPressedWhileHeld) {
+  QTest::mousePress(form->Image4, Qt::RightButton);
+  EXPECT_EQ(form->Bevel17->bevelStyle(), Bevel::Lowered);
+  EXPECT_EQ(d().TextIndex, 0);
+  QTest::mouseRelease(form->Image4, Qt::RightButton);
+  EXPECT_EQ(form->Bevel17->bevelStyle(), Bevel::Raised);
+  EXPECT_EQ(d().TextIndex, 1);
+}
+
+TEST_F(CaptionTest, TheFontDialogEditsTheCaptionFont) {
+  whenModal([this](QWidget* dialog) {
+    EXPECT_EQ(dialog, form->FontDialog1);
+    // The dialog shows the nearest installed face where Arial is missing; the size is the
+    // caption font's.
+    EXPECT_EQ(form->FontDialog1->currentFont().pointSize(), 14);
+    QFont chosen(QStringLiteral("Liberation Serif"));
+    chosen.setPointSize(20);
+    chosen.setItalic(true);
+    form->FontDialog1->setCurrentFont(chosen);
+    form->FontDialog1->accept();
+  });
+  const QSize before = previewSize();
+  QTest::mouseClick(form->Label35, Qt::LeftButton);
+  EXPECT_EQ(form->captionFont().name, "Liberation Serif");
+  EXPECT_EQ(form->captionFont().size, 20);
+  EXPECT_TRUE(form->captionFont().italic);
+  EXPECT_FALSE(form->captionFont().bold);
+  EXPECT_EQ(form->Label5->text(), "Liberation Serif");
+  EXPECT_EQ(form->Buttontext->font().family(), "Liberation Serif");
+  EXPECT_NE(previewSize(), before);
+  EXPECT_EQ(form->Bevel21->bevelStyle(), Bevel::Raised);
+
+  // Cancel changes nothing and renders nothing.
+  form->resetCounts();
+  whenModal([this](QWidget*) {
+    form->FontDialog1->setCurrentFont(QFont(QStringLiteral("DejaVu Sans")));
+    form->FontDialog1->reject();
+  });
+  QTest::mouseClick(form->Image7, Qt::LeftButton);
+  EXPECT_EQ(form->captionFont().name, "Liberation Serif");
+  EXPECT_EQ(form->images, 0);
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "QtPrinters.h"
+#include "Unit1.h"
+
+// The editor window, counting what its renders hand over and letting a test act inside a
+// render's event pump.
+class ProbedForm : public TForm1 {
+ public:
+  int images = 0;     // finished renders
+  int sizeTexts = 0;  // renders that got as far as sizing (a restart sizes again)
+  int pumps = 0;
+  std::function<void(int pump)> onPump;
+  std::function<void()> onImage;
+  std::function<void()> onSizeText;
+  std::optional<QString> pictureAnswer;  // what the picture dialog "returns"
+
+  void pumpEvents() override {
+    ++pumps;
+    if (onPump) onPump(pumps);
+    TForm1::pumpEvents();
+  }
+  void takeImage(const QImage& image) override {
+    ++images;
+    TForm1::takeImage(image);
+    if (onImage) onImage();
+  }
+  void showSizeText(const QString& text) override {
+    ++sizeTexts;
+    TForm1::showSizeText(text);
+    if (onSizeText) onSizeText();
+  }
+  void resetCounts() { images = sizeTexts = pumps = 0; }
+
+ protected:
+  QString choosePicture() override {
+    return pictureAnswer ? *pictureAnswer : TForm1::choosePicture();
+  }
+};
+
+class EditorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<ProbedForm>();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    form->resetCounts();
+  }
+
+  ButtonDesign& d() { return form->design(); }
+
+  // Replaces a box's text the way a user would: select all, then type (or delete).
+  static void typeInto(QWidget* box, const QString& text) {
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) {
+      QTest::keyClick(box, Qt::Key_Delete);
+    } else {
+      QTest::keyClicks(box, text);
+    }
+  }
+
+  // What Qt delivers for a real double click: press, release, double-click, release.
+  static void doubleClick(QWidget* widget) {
+    const QPointF at = QRectF(widget->rect()).center();
+    QTest::mousePress(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+    QMouseEvent second(QEvent::MouseButtonDblClick, at, widget->mapToGlobal(at), Qt::LeftButton,
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &second);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+  }
+
+  // Answers the next modal dialog from inside its event loop: polls until one is shown.
+  static void whenModal(std::function<void(QWidget*)> answer) {
+    auto* poll = new QTimer;
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, tries, answer] {
+      QWidget* dialog = QApplication::activeModalWidget();
+      if (!dialog && ++*tries < 500) return;
+      poll->stop();
+      poll->deleteLater();
+      ASSERT_NE(dialog, nullptr) << "no dialog was shown";
+      answer(dialog);
+    });
+    poll->start(5);
+  }
+
+  // Types text that QTest::keyClicks cannot (it knows ASCII only).
+  static void typeText(QWidget* widget, const QString& text) {
+    for (QChar c : text) {
+      QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+  }
+
+  // Final image size for a rectangle with the default borders and outline, Antialias on,
+  // Autosize off.
+  static QSize fixedSizeImage(int width, int height) { return QSize(width + 20, height + 10); }
+
+  QSize previewSize() const { return form->Image3->picture().size(); }
+
+  std::unique_ptr<ProbedForm> form;
+};
