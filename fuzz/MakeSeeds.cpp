@@ -3,6 +3,7 @@
 //   corpus/design        valid designs and boundary variants of every field
 //   corpus/texture_jpeg  small real JPEG files, one per kind libjpeg decodes
 //   corpus/texture_bmp   small real bitmaps, one per layout a BMP reader meets
+//   corpus/lenient_int   numeric box texts: the rules' examples and the 32-bit edges
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
@@ -456,6 +457,53 @@ void Bmps(const QString& folder) {
     Write(folder, QStringLiteral("%1.bmp").arg(r.name), MakeBmp(r));
 }
 
+// ---------------------------------------------------------------------------------------
+// Numeric box texts, as UTF-8
+
+void NumericTexts(const QString& folder) {
+  const char* texts[] = {
+      "",
+      "0",
+      "7",
+      "  7",
+      "150",
+      "12abc",
+      "abc",
+      "-5x",
+      "-12",
+      "+12",
+      " -12 ",
+      "-",
+      "+",
+      "$1F",
+      "$",
+      "x7f",
+      "X7F",
+      "0x1f",
+      "0X",
+      "0x",
+      "-0x10",
+      "-$1F",
+      "2147483647",
+      "2147483648",
+      "-2147483648",
+      "-2147483649",
+      "$7FFFFFFF",
+      "$80000000",
+      "0xFFFFFFFF",
+      "99999999999999999999",
+      "-99999999999999999999",
+      "007",
+      "1 2",
+      "\t7",
+      "\xef\xbc\x91\xef\xbc\x92",  // full-width digits
+      "\xd9\xa3",                  // an Arabic-Indic digit
+  };
+  int n = 0;
+  for (const char* text : texts)
+    Write(folder, QStringLiteral("text-%1").arg(++n, 2, 10, QLatin1Char('0')), QByteArray(text));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -467,6 +515,7 @@ int main(int argc, char** argv) {
   Designs(fuzz.filePath("corpus/design"));
   Jpegs(fuzz.filePath("corpus/texture_jpeg"));
   Bmps(fuzz.filePath("corpus/texture_bmp"));
+  NumericTexts(fuzz.filePath("corpus/lenient_int"));
   std::printf("%d seeds written\n", gWritten);
   return 0;
 }
