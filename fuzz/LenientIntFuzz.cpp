@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Check(QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
   std::u16string units(size / 2, u'\0');
-  std::memcpy(units.data(), data, units.size() * 2);
+  if (!units.empty()) std::memcpy(units.data(), data, units.size() * 2);
   Check(QString::fromUtf16(units.data(), static_cast<qsizetype>(units.size())));
   return 0;
 }
