@@ -1,7 +1,8 @@
 // Design files: bytes -> LoadDesign -> RenderButton at full size, on the offscreen platform.
 // Checks, besides the sanitizers: the renderer ends idle; every finished render hands over an
-// image within the pixel budget or refuses; and what the editor would save right after the
-// load keeps every byte of the file that the load does not define anew.
+// image within the pixel budget or refuses; what the editor would save right after the load
+// keeps every byte of the file that the load does not define anew; and for small images the
+// pixel pass equals the plain per-pixel formulas of the tests.
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include "DesignFile.h"
 #include "FuzzCheck.h"
 #include "RandomDesign.h"
+#include "ReferenceRenderer.h"
 #include "TextureImage.h"
 
 namespace {
@@ -64,6 +66,7 @@ class FuzzHost : public DesignHost, public RenderHost {
     ++finished;
   }
   QImage textureBitmap() const override { return texture_; }
+  const QImage& texture() const { return texture_; }
   void renderRefused(const QString& reason) override {
     FUZZ_CHECK(!reason.isEmpty());
     ++finished;
@@ -75,6 +78,53 @@ class FuzzHost : public DesignHost, public RenderHost {
   QImage texture_;
   int pumps_ = 0;
 };
+
+// Renders without a window, keeping the image.
+class PlainHost : public RenderHost {
+ public:
+  explicit PlainHost(const QImage& texture) : texture_(texture) {}
+  QImage image;
+  void pumpEvents() override {}
+  void showSizeText(const QString&) override {}
+  void takeImage(const QImage& taken) override { image = taken; }
+  QImage textureBitmap() const override { return texture_; }
+  void renderRefused(const QString&) override {}
+
+ private:
+  QImage texture_;
+};
+
+// The largest image compared with the per-pixel reference, which is slow.
+constexpr long long kReferencePixels = 128 * 128;
+
+// The renderer's pixel pass against the tests' plain per-pixel formulas, on the loaded
+// record made plain where the reference is: no supersampling, a fixed size, no caption.
+// Every other field, out-of-range values included, stays as the file gave it.
+void CheckAgainstReference(ButtonDesign d, const QImage& texture) {
+  d.Antialias = 0;
+  d.AutoSize = 0;
+  d.currentSlot().length = 0;
+  const ButtonGeometry g = ComputeGeometry(d, ScaleLengths(d), 0, 0, 1);
+  if (g.W == 0 || g.H == 0 || g.H > kReferencePixels / g.W) return;
+  PlainHost host(texture);
+  ButtonRenderer renderer(host);
+  SetRandomSeed(1);
+  renderer.RenderButton(d, CaptionFont{});
+  SetRandomSeed(1);
+  const QImage plain =
+      ReferencePixelPass(d, static_cast<int>(g.W), static_cast<int>(g.H), static_cast<double>(g.W0),
+                         static_cast<double>(g.H0), texture);
+  FUZZ_CHECK(host.image.size() == plain.size());
+  for (int y = 0; y < plain.height(); ++y) {
+    for (int x = 0; x < plain.width(); ++x) {
+      if (host.image.pixel(x, y) != plain.pixel(x, y)) {
+        std::fprintf(stderr, "pixel %d,%d of %d x %d: %08x, the formulas give %08x\n", x, y,
+                     plain.width(), plain.height(), host.image.pixel(x, y), plain.pixel(x, y));
+      }
+      FUZZ_CHECK(host.image.pixel(x, y) == plain.pixel(x, y));
+    }
+  }
+}
 
 // The bytes a save right after the load must hold: the file's own, except a TextIndex out of
 // 0..31 (brought into range), a texture the loader refused (its path emptied), the font
@@ -155,6 +205,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool refused =
         !texture.isEmpty() && TextureFormatOf(texture.text()) == TextureFormat::Unknown;
     FUZZ_CHECK(host.savedAtSync == ExpectedSave(bytes, refused));
+    CheckAgainstReference(design, host.texture());
   }
   return 0;
 }
