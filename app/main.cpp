@@ -5,8 +5,9 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Tessaro"));
-  // Creating the window resets the design, fills the controls and renders the preview.
-  TForm1 form;
+  // Creating the window resets the design, opens the design file the arguments name and
+  // renders the preview.
+  TForm1 form(QApplication::arguments().mid(1));
   form.show();
   return QApplication::exec();
 }

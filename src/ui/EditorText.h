@@ -23,7 +23,13 @@ QString FitMemoText(const QString& memoText, int limit = 255);
 // The file-name part of a path: the text after the last "/", "\" or ":".
 QString FileNamePart(const QString& path);
 
+// A name chosen in a save dialog: "." + suffix is added when the file name holds no dot,
+// as the dialog does for a name typed without an ending (a file dialog of the desktop may
+// not). An empty suffix leaves the path as it is.
+QString WithDefaultSuffix(const QString& path, const QString& suffix);
+
 // A filter of the form "Label|patterns|Label|patterns" (patterns separated by ";") as
 // QFileDialog name filters. The label stays what the user sees when the dialog hides the
-// filter details; the patterns follow it in the "(*.a *.b)" form Qt reads.
+// filter details; the patterns follow it in the "(*.a *.b)" form Qt reads, "*.*" as "*"
+// (every file, with or without a dot).
 QStringList DialogNameFilters(const QString& filter);

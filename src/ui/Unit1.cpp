@@ -49,12 +49,12 @@ QFileDialog* fileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QSt
 }
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
   setupUi(this);
   setUpLook();
   setUpDialogs();
   wireControls();
-  FormCreate();
+  FormCreate(arguments);
 }
 
 TForm1::~TForm1() {
@@ -66,9 +66,12 @@ TForm1::~TForm1() {
   ClientArea->removeEventFilter(this);
 }
 
-void TForm1::FormCreate() {
+void TForm1::FormCreate(const QStringList& arguments) {
   // WorkBitmap came with the renderer; the defaults end with SyncControls.
   ResetDesign(ButtonDesign_, Font_, *this);
+  // A path with blanks arrives whole even when it was not quoted. A file that cannot be
+  // read is reported by the load and leaves the defaults.
+  if (!arguments.isEmpty()) LoadDesign(arguments.join(u' '), ButtonDesign_, Font_, *this);
   RenderButton();
 }
 
@@ -137,6 +140,8 @@ void TForm1::setUpDialogs() {
                              QStringLiteral("Bitmap files (*.bmp)|*.bmp|All files (*.*)|*.*"));
   SaveDialog2 = fileDialog(this, QFileDialog::AcceptSave, QStringLiteral("kq"),
                            QStringLiteral("Tessaro files (*.kq)|*.kq|All files (*.*)|*.*"));
+  // A design is saved over an existing file without a question.
+  SaveDialog2->setOption(QFileDialog::DontConfirmOverwrite);
   OpenDialog1 = fileDialog(this, QFileDialog::AcceptOpen, QString(),
                            QStringLiteral("Tessaro files (*.kq)|*.kq|All files|*.*"));
 
@@ -231,6 +236,9 @@ void TForm1::wireControls() {
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
 
+  connect(New1, &QAction::triggered, this, &TForm1::New1Click);
+  connect(Open1, &QAction::triggered, this, &TForm1::Open1Click);
+  connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
   connect(Redraw1, &QAction::triggered, this, &TForm1::Redraw1Click);
   connect(Refresh1, &QAction::triggered, this, &TForm1::Refresh1Click);
   connect(Image3, &QWidget::customContextMenuRequested, this,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include "ButtonDesign.h"
 #include "ButtonRenderer.h"
@@ -32,7 +33,9 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   Q_OBJECT
 
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  // `arguments` is the command line after the program's name; when there are any, they
+  // name the design file to open, joined with single blanks.
+  explicit TForm1(const QStringList& arguments = {}, QWidget* parent = nullptr);
   ~TForm1() override;
 
   ButtonDesign& design() { return ButtonDesign_; }
@@ -119,6 +122,9 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void TrackBar1Change();
 
   // Menus.
+  void New1Click();
+  void Open1Click();
+  void Save1Click();
   void Redraw1Click();
   void Refresh1Click();
 
@@ -130,6 +136,9 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   QFileDialog* SaveDialog2 = nullptr;
   QFileDialog* OpenDialog1 = nullptr;
   QMenu* PopupMenu1 = nullptr;
+  // The file name each save dialog proposes next: the last one chosen in it (and, for
+  // SaveDialog2, the design last opened).
+  QString SaveDialog2FileName;
 
   // DesignHost: what reset, load and random design ask of the editor.
   void showMessage(const QString& text) override;
@@ -149,9 +158,14 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   bool eventFilter(QObject* watched, QEvent* event) override;
   // The picture chosen in OpenPictureDialog1, empty on Cancel; tests answer it directly.
   virtual QString choosePicture();
+  // Shows a file dialog on `proposed` (when not empty) and returns the chosen path, empty
+  // on Cancel; tests answer it directly.
+  virtual QString execFileDialog(QFileDialog* dialog, const QString& proposed);
 
  private:
-  void FormCreate();
+  void FormCreate(const QStringList& arguments);
+  // execFileDialog, with the dialog's default extension added to a name typed without one.
+  QString chooseFile(QFileDialog* dialog, const QString& proposed);
   void setUpLook();
   void setUpDialogs();
   void wireControls();

@@ -76,8 +76,17 @@ TEST(DialogNameFilters, KeepsTheLabelsAndSpellsPatternsTheQtWay) {
   EXPECT_EQ(DialogNameFilters("All (*.jpg;*.jpeg;*.bmp;*.dib)|*.bmp;*.jpg;*.jpeg;*.dib|"
                               "All files (*.*)|*.*"),
             QStringList({"All (*.jpg;*.jpeg;*.bmp;*.dib) (*.bmp *.jpg *.jpeg *.dib)",
-                         "All files (*.*) (*.*)"}));
+                         "All files (*.*) (*)"}));
   EXPECT_EQ(DialogNameFilters("Tessaro files (*.kq)|*.kq|All files|*.*"),
-            QStringList({"Tessaro files (*.kq) (*.kq)", "All files (*.*)"}));
+            QStringList({"Tessaro files (*.kq) (*.kq)", "All files (*)"}));
   EXPECT_TRUE(DialogNameFilters("").isEmpty());
+}
+
+TEST(WithDefaultSuffix, AddsTheEndingOnlyToANameWithoutOne) {
+  EXPECT_EQ(WithDefaultSuffix("/home/a/nav", "JPG"), "/home/a/nav.JPG");
+  EXPECT_EQ(WithDefaultSuffix("/home/a/nav.jpg", "JPG"), "/home/a/nav.jpg");
+  EXPECT_EQ(WithDefaultSuffix("/home/a/nav.v2", "BMP"), "/home/a/nav.v2");
+  EXPECT_EQ(WithDefaultSuffix("/home/my.buttons/nav", "kq"), "/home/my.buttons/nav.kq")
+      << "a dot in a folder's name is no ending";
+  EXPECT_EQ(WithDefaultSuffix("/home/a/nav", ""), "/home/a/nav");
 }
