@@ -239,6 +239,11 @@ void TForm1::wireControls() {
   connect(New1, &QAction::triggered, this, &TForm1::New1Click);
   connect(Open1, &QAction::triggered, this, &TForm1::Open1Click);
   connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
+  connect(Jpeg1, &QAction::triggered, this, &TForm1::Jpeg1Click);
+  connect(Bmp1, &QAction::triggered, this, &TForm1::Bmp1Click);
+  connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
+  connect(ExportJPEG1, &QAction::triggered, this, &TForm1::ExportJPEG1Click);
+  connect(ExportBMP1, &QAction::triggered, this, &TForm1::ExportBMP1Click);
   connect(Redraw1, &QAction::triggered, this, &TForm1::Redraw1Click);
   connect(Refresh1, &QAction::triggered, this, &TForm1::Refresh1Click);
   connect(Image3, &QWidget::customContextMenuRequested, this,
@@ -274,6 +279,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::RenderButton() {
   renderer_.RenderButton(ButtonDesign_, Font_);
+  // A nested call only asked the running render to restart; the outermost one returns
+  // with the render finished.
+  if (!renderer_.RenderBusy()) runDeferredCommands();
 }
 
 void TForm1::Redraw1Click() {

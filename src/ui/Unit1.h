@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <vector>
 
 #include "ButtonDesign.h"
 #include "ButtonRenderer.h"
@@ -42,7 +43,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   CaptionFont& captionFont() { return Font_; }
   const ButtonRenderer& renderer() const { return renderer_; }
 
-  // Renders the design into Image3; while a render runs, makes it start again.
+  // Renders the design into Image3; while a render runs, makes it start again. When the
+  // outermost render has finished, runs the exports chosen while it ran.
   void RenderButton();
   // Fills every control from the record with Syncing raised: handlers run for every
   // control whose shown value changes, but nothing renders.
@@ -127,6 +129,14 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void Save1Click();
   void Redraw1Click();
   void Refresh1Click();
+  // Exports. Chosen while a render runs (from inside its event pump) or while another
+  // export is under way, an export waits until that has finished and then runs as usual,
+  // so it always writes a completely rendered button.
+  void Jpeg1Click();
+  void Bmp1Click();
+  void Copy1Click();
+  void ExportJPEG1Click();
+  void ExportBMP1Click();
 
   // Dialog components, kept for the whole run like the form's own.
   QColorDialog* ColorDialog1 = nullptr;
@@ -139,6 +149,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // The file name each save dialog proposes next: the last one chosen in it (and, for
   // SaveDialog2, the design last opened).
   QString SaveDialog2FileName;
+  QString ExportDialog1FileName;  // shared by the JPEG and the BMP export
 
   // DesignHost: what reset, load and random design ask of the editor.
   void showMessage(const QString& text) override;
@@ -171,6 +182,15 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void wireControls();
   void followBottomEdge(int clientHeight);
   void PickColour(Colour& field, ColourSwatch* swatch);
+
+  using Command = void (TForm1::*)();
+  // Runs `body` as an export; queues `handler` instead while a render or an export runs.
+  void runExport(Command handler, Command body);
+  void runDeferredCommands();
+  void exportJpeg();
+  void exportBmp();
+  std::vector<Command> deferred_;  // exports waiting for the running render or export
+  int exporting_ = 0;
   void showError(const QString& text);
 
   // The memo in "\n" form, and the bridge that turns its notifications into
