@@ -12,6 +12,7 @@
 #include "DesignFile.h"
 #include "EditorText.h"
 #include "FormLook.h"
+#include "Unit3.h"
 
 namespace {
 // The client area below the menu bar at the window's smallest height, and how far the
@@ -55,6 +56,8 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
   setUpDialogs();
   wireControls();
   FormCreate(arguments);
+  // The dialogs come after the first render, so the preview is ready before anything else.
+  Form3 = new TForm3(this);
 }
 
 TForm1::~TForm1() {
@@ -244,6 +247,7 @@ void TForm1::wireControls() {
   connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
   connect(ExportJPEG1, &QAction::triggered, this, &TForm1::ExportJPEG1Click);
   connect(ExportBMP1, &QAction::triggered, this, &TForm1::ExportBMP1Click);
+  connect(Exportmultiple1, &QAction::triggered, this, &TForm1::Exportmultiple1Click);
   connect(Redraw1, &QAction::triggered, this, &TForm1::Redraw1Click);
   connect(Refresh1, &QAction::triggered, this, &TForm1::Refresh1Click);
   connect(Image3, &QWidget::customContextMenuRequested, this,

@@ -14,6 +14,7 @@ class QColorDialog;
 class QFileDialog;
 class QFontDialog;
 class QMenu;
+class TForm3;
 
 // The maker's web page that Label11 shows.
 inline constexpr char kMakerAddress[] = "tessaro.example";
@@ -137,6 +138,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void Copy1Click();
   void ExportJPEG1Click();
   void ExportBMP1Click();
+  // One file per caption slot, as chosen in Form3.
+  void Exportmultiple1Click();
 
   // Dialog components, kept for the whole run like the form's own.
   QColorDialog* ColorDialog1 = nullptr;
@@ -146,6 +149,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   QFileDialog* SaveDialog2 = nullptr;
   QFileDialog* OpenDialog1 = nullptr;
   QMenu* PopupMenu1 = nullptr;
+  TForm3* Form3 = nullptr;  // the export-multiple dialog
   // The file name each save dialog proposes next: the last one chosen in it (and, for
   // SaveDialog2, the design last opened).
   QString SaveDialog2FileName;
@@ -172,6 +176,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // Shows a file dialog on `proposed` (when not empty) and returns the chosen path, empty
   // on Cancel; tests answer it directly.
   virtual QString execFileDialog(QFileDialog* dialog, const QString& proposed);
+  // Shows Form3 modally; true when it closed with "&Export".
+  virtual bool execExportMultiple();
 
  private:
   void FormCreate(const QStringList& arguments);
@@ -189,6 +195,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void runDeferredCommands();
   void exportJpeg();
   void exportBmp();
+  void exportMultiple();
   std::vector<Command> deferred_;  // exports waiting for the running render or export
   int exporting_ = 0;
   void showError(const QString& text);

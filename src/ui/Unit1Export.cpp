@@ -10,6 +10,7 @@
 #include "EditorText.h"
 #include "ImageExport.h"
 #include "Unit1.h"
+#include "Unit3.h"
 
 namespace {
 const QString kJpegFilter = QStringLiteral("JPEG files (*.jpg)|*.jpg|All files (*.*)|*.*");
@@ -57,6 +58,44 @@ void TForm1::ExportJPEG1Click() {
 
 void TForm1::ExportBMP1Click() {
   Bmp1Click();
+}
+
+void TForm1::Exportmultiple1Click() {
+  runExport(&TForm1::Exportmultiple1Click, &TForm1::exportMultiple);
+}
+
+bool TForm1::execExportMultiple() {
+  return Form3->exec() == QDialog::Accepted;
+}
+
+void TForm1::exportMultiple() {
+  if (!execExportMultiple()) return;
+  const QString directory = Form3->directory();
+  const QString prefix = Form3->Edit1->text();
+  const QString ending =
+      Form3->RadioButton1->isChecked() ? QStringLiteral("jpg") : QStringLiteral("bmp");
+
+  // The pages stay hidden for the whole export, uncovering the wait label.
+  PageControl1->hide();
+  const int last = LastSlot(ButtonDesign_);
+  ButtonDesign_.LastTextIndex = last;
+  QString error;
+  for (int i = 0; i <= last; ++i) {
+    // Empty slots too, as buttons without a caption. No render runs below this one, so
+    // each returns finished.
+    ButtonDesign_.TextIndex = i;
+    RenderButton();
+    const QString path = MultipleExportName(directory, prefix, i + 1, ending);
+    const bool written = ending == QLatin1String("jpg")
+                             ? ExportJpeg(Image3->picture(), path, &error)
+                             : ExportBmp(Image3->picture(), path, &error);
+    // A failure ends the export; the files already written stay.
+    if (!written) break;
+  }
+  // The editor stays on the slot the export ended on.
+  PageControl1->show();
+  ShowCaptionSlot();
+  if (!error.isEmpty()) showError(error);
 }
 
 void TForm1::exportJpeg() {

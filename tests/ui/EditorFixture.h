@@ -39,7 +39,8 @@ class ProbedForm : public TForm1 {
   std::optional<QString> pictureAnswer;  // what the picture dialog "returns"
   std::optional<QString> fileAnswer;     // what the file dialogs "return" ("" is Cancel)
   std::vector<FileDialogUse> fileDialogs;
-  bool recordMessages = false;  // messages recorded instead of shown
+  std::optional<bool> exportMultipleAnswer;  // how Form3 "closes": true for "&Export"
+  bool recordMessages = false;               // messages recorded instead of shown
   QStringList messages;
 
   void pumpEvents() override {
@@ -71,6 +72,9 @@ class ProbedForm : public TForm1 {
     fileDialogs.push_back({dialog, proposed, dialog->defaultSuffix(), dialog->nameFilters(),
                            !dialog->testOption(QFileDialog::DontConfirmOverwrite)});
     return fileAnswer ? *fileAnswer : TForm1::execFileDialog(dialog, proposed);
+  }
+  bool execExportMultiple() override {
+    return exportMultipleAnswer ? *exportMultipleAnswer : TForm1::execExportMultiple();
   }
 };
 
