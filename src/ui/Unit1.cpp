@@ -248,6 +248,7 @@ void TForm1::wireControls() {
   connect(ExportJPEG1, &QAction::triggered, this, &TForm1::ExportJPEG1Click);
   connect(ExportBMP1, &QAction::triggered, this, &TForm1::ExportBMP1Click);
   connect(Exportmultiple1, &QAction::triggered, this, &TForm1::Exportmultiple1Click);
+  connect(Randombutton1, &QAction::triggered, this, &TForm1::Randombutton1Click);
   connect(Redraw1, &QAction::triggered, this, &TForm1::Redraw1Click);
   connect(Refresh1, &QAction::triggered, this, &TForm1::Refresh1Click);
   connect(Image3, &QWidget::customContextMenuRequested, this,

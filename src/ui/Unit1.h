@@ -128,6 +128,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void New1Click();
   void Open1Click();
   void Save1Click();
+  void Randombutton1Click();
   void Redraw1Click();
   void Refresh1Click();
   // Exports. Chosen while a render runs (from inside its event pump) or while another

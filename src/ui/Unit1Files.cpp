@@ -1,9 +1,10 @@
-// The File menu: a new design, opening and saving design files.
+// Commands on the design as a whole: New, Open, Save as and Random button.
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "DesignFile.h"
 #include "EditorText.h"
+#include "RandomDesign.h"
 #include "Unit1.h"
 
 QString TForm1::execFileDialog(QFileDialog* dialog, const QString& proposed) {
@@ -46,4 +47,10 @@ void TForm1::Save1Click() {
   // on disk.
   QString error;
   if (!SaveDesign(path, ButtonDesign_, Font_, &error)) showError(error);
+}
+
+void TForm1::Randombutton1Click() {
+  // A new look from the shared generator; the captions and the current slot stay.
+  MakeRandomDesign(ButtonDesign_, Font_, *this);
+  RenderButton();
 }
