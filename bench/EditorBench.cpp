@@ -43,6 +43,9 @@ class BenchForm : public TForm1 {
     TForm1::showSizeText(text);
     if (onSizeText) onSizeText();
   }
+
+ protected:
+  void execAboutBox() override {}  // nobody to press OK
 };
 
 void BM_WidthKeystrokeToPreview(benchmark::State& state) {

@@ -12,6 +12,7 @@
 #include "DesignFile.h"
 #include "EditorText.h"
 #include "FormLook.h"
+#include "Unit2.h"
 #include "Unit3.h"
 
 namespace {
@@ -57,6 +58,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
   wireControls();
   FormCreate(arguments);
   // The dialogs come after the first render, so the preview is ready before anything else.
+  Form2 = new TForm2(this);
   Form3 = new TForm3(this);
 }
 
@@ -248,7 +250,10 @@ void TForm1::wireControls() {
   connect(ExportJPEG1, &QAction::triggered, this, &TForm1::ExportJPEG1Click);
   connect(ExportBMP1, &QAction::triggered, this, &TForm1::ExportBMP1Click);
   connect(Exportmultiple1, &QAction::triggered, this, &TForm1::Exportmultiple1Click);
+  connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
   connect(Randombutton1, &QAction::triggered, this, &TForm1::Randombutton1Click);
+  connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+  connect(Label11, &ClickLabel::clicked, this, &TForm1::Label11Click);
   connect(Redraw1, &QAction::triggered, this, &TForm1::Redraw1Click);
   connect(Refresh1, &QAction::triggered, this, &TForm1::Refresh1Click);
   connect(Image3, &QWidget::customContextMenuRequested, this,

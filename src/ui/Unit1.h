@@ -14,6 +14,8 @@ class QColorDialog;
 class QFileDialog;
 class QFontDialog;
 class QMenu;
+class QUrl;
+class TForm2;
 class TForm3;
 
 // The maker's web page that Label11 shows.
@@ -129,6 +131,10 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void Open1Click();
   void Save1Click();
   void Randombutton1Click();
+  void Exit1Click();
+  void About1Click();
+  // The link label: the maker's web page in the desktop's browser.
+  void Label11Click();
   void Redraw1Click();
   void Refresh1Click();
   // Exports. Chosen while a render runs (from inside its event pump) or while another
@@ -150,6 +156,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   QFileDialog* SaveDialog2 = nullptr;
   QFileDialog* OpenDialog1 = nullptr;
   QMenu* PopupMenu1 = nullptr;
+  TForm2* Form2 = nullptr;  // the about box
   TForm3* Form3 = nullptr;  // the export-multiple dialog
   // The file name each save dialog proposes next: the last one chosen in it (and, for
   // SaveDialog2, the design last opened).
@@ -171,7 +178,9 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void renderRefused(const QString& reason) override;
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   // The picture chosen in OpenPictureDialog1, empty on Cancel; tests answer it directly.
   virtual QString choosePicture();
   // Shows a file dialog on `proposed` (when not empty) and returns the chosen path, empty
@@ -179,9 +188,17 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   virtual QString execFileDialog(QFileDialog* dialog, const QString& proposed);
   // Shows Form3 modally; true when it closed with "&Export".
   virtual bool execExportMultiple();
+  // Shows Form2 modally until OK; tests count it instead.
+  virtual void execAboutBox();
+  // Opens a web address with the desktop; a failure is not reported.
+  virtual void openWebPage(const QUrl& address);
 
  private:
   void FormCreate(const QStringList& arguments);
+  // The window became the active one: the first time after start-up, the about box.
+  void FormActivate();
+  // The window closes: nothing is asked, and nothing waiting is run any more.
+  void FormClose();
   // execFileDialog, with the dialog's default extension added to a name typed without one.
   QString chooseFile(QFileDialog* dialog, const QString& proposed);
   void setUpLook();
@@ -199,6 +216,9 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void exportMultiple();
   std::vector<Command> deferred_;  // exports waiting for the running render or export
   int exporting_ = 0;
+  bool draining_ = false;  // runDeferredCommands is running the queue
+  bool greeted_ = false;   // the about box was shown by itself
+  bool closing_ = false;
   void showError(const QString& text);
 
   // The memo in "\n" form, and the bridge that turns its notifications into

@@ -22,6 +22,7 @@ const QString kBmpFilter = QStringLiteral("BMP files (*.bmp)|*.bmp|All files (*.
 // end: the render it interrupted cannot go on until the export returns. So it waits in
 // the queue until the outermost render has finished (or the running export is done).
 void TForm1::runExport(Command handler, Command body) {
+  if (closing_) return;
   if (renderer_.RenderBusy() || exporting_ > 0) {
     if (std::find(deferred_.begin(), deferred_.end(), handler) == deferred_.end()) {
       deferred_.push_back(handler);
@@ -37,7 +38,13 @@ void TForm1::runExport(Command handler, Command body) {
 }
 
 void TForm1::runDeferredCommands() {
-  while (!deferred_.empty() && exporting_ == 0 && !renderer_.RenderBusy() && !renderer_.Syncing()) {
+  if (closing_) deferred_.clear();
+  // One loop runs the queue; an export it runs finishes into this loop, not a nested one.
+  if (draining_) return;
+  draining_ = true;
+  const auto done = qScopeGuard([this] { draining_ = false; });
+  while (!deferred_.empty() && exporting_ == 0 && !renderer_.RenderBusy() && !renderer_.Syncing() &&
+         !closing_) {
     const Command next = deferred_.front();
     deferred_.erase(deferred_.begin());
     (this->*next)();
@@ -80,7 +87,8 @@ void TForm1::exportMultiple() {
   const int last = LastSlot(ButtonDesign_);
   ButtonDesign_.LastTextIndex = last;
   QString error;
-  for (int i = 0; i <= last; ++i) {
+  // Closing the window (from inside a render) ends the export too.
+  for (int i = 0; i <= last && !closing_; ++i) {
     // Empty slots too, as buttons without a caption. No render runs below this one, so
     // each returns finished.
     ButtonDesign_.TextIndex = i;

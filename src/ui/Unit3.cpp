@@ -82,6 +82,8 @@ TForm3::TForm3(QWidget* parent, QList<Volume> volumes)
   RzDirectoryListBox1->setRootIsDecorated(false);
   RzDirectoryListBox1->setItemsExpandable(false);
   RzDirectoryListBox1->setIndentation(12);
+  // The levels show by their indentation alone; nothing here folds or unfolds.
+  RzDirectoryListBox1->setStyleSheet(QStringLiteral("QTreeView::branch { image: none; }"));
   RzDirectoryListBox1->setUniformRowHeights(true);
   // Long names widen the list's one column and scroll sideways rather than being cut.
   RzDirectoryListBox1->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

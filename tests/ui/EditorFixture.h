@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -41,6 +42,9 @@ class ProbedForm : public TForm1 {
   std::vector<FileDialogUse> fileDialogs;
   std::optional<bool> exportMultipleAnswer;  // how Form3 "closes": true for "&Export"
   bool recordMessages = false;               // messages recorded instead of shown
+  int aboutBoxes = 0;                        // the about box, counted instead of shown
+  bool realAboutBox = false;                 // shown after all (and answered by the test)
+  std::vector<QUrl> webPages;                // addresses "opened"
   QStringList messages;
 
   void pumpEvents() override {
@@ -73,6 +77,11 @@ class ProbedForm : public TForm1 {
                            !dialog->testOption(QFileDialog::DontConfirmOverwrite)});
     return fileAnswer ? *fileAnswer : TForm1::execFileDialog(dialog, proposed);
   }
+  void execAboutBox() override {
+    ++aboutBoxes;
+    if (realAboutBox) TForm1::execAboutBox();
+  }
+  void openWebPage(const QUrl& address) override { webPages.push_back(address); }
   bool execExportMultiple() override {
     return exportMultipleAnswer ? *exportMultipleAnswer : TForm1::execExportMultiple();
   }

@@ -262,6 +262,21 @@ TEST_F(ExportDialogTest, StartsWithTheFileTypePrefixAndExampleOfTheFirstUse) {
   EXPECT_EQ(dialog->Label1->text(), "ex. nav1.bmp");
   QTest::mouseClick(dialog->RadioButton1, Qt::LeftButton);
   EXPECT_EQ(dialog->Label1->text(), "ex. nav1.jpg");
+
+  // For looking at: every control inside the client area, none covering another.
+  QDir().mkpath(QStringLiteral(TESSARO_BINARY_DIR "/screenshots"));
+  dialog->grab().save(QStringLiteral(TESSARO_BINARY_DIR "/screenshots/TForm3.png"));
+  const QRect client = dialog->rect();
+  const QList<QWidget*> boxes{dialog->GroupBox1, dialog->GroupBox2, dialog->GroupBox3,
+                              dialog->BitBtn1, dialog->BitBtn2};
+  for (QWidget* box : boxes) {
+    EXPECT_TRUE(client.contains(box->geometry())) << box->metaObject()->className();
+    for (QWidget* other : boxes) {
+      if (other != box) {
+        EXPECT_FALSE(box->geometry().intersects(other->geometry()));
+      }
+    }
+  }
 }
 
 TEST_F(ExportDialogTest, TheListShowsThePathAndTheDirectoriesInsideAndIsWalkedByDoubleClicks) {
