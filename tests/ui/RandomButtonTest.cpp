@@ -29,17 +29,7 @@ TEST_F(RandomButtonTest, TheFirstRandomButtonAfterStartShowsItsValuesInTheContro
   EXPECT_EQ(form->Edit4->text(), "1");
   EXPECT_TRUE(form->RadioButton6->isChecked()) << "fill 1, plasma";
   EXPECT_EQ(form->Shape4->fill(), QColor(197, 93, 233));
-  // The fixed values.
-  EXPECT_EQ(form->Edit8->text(), "18");
-  EXPECT_EQ(form->Edit9->text(), "8");
-  EXPECT_TRUE(form->CheckBox1->isChecked());
-  EXPECT_EQ(form->Edit2->text(), "100");
-  EXPECT_EQ(form->Edit1->text(), "20");
-  EXPECT_EQ(form->Edit3->text(), "1");
-  EXPECT_EQ(form->Shape10->fill(), QColor(0, 0, 0));
-  EXPECT_EQ(form->Shape9->fill(), QColor(255, 255, 255));
-  EXPECT_EQ(form->TrackBar1->value(), 50);
-  EXPECT_TRUE(form->RadioButton10->isChecked()) << "tile";
+  EXPECT_EQ(form->Edit8->text(), "18") << "a fixed value";
   // The texture is gone, the captions and the slot stay.
   EXPECT_TRUE(form->Image2->picture().isNull());
   EXPECT_EQ(form->Label26->text(), "");
