@@ -12,22 +12,12 @@
 #include <chrono>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "Unit1.h"
 #include "Unit3.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> samples) {
-  if (samples.empty()) return 0;
-  std::sort(samples.begin(), samples.end());
-  const std::size_t n = samples.size();
-  return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-}
+using Clock = BenchClock;
 
 double gApplicationMs = 0;
 
