@@ -11,21 +11,11 @@
 #include <functional>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "Unit1.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-double median(std::vector<double> samples) {
-  if (samples.empty()) return 0;
-  std::sort(samples.begin(), samples.end());
-  const std::size_t n = samples.size();
-  return n % 2 ? samples[n / 2] : (samples[n / 2 - 1] + samples[n / 2]) / 2;
-}
+using Clock = BenchClock;
 
 // The editor with hooks into its render's event pump and sizing step.
 class BenchForm : public TForm1 {
@@ -43,6 +33,9 @@ class BenchForm : public TForm1 {
     TForm1::showSizeText(text);
     if (onSizeText) onSizeText();
   }
+
+ protected:
+  void execAboutBox() override {}  // nobody to press OK
 };
 
 void BM_WidthKeystrokeToPreview(benchmark::State& state) {

@@ -71,6 +71,17 @@ QString FitMemoText(const QString& memoText, int limit) {
   return memoText.left(i);
 }
 
+QString WithDefaultSuffix(const QString& path, const QString& suffix) {
+  if (suffix.isEmpty() || FileNamePart(path).contains(u'.')) return path;
+  return path + u'.' + suffix;
+}
+
+QString MultipleExportName(const QString& directory, const QString& prefix, int number,
+                           const QString& ending) {
+  const QString separator = directory.endsWith(u'/') ? QString() : QStringLiteral("/");
+  return directory + separator + prefix + QString::number(number) + u'.' + ending;
+}
+
 QString FileNamePart(const QString& path) {
   qsizetype cut = -1;
   for (qsizetype i = 0; i < path.size(); ++i) {
@@ -83,9 +94,12 @@ QStringList DialogNameFilters(const QString& filter) {
   const QStringList parts = filter.split(u'|');
   QStringList filters;
   for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-    QString patterns = parts[i + 1];
-    patterns.replace(u';', u' ');
-    filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+    QStringList patterns = parts[i + 1].split(u';');
+    // "*.*" stands for every file, also those without a dot in their names.
+    for (QString& pattern : patterns) {
+      if (pattern == QLatin1String("*.*")) pattern = QStringLiteral("*");
+    }
+    filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns.join(u' '));
   }
   return filters;
 }

@@ -23,7 +23,19 @@ QString FitMemoText(const QString& memoText, int limit = 255);
 // The file-name part of a path: the text after the last "/", "\" or ":".
 QString FileNamePart(const QString& path);
 
+// A name chosen in a save dialog: "." + suffix is added when the file name holds no dot,
+// as the dialog does for a name typed without an ending (a file dialog of the desktop may
+// not). An empty suffix leaves the path as it is.
+QString WithDefaultSuffix(const QString& path, const QString& suffix);
+
+// The file of slot `number` (counted from 1) in an export of one file per caption slot:
+// directory, separator, prefix, number without leading zeros, "." and the ending. A
+// directory that already ends in a separator (the root) gets no second one.
+QString MultipleExportName(const QString& directory, const QString& prefix, int number,
+                           const QString& ending);
+
 // A filter of the form "Label|patterns|Label|patterns" (patterns separated by ";") as
 // QFileDialog name filters. The label stays what the user sees when the dialog hides the
-// filter details; the patterns follow it in the "(*.a *.b)" form Qt reads.
+// filter details; the patterns follow it in the "(*.a *.b)" form Qt reads, "*.*" as "*"
+// (every file, with or without a dot).
 QStringList DialogNameFilters(const QString& filter);

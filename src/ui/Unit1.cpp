@@ -12,6 +12,8 @@
 #include "DesignFile.h"
 #include "EditorText.h"
 #include "FormLook.h"
+#include "Unit2.h"
+#include "Unit3.h"
 
 namespace {
 // The client area below the menu bar at the window's smallest height, and how far the
@@ -49,12 +51,15 @@ QFileDialog* fileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QSt
 }
 }  // namespace
 
-TForm1::TForm1(QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
   setupUi(this);
   setUpLook();
   setUpDialogs();
   wireControls();
-  FormCreate();
+  FormCreate(arguments);
+  // The dialogs come after the first render, so the preview is ready before anything else.
+  Form2 = new TForm2(this);
+  Form3 = new TForm3(this);
 }
 
 TForm1::~TForm1() {
@@ -66,9 +71,12 @@ TForm1::~TForm1() {
   ClientArea->removeEventFilter(this);
 }
 
-void TForm1::FormCreate() {
+void TForm1::FormCreate(const QStringList& arguments) {
   // WorkBitmap came with the renderer; the defaults end with SyncControls.
   ResetDesign(ButtonDesign_, Font_, *this);
+  // A path with blanks arrives whole even when it was not quoted. A file that cannot be
+  // read is reported by the load and leaves the defaults.
+  if (!arguments.isEmpty()) LoadDesign(arguments.join(u' '), ButtonDesign_, Font_, *this);
   RenderButton();
 }
 
@@ -137,6 +145,8 @@ void TForm1::setUpDialogs() {
                              QStringLiteral("Bitmap files (*.bmp)|*.bmp|All files (*.*)|*.*"));
   SaveDialog2 = fileDialog(this, QFileDialog::AcceptSave, QStringLiteral("kq"),
                            QStringLiteral("Tessaro files (*.kq)|*.kq|All files (*.*)|*.*"));
+  // A design is saved over an existing file without a question.
+  SaveDialog2->setOption(QFileDialog::DontConfirmOverwrite);
   OpenDialog1 = fileDialog(this, QFileDialog::AcceptOpen, QString(),
                            QStringLiteral("Tessaro files (*.kq)|*.kq|All files|*.*"));
 
@@ -231,6 +241,19 @@ void TForm1::wireControls() {
   connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
   connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
 
+  connect(New1, &QAction::triggered, this, &TForm1::New1Click);
+  connect(Open1, &QAction::triggered, this, &TForm1::Open1Click);
+  connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
+  connect(Jpeg1, &QAction::triggered, this, &TForm1::Jpeg1Click);
+  connect(Bmp1, &QAction::triggered, this, &TForm1::Bmp1Click);
+  connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
+  connect(ExportJPEG1, &QAction::triggered, this, &TForm1::ExportJPEG1Click);
+  connect(ExportBMP1, &QAction::triggered, this, &TForm1::ExportBMP1Click);
+  connect(Exportmultiple1, &QAction::triggered, this, &TForm1::Exportmultiple1Click);
+  connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
+  connect(Randombutton1, &QAction::triggered, this, &TForm1::Randombutton1Click);
+  connect(About1, &QAction::triggered, this, &TForm1::About1Click);
+  connect(Label11, &ClickLabel::clicked, this, &TForm1::Label11Click);
   connect(Redraw1, &QAction::triggered, this, &TForm1::Redraw1Click);
   connect(Refresh1, &QAction::triggered, this, &TForm1::Refresh1Click);
   connect(Image3, &QWidget::customContextMenuRequested, this,
@@ -266,6 +289,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::RenderButton() {
   renderer_.RenderButton(ButtonDesign_, Font_);
+  // A nested call only asked the running render to restart; the outermost one returns
+  // with the render finished.
+  if (!renderer_.RenderBusy()) runDeferredCommands();
 }
 
 void TForm1::Redraw1Click() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QStringList>
+#include <vector>
 
 #include "ButtonDesign.h"
 #include "ButtonRenderer.h"
@@ -12,6 +14,9 @@ class QColorDialog;
 class QFileDialog;
 class QFontDialog;
 class QMenu;
+class QUrl;
+class TForm2;
+class TForm3;
 
 // The maker's web page that Label11 shows.
 inline constexpr char kMakerAddress[] = "tessaro.example";
@@ -32,14 +37,17 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   Q_OBJECT
 
  public:
-  explicit TForm1(QWidget* parent = nullptr);
+  // `arguments` is the command line after the program's name; when there are any, they
+  // name the design file to open, joined with single blanks.
+  explicit TForm1(const QStringList& arguments = {}, QWidget* parent = nullptr);
   ~TForm1() override;
 
   ButtonDesign& design() { return ButtonDesign_; }
   CaptionFont& captionFont() { return Font_; }
   const ButtonRenderer& renderer() const { return renderer_; }
 
-  // Renders the design into Image3; while a render runs, makes it start again.
+  // Renders the design into Image3; while a render runs, makes it start again. When the
+  // outermost render has finished, runs the exports chosen while it ran.
   void RenderButton();
   // Fills every control from the record with Syncing raised: handlers run for every
   // control whose shown value changes, but nothing renders.
@@ -119,8 +127,26 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void TrackBar1Change();
 
   // Menus.
+  void New1Click();
+  void Open1Click();
+  void Save1Click();
+  void Randombutton1Click();
+  void Exit1Click();
+  void About1Click();
+  // The link label: the maker's web page in the desktop's browser.
+  void Label11Click();
   void Redraw1Click();
   void Refresh1Click();
+  // Exports. Chosen while a render runs (from inside its event pump) or while another
+  // export is under way, an export waits until that has finished and then runs as usual,
+  // so it always writes a completely rendered button.
+  void Jpeg1Click();
+  void Bmp1Click();
+  void Copy1Click();
+  void ExportJPEG1Click();
+  void ExportBMP1Click();
+  // One file per caption slot, as chosen in Form3.
+  void Exportmultiple1Click();
 
   // Dialog components, kept for the whole run like the form's own.
   QColorDialog* ColorDialog1 = nullptr;
@@ -130,6 +156,12 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   QFileDialog* SaveDialog2 = nullptr;
   QFileDialog* OpenDialog1 = nullptr;
   QMenu* PopupMenu1 = nullptr;
+  TForm2* Form2 = nullptr;  // the about box
+  TForm3* Form3 = nullptr;  // the export-multiple dialog
+  // The file name each save dialog proposes next: the last one chosen in it (and, for
+  // SaveDialog2, the design last opened).
+  QString SaveDialog2FileName;
+  QString ExportDialog1FileName;  // shared by the JPEG and the BMP export
 
   // DesignHost: what reset, load and random design ask of the editor.
   void showMessage(const QString& text) override;
@@ -146,17 +178,47 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void renderRefused(const QString& reason) override;
 
  protected:
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   // The picture chosen in OpenPictureDialog1, empty on Cancel; tests answer it directly.
   virtual QString choosePicture();
+  // Shows a file dialog on `proposed` (when not empty) and returns the chosen path, empty
+  // on Cancel; tests answer it directly.
+  virtual QString execFileDialog(QFileDialog* dialog, const QString& proposed);
+  // Shows Form3 modally; true when it closed with "&Export".
+  virtual bool execExportMultiple();
+  // Shows Form2 modally until OK; tests count it instead.
+  virtual void execAboutBox();
+  // Opens a web address with the desktop; a failure is not reported.
+  virtual void openWebPage(const QUrl& address);
 
  private:
-  void FormCreate();
+  void FormCreate(const QStringList& arguments);
+  // The window became the active one: the first time after start-up, the about box.
+  void FormActivate();
+  // The window closes: nothing is asked, and nothing waiting is run any more.
+  void FormClose();
+  // execFileDialog, with the dialog's default extension added to a name typed without one.
+  QString chooseFile(QFileDialog* dialog, const QString& proposed);
   void setUpLook();
   void setUpDialogs();
   void wireControls();
   void followBottomEdge(int clientHeight);
   void PickColour(Colour& field, ColourSwatch* swatch);
+
+  using Command = void (TForm1::*)();
+  // Runs `body` as an export; queues `handler` instead while a render or an export runs.
+  void runExport(Command handler, Command body);
+  void runDeferredCommands();
+  void exportJpeg();
+  void exportBmp();
+  void exportMultiple();
+  std::vector<Command> deferred_;  // exports waiting for the running render or export
+  int exporting_ = 0;
+  bool draining_ = false;  // runDeferredCommands is running the queue
+  bool greeted_ = false;   // the about box was shown by itself
+  bool closing_ = false;
   void showError(const QString& text);
 
   // The memo in "\n" form, and the bridge that turns its notifications into

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "QtPrinters.h"
 #include "Unit1.h"
@@ -17,6 +20,17 @@
 // render's event pump.
 class ProbedForm : public TForm1 {
  public:
+  using TForm1::TForm1;
+
+  // A file dialog as it was about to be shown.
+  struct FileDialogUse {
+    QFileDialog* dialog;
+    QString proposed;
+    QString suffix;
+    QStringList filters;
+    bool confirmsOverwrite;
+  };
+
   int images = 0;     // finished renders
   int sizeTexts = 0;  // renders that got as far as sizing (a restart sizes again)
   int pumps = 0;
@@ -24,6 +38,14 @@ class ProbedForm : public TForm1 {
   std::function<void()> onImage;
   std::function<void()> onSizeText;
   std::optional<QString> pictureAnswer;  // what the picture dialog "returns"
+  std::optional<QString> fileAnswer;     // what the file dialogs "return" ("" is Cancel)
+  std::vector<FileDialogUse> fileDialogs;
+  std::optional<bool> exportMultipleAnswer;  // how Form3 "closes": true for "&Export"
+  bool recordMessages = false;               // messages recorded instead of shown
+  int aboutBoxes = 0;                        // the about box, counted instead of shown
+  bool realAboutBox = false;                 // shown after all (and answered by the test)
+  std::vector<QUrl> webPages;                // addresses "opened"
+  QStringList messages;
 
   void pumpEvents() override {
     ++pumps;
@@ -40,11 +62,28 @@ class ProbedForm : public TForm1 {
     TForm1::showSizeText(text);
     if (onSizeText) onSizeText();
   }
+  void showMessage(const QString& text) override {
+    if (!recordMessages) return TForm1::showMessage(text);
+    messages << text;
+  }
   void resetCounts() { images = sizeTexts = pumps = 0; }
 
  protected:
   QString choosePicture() override {
     return pictureAnswer ? *pictureAnswer : TForm1::choosePicture();
+  }
+  QString execFileDialog(QFileDialog* dialog, const QString& proposed) override {
+    fileDialogs.push_back({dialog, proposed, dialog->defaultSuffix(), dialog->nameFilters(),
+                           !dialog->testOption(QFileDialog::DontConfirmOverwrite)});
+    return fileAnswer ? *fileAnswer : TForm1::execFileDialog(dialog, proposed);
+  }
+  void execAboutBox() override {
+    ++aboutBoxes;
+    if (realAboutBox) TForm1::execAboutBox();
+  }
+  void openWebPage(const QUrl& address) override { webPages.push_back(address); }
+  bool execExportMultiple() override {
+    return exportMultipleAnswer ? *exportMultipleAnswer : TForm1::execExportMultiple();
   }
 };
 

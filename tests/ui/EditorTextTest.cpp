@@ -76,8 +76,24 @@ TEST(DialogNameFilters, KeepsTheLabelsAndSpellsPatternsTheQtWay) {
   EXPECT_EQ(DialogNameFilters("All (*.jpg;*.jpeg;*.bmp;*.dib)|*.bmp;*.jpg;*.jpeg;*.dib|"
                               "All files (*.*)|*.*"),
             QStringList({"All (*.jpg;*.jpeg;*.bmp;*.dib) (*.bmp *.jpg *.jpeg *.dib)",
-                         "All files (*.*) (*.*)"}));
+                         "All files (*.*) (*)"}));
   EXPECT_EQ(DialogNameFilters("Tessaro files (*.kq)|*.kq|All files|*.*"),
-            QStringList({"Tessaro files (*.kq) (*.kq)", "All files (*.*)"}));
+            QStringList({"Tessaro files (*.kq) (*.kq)", "All files (*)"}));
   EXPECT_TRUE(DialogNameFilters("").isEmpty());
+}
+
+TEST(WithDefaultSuffix, AddsTheEndingOnlyToANameWithoutOne) {
+  EXPECT_EQ(WithDefaultSuffix("/home/a/nav", "JPG"), "/home/a/nav.JPG");
+  EXPECT_EQ(WithDefaultSuffix("/home/a/nav.jpg", "JPG"), "/home/a/nav.jpg");
+  EXPECT_EQ(WithDefaultSuffix("/home/a/nav.v2", "BMP"), "/home/a/nav.v2");
+  EXPECT_EQ(WithDefaultSuffix("/home/my.buttons/nav", "kq"), "/home/my.buttons/nav.kq")
+      << "a dot in a folder's name is no ending";
+  EXPECT_EQ(WithDefaultSuffix("/home/a/nav", ""), "/home/a/nav");
+}
+
+TEST(MultipleExportName, NumbersFromOneWithoutLeadingZerosAndOneSeparator) {
+  EXPECT_EQ(MultipleExportName("/home/a/web", "button", 1, "jpg"), "/home/a/web/button1.jpg");
+  EXPECT_EQ(MultipleExportName("/home/a/web", "nav", 10, "bmp"), "/home/a/web/nav10.bmp");
+  EXPECT_EQ(MultipleExportName("/", "button", 32, "jpg"), "/button32.jpg");
+  EXPECT_EQ(MultipleExportName("/home", "", 2, "jpg"), "/home/2.jpg") << "the prefix may be empty";
 }

@@ -1,0 +1,140 @@
+// Image export: JPEG and BMP files, the clipboard, and the queue that holds back an export
+// chosen while a render runs.
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QScopeGuard>
+#include <algorithm>
+
+#include "EditorText.h"
+#include "ImageExport.h"
+#include "Unit1.h"
+#include "Unit3.h"
+
+namespace {
+const QString kJpegFilter = QStringLiteral("JPEG files (*.jpg)|*.jpg|All files (*.*)|*.*");
+const QString kBmpFilter = QStringLiteral("BMP files (*.bmp)|*.bmp|All files (*.*)|*.*");
+}  // namespace
+
+// An export needs a finished render. Chosen from inside a render's event pump, its own
+// render would only mark a restart, and waiting there for the render to end would never
+// end: the render it interrupted cannot go on until the export returns. So it waits in
+// the queue until the outermost render has finished (or the running export is done).
+void TForm1::runExport(Command handler, Command body) {
+  if (closing_) return;
+  if (renderer_.RenderBusy() || exporting_ > 0) {
+    if (std::find(deferred_.begin(), deferred_.end(), handler) == deferred_.end()) {
+      deferred_.push_back(handler);
+    }
+    return;
+  }
+  {
+    ++exporting_;
+    const auto done = qScopeGuard([this] { --exporting_; });
+    (this->*body)();
+  }
+  runDeferredCommands();
+}
+
+void TForm1::runDeferredCommands() {
+  if (closing_) deferred_.clear();
+  // One loop runs the queue; an export it runs finishes into this loop, not a nested one.
+  if (draining_) return;
+  draining_ = true;
+  const auto done = qScopeGuard([this] { draining_ = false; });
+  while (!deferred_.empty() && exporting_ == 0 && !renderer_.RenderBusy() && !renderer_.Syncing() &&
+         !closing_) {
+    const Command next = deferred_.front();
+    deferred_.erase(deferred_.begin());
+    (this->*next)();
+  }
+}
+
+void TForm1::Jpeg1Click() {
+  runExport(&TForm1::Jpeg1Click, &TForm1::exportJpeg);
+}
+
+void TForm1::Bmp1Click() {
+  runExport(&TForm1::Bmp1Click, &TForm1::exportBmp);
+}
+
+void TForm1::ExportJPEG1Click() {
+  Jpeg1Click();
+}
+
+void TForm1::ExportBMP1Click() {
+  Bmp1Click();
+}
+
+void TForm1::Exportmultiple1Click() {
+  runExport(&TForm1::Exportmultiple1Click, &TForm1::exportMultiple);
+}
+
+bool TForm1::execExportMultiple() {
+  return Form3->exec() == QDialog::Accepted;
+}
+
+void TForm1::exportMultiple() {
+  if (!execExportMultiple()) return;
+  const QString directory = Form3->directory();
+  const QString prefix = Form3->Edit1->text();
+  const QString ending =
+      Form3->RadioButton1->isChecked() ? QStringLiteral("jpg") : QStringLiteral("bmp");
+
+  // The pages stay hidden for the whole export, uncovering the wait label.
+  PageControl1->hide();
+  const int last = LastSlot(ButtonDesign_);
+  ButtonDesign_.LastTextIndex = last;
+  QString error;
+  // Closing the window (from inside a render) ends the export too.
+  for (int i = 0; i <= last && !closing_; ++i) {
+    // Empty slots too, as buttons without a caption. No render runs below this one, so
+    // each returns finished.
+    ButtonDesign_.TextIndex = i;
+    RenderButton();
+    const QString path = MultipleExportName(directory, prefix, i + 1, ending);
+    const bool written = ending == QLatin1String("jpg")
+                             ? ExportJpeg(Image3->picture(), path, &error)
+                             : ExportBmp(Image3->picture(), path, &error);
+    // A failure ends the export; the files already written stay.
+    if (!written) break;
+  }
+  // The editor stays on the slot the export ended on.
+  PageControl1->show();
+  ShowCaptionSlot();
+  if (!error.isEmpty()) showError(error);
+}
+
+void TForm1::exportJpeg() {
+  // Hiding the pages uncovers "Please wait, rendering button...". No render runs below
+  // this one, so it returns finished.
+  PageControl1->hide();
+  RenderButton();
+  PageControl1->show();
+  QCoreApplication::processEvents();
+
+  ExportDialog1->setDefaultSuffix(QStringLiteral("JPG"));
+  ExportDialog1->setNameFilters(DialogNameFilters(kJpegFilter));
+  const QString path = chooseFile(ExportDialog1, ExportDialog1FileName);
+  if (path.isEmpty()) return;
+  ExportDialog1FileName = path;
+  QString error;
+  if (!ExportJpeg(Image3->picture(), path, &error)) showError(error);
+}
+
+void TForm1::exportBmp() {
+  RenderButton();
+  ExportDialog1->setDefaultSuffix(QStringLiteral("BMP"));
+  ExportDialog1->setNameFilters(DialogNameFilters(kBmpFilter));
+  const QString path = chooseFile(ExportDialog1, ExportDialog1FileName);
+  if (path.isEmpty()) return;
+  ExportDialog1FileName = path;
+  QString error;
+  if (!ExportBmp(Image3->picture(), path, &error)) showError(error);
+}
+
+void TForm1::Copy1Click() {
+  // Exactly what the preview shows; the preview only ever holds finished renders.
+  QGuiApplication::clipboard()->setImage(Image3->picture());
+}

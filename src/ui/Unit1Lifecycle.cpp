@@ -1,0 +1,55 @@
+// The about box, the link label and the end of the program.
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QTimer>
+#include <QUrl>
+
+#include "Unit1.h"
+#include "Unit2.h"
+
+bool TForm1::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) FormActivate();
+  return QMainWindow::event(event);
+}
+
+void TForm1::FormActivate() {
+  // Qt reports an activation after every modal dialog and on every return from another
+  // program too; the box greets only once, after start-up. It opens once the activation
+  // has been handled, not inside it.
+  if (greeted_) return;
+  greeted_ = true;
+  QTimer::singleShot(0, this, &TForm1::About1Click);
+}
+
+void TForm1::About1Click() {
+  execAboutBox();
+}
+
+void TForm1::execAboutBox() {
+  Form2->exec();
+}
+
+void TForm1::Exit1Click() {
+  close();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+void TForm1::FormClose() {
+  // A render or an export may be running below this (the window can close from inside
+  // their event pumps): they end without writing anything more, and the renderer's
+  // working image goes with the window.
+  closing_ = true;
+  deferred_.clear();
+}
+
+void TForm1::Label11Click() {
+  openWebPage(QUrl::fromUserInput(QString::fromLatin1(kMakerAddress)));
+}
+
+void TForm1::openWebPage(const QUrl& address) {
+  QDesktopServices::openUrl(address);
+}

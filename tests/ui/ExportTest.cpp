@@ -1,0 +1,182 @@
+#include <QClipboard>
+#include <QDir>
+#include <QImageReader>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include "EditorFixture.h"
+
+class ExportTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    EditorTest::SetUp();
+    ASSERT_TRUE(dir.isValid());
+    form->PageControl1->setCurrentWidget(form->TabSheet1);
+    form->CheckBox1->setChecked(false);  // the worked example: 100 x 20, image 120 x 30
+    form->resetCounts();
+  }
+
+  QString path(const QString& name) const { return dir.filePath(name); }
+
+  static QImage readImage(const QString& file, const char* format) {
+    QImageReader reader(file, format);
+    reader.setDecideFormatFromContent(false);
+    return reader.read().convertToFormat(QImage::Format_RGB32);
+  }
+
+  // Records whether the tab pages were visible at each pump of a render.
+  void watchPages() {
+    form->onPump = [this](int) { pagesSeen.push_back(form->PageControl1->isVisible()); };
+  }
+  bool pagesHiddenThroughout() const {
+    return !pagesSeen.empty() &&
+           std::none_of(pagesSeen.begin(), pagesSeen.end(), [](bool shown) { return shown; });
+  }
+
+  std::vector<bool> pagesSeen;
+  QTemporaryDir dir;
+};
+
+TEST_F(ExportTest, JpegAndBmpRenderAskWithTheSharedDialogAndWriteTheButton) {
+  watchPages();
+  form->fileAnswer = path(QStringLiteral("home"));
+  form->Jpeg1->trigger();
+  form->onPump = nullptr;
+  EXPECT_TRUE(pagesHiddenThroughout()) << "the wait label shows while the JPEG renders";
+  EXPECT_TRUE(form->PageControl1->isVisible());
+  EXPECT_EQ(form->images, 1);
+  ASSERT_EQ(form->fileDialogs.size(), 1u);
+  const ProbedForm::FileDialogUse jpeg = form->fileDialogs[0];
+  EXPECT_EQ(jpeg.dialog, form->ExportDialog1);
+  EXPECT_EQ(jpeg.suffix, "JPG");
+  EXPECT_EQ(jpeg.filters, QStringList({"JPEG files (*.jpg) (*.jpg)", "All files (*.*) (*)"}));
+  EXPECT_TRUE(jpeg.confirmsOverwrite);
+  const QString jpegFile = path(QStringLiteral("home.JPG"));
+  const QImage written = readImage(jpegFile, "jpeg");
+  EXPECT_EQ(written.size(), QSize(120, 30)) << "the real size, not the 4x working size";
+
+  pagesSeen.clear();
+  watchPages();
+  form->fileAnswer = path(QStringLiteral("about"));
+  form->ExportBMP1->trigger();
+  form->onPump = nullptr;
+  EXPECT_TRUE(!pagesSeen.empty() && pagesSeen.front()) << "the BMP export leaves the pages";
+  ASSERT_EQ(form->fileDialogs.size(), 2u);
+  const ProbedForm::FileDialogUse bmp = form->fileDialogs[1];
+  EXPECT_EQ(bmp.dialog, form->ExportDialog1);
+  EXPECT_EQ(bmp.proposed, jpegFile) << "the BMP export proposes the JPEG's name";
+  EXPECT_EQ(bmp.suffix, "BMP");
+  EXPECT_EQ(bmp.filters, QStringList({"BMP files (*.bmp) (*.bmp)", "All files (*.*) (*)"}));
+  EXPECT_TRUE(bmp.confirmsOverwrite);
+  EXPECT_EQ(readImage(path(QStringLiteral("about.BMP")), "bmp"),
+            form->Image3->picture().convertToFormat(QImage::Format_RGB32));
+
+  // The popup's JPEG entry is the menu's command.
+  form->fileAnswer = path(QStringLiteral("again.jpg"));
+  form->ExportJPEG1->trigger();
+  EXPECT_EQ(form->fileDialogs.back().proposed, path(QStringLiteral("about.BMP")));
+  EXPECT_EQ(readImage(path(QStringLiteral("again.jpg")), "jpeg").size(), QSize(120, 30));
+}
+
+TEST_F(ExportTest, CancelWritesNothingAfterTheRender) {
+  form->fileAnswer = QString();
+  form->Jpeg1->trigger();
+  form->Bmp1->trigger();
+  EXPECT_EQ(form->images, 2);
+  EXPECT_TRUE(form->PageControl1->isVisible());
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+  EXPECT_EQ(form->ExportDialog1FileName, "");
+}
+
+TEST_F(ExportTest, AFailedWriteShowsTheErrorWithThePath) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.jpg")));
+  for (auto* action : {form->Jpeg1, form->Bmp1}) {
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    whenModal([&](QWidget* widget) {
+      auto* box = qobject_cast<QMessageBox*>(widget);
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->windowTitle(), "Tessaro");
+      text = box->text();
+      icon = box->icon();
+      box->accept();
+    });
+    form->fileAnswer = path(QStringLiteral("taken.jpg"));
+    action->trigger();
+    EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_TRUE(text.contains(path(QStringLiteral("taken.jpg")))) << text.toStdString();
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("taken.jpg"))).isDir());
+    EXPECT_TRUE(form->PageControl1->isVisible());
+  }
+}
+
+TEST_F(ExportTest, CopyPutsThePreviewOnTheClipboardWithoutRendering) {
+  typeInto(form->Edit2, QStringLiteral("64"));
+  form->resetCounts();
+  form->Copy1->trigger();
+  EXPECT_EQ(form->images, 0);
+  const QImage copied = QGuiApplication::clipboard()->image();
+  EXPECT_EQ(copied.size(), QSize(84, 30));
+  EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+            form->Image3->picture().convertToFormat(QImage::Format_RGB32));
+}
+
+// An export chosen from inside a render's event pump, at the largest size (about a
+// thousand rows per pass).
+class DeferredExportTest : public ExportTest {
+ protected:
+  void SetUp() override {
+    ExportTest::SetUp();
+    typeInto(form->Edit1, QStringLiteral("256"));
+    typeInto(form->Edit2, QStringLiteral("50"));
+    form->RadioButton3->setChecked(true);  // a hexagon, 202 x 258
+    form->resetCounts();
+  }
+};
+
+TEST_F(DeferredExportTest, AnExportChosenDuringARenderWaitsForItAndWritesAFinishedButton) {
+  std::size_t dialogsRightAfter = 99;
+  bool triggered = false;
+  form->onPump = [&](int pump) {
+    if (pump != 300) return;
+    QTest::keyClick(form->Edit2, Qt::Key_0);  // 50 becomes 500: the render restarts
+    form->fileAnswer = path(QStringLiteral("during"));
+    form->Bmp1->trigger();
+    form->Jpeg1->trigger();
+    form->Bmp1->trigger();  // once queued is enough
+    dialogsRightAfter = form->fileDialogs.size();
+    triggered = true;
+  };
+  form->Redraw1Click();
+  form->onPump = nullptr;
+
+  ASSERT_TRUE(triggered);
+  EXPECT_EQ(dialogsRightAfter, 0u) << "nothing was asked inside the running render";
+  ASSERT_EQ(form->fileDialogs.size(), 2u) << "both exports ran once the render had finished";
+  EXPECT_EQ(form->fileDialogs[0].suffix, "BMP");
+  EXPECT_EQ(form->fileDialogs[1].suffix, "JPG");
+  EXPECT_FALSE(form->renderer().RenderBusy());
+  EXPECT_TRUE(form->PageControl1->isVisible());
+  // The restarted render and one render per export finished; none was cut short.
+  EXPECT_EQ(form->images, 3);
+  // 500 * 4 + 72 + 1056 / 2 is past the clamp: (2024 + 8) / 4.
+  const QSize finished(508, 258);
+  EXPECT_EQ(previewSize(), finished);
+  EXPECT_EQ(readImage(path(QStringLiteral("during.BMP")), "bmp"),
+            form->Image3->picture().convertToFormat(QImage::Format_RGB32));
+  EXPECT_EQ(readImage(path(QStringLiteral("during.JPG")), "jpeg").size(), finished);
+}
+
+TEST_F(DeferredExportTest, AnExportChosenDuringAnExportFollowsIt) {
+  form->fileAnswer = path(QStringLiteral("first"));
+  form->onPump = [&](int pump) {
+    if (pump == 50) form->Bmp1->trigger();
+  };
+  form->Jpeg1->trigger();
+  form->onPump = nullptr;
+  ASSERT_EQ(form->fileDialogs.size(), 2u);
+  EXPECT_EQ(form->fileDialogs[0].suffix, "JPG");
+  EXPECT_EQ(form->fileDialogs[1].suffix, "BMP");
+  EXPECT_EQ(form->fileDialogs[1].proposed, path(QStringLiteral("first.JPG")));
+  EXPECT_EQ(form->images, 2);
+}

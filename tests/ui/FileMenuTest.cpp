@@ -1,0 +1,260 @@
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QTemporaryDir>
+
+#include "DesignFile.h"
+#include "EditorFixture.h"
+
+class FileMenuTest : public EditorTest {
+ protected:
+  void SetUp() override {
+    EditorTest::SetUp();
+    ASSERT_TRUE(dir.isValid());
+  }
+
+  QString path(const QString& name) const { return dir.filePath(name); }
+
+  // A design unlike the defaults: fixed size 80 x 24, an ellipse, a second caption shown.
+  static ButtonDesign distinctDesign(ButtonDesign d) {
+    d.AutoSize = 0;
+    d.ButtonWidth = 80;
+    d.ButtonHeight = 24;
+    d.ShapeKind = kEllipse;
+    d.CaptionSlots[1].setText(QStringLiteral("Contact"));
+    d.TextIndex = 1;
+    return d;
+  }
+
+  QString writeDesign(const QString& name, const ButtonDesign& design, const CaptionFont& font) {
+    QString error;
+    EXPECT_TRUE(SaveDesign(path(name), design, font, &error)) << error.toStdString();
+    return path(name);
+  }
+
+  // Answers the next message box, keeping its title, icon, buttons and text.
+  struct SeenBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QMessageBox::StandardButtons buttons;
+  };
+  static void answerBox(SeenBox* seen) {
+    whenModal([seen](QWidget* widget) {
+      auto* box = qobject_cast<QMessageBox*>(widget);
+      ASSERT_NE(box, nullptr);
+      *seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+      box->accept();
+    });
+  }
+
+  static QByteArray readFile(const QString& name) {
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(FileMenuTest, SaveAsAndOpenRoundTripThroughTheMenus) {
+  d() = distinctDesign(d());
+  form->SyncControls();
+  form->captionFont().size = 11;
+  form->captionFont().italic = true;
+  const QByteArray savedRecord(reinterpret_cast<const char*>(d().bytes().data()),
+                               kDesignRecordSize);
+
+  // A name typed without an ending gets ".kq"; nothing was proposed yet.
+  form->fileAnswer = path(QStringLiteral("nav"));
+  form->Save1->trigger();
+  ASSERT_EQ(form->fileDialogs.size(), 1u);
+  const ProbedForm::FileDialogUse save = form->fileDialogs[0];
+  EXPECT_EQ(save.dialog, form->SaveDialog2);
+  EXPECT_EQ(save.proposed, "");
+  EXPECT_EQ(save.suffix, "kq");
+  EXPECT_EQ(save.filters, QStringList({"Tessaro files (*.kq) (*.kq)", "All files (*.*) (*)"}));
+  EXPECT_FALSE(save.confirmsOverwrite) << "a design replaces an existing file unasked";
+  const QString saved = path(QStringLiteral("nav.kq"));
+  EXPECT_EQ(QFileInfo(saved).size(), kDesignFileSize);
+  EXPECT_EQ(form->SaveDialog2FileName, saved);
+
+  form->New1->trigger();
+  EXPECT_EQ(form->Buttontext->toPlainText(), "Button Text");
+  EXPECT_EQ(form->captionFont(), CaptionFont());
+
+  form->resetCounts();
+  form->SaveDialog2FileName.clear();
+  form->fileAnswer = saved;
+  form->Open1->trigger();
+  ASSERT_EQ(form->fileDialogs.size(), 2u);
+  EXPECT_EQ(form->fileDialogs[1].dialog, form->OpenDialog1);
+  EXPECT_EQ(form->fileDialogs[1].filters,
+            QStringList({"Tessaro files (*.kq) (*.kq)", "All files (*)"}));
+  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(d().bytes().data()), kDesignRecordSize),
+            savedRecord);
+  EXPECT_EQ(form->captionFont().size, 11);
+  EXPECT_TRUE(form->captionFont().italic);
+  // The editor comes back on the same caption slot, with the controls filled.
+  EXPECT_EQ(form->Label1->text(), "Text (2/2)");
+  EXPECT_EQ(form->Buttontext->toPlainText(), "Contact");
+  EXPECT_TRUE(form->RadioButton12->isChecked());
+  EXPECT_EQ(form->Edit2->text(), "80");
+  EXPECT_EQ(previewSize(), fixedSizeImage(80, 24));
+  EXPECT_GE(form->images, 1);
+
+  // "Save as..." now proposes the opened design and saves over it without a question.
+  form->fileAnswer = saved;
+  form->Save1->trigger();
+  EXPECT_EQ(form->fileDialogs.back().proposed, saved);
+  EXPECT_EQ(QFileInfo(saved).size(), kDesignFileSize);
+}
+
+TEST_F(FileMenuTest, CancelOpensAndSavesNothing) {
+  typeInto(form->Edit8, QStringLiteral("30"));
+  form->resetCounts();
+  form->fileAnswer = QString();
+  form->Open1->trigger();
+  form->Save1->trigger();
+  EXPECT_EQ(form->fileDialogs.size(), 2u);
+  EXPECT_EQ(d().BorderWidth, 30);
+  EXPECT_EQ(form->images, 0);
+  EXPECT_TRUE(QDir(dir.path()).isEmpty());
+  EXPECT_EQ(form->SaveDialog2FileName, "");
+}
+
+TEST_F(FileMenuTest, AnInvalidOrShortFileIsReportedAndLeavesTheDefaults) {
+  const QString good = writeDesign(QStringLiteral("good.kq"), distinctDesign(d()), CaptionFont());
+  QByteArray bytes = readFile(good);
+  ASSERT_EQ(bytes.size(), kDesignFileSize);
+  const QString shortFile = path(QStringLiteral("short.kq"));
+  {
+    QFile f(shortFile);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes.left(kDesignFileSize - 1));
+  }
+  form->recordMessages = true;
+
+  for (const QString& bad : {shortFile, path(QStringLiteral("missing.kq")), dir.path()}) {
+    form->fileAnswer = good;
+    form->Open1->trigger();
+    ASSERT_EQ(form->Edit2->text(), "80");
+    form->captionFont().size = 20;
+    form->messages.clear();
+    form->resetCounts();
+
+    form->fileAnswer = bad;
+    form->Open1->trigger();
+    EXPECT_EQ(form->messages, QStringList(QStringLiteral("Invalid file \"%1\"").arg(bad)));
+    EXPECT_EQ(form->Buttontext->toPlainText(), "Button Text");
+    EXPECT_EQ(form->Label1->text(), "Text");
+    EXPECT_EQ(form->captionFont(), CaptionFont()) << "Arial, 14 points, bold";
+    EXPECT_TRUE(form->RadioButton1->isChecked());
+    EXPECT_EQ(d().AutoSize, 1);
+    EXPECT_EQ(form->images, 1);
+    // Even a file that could not be read is what "Save as..." proposes next.
+    EXPECT_EQ(form->SaveDialog2FileName, bad);
+  }
+}
+
+TEST_F(FileMenuTest, AMissingTextureIsReportedAndTheRestOfTheDesignStays) {
+  ButtonDesign design = distinctDesign(d());
+  const QString gone = path(QStringLiteral("gone.bmp"));
+  design.TextureFile.setText(gone);
+  design.FillKind = kTexture;
+  const QString file = writeDesign(QStringLiteral("textured.kq"), design, CaptionFont());
+
+  form->recordMessages = true;
+  form->fileAnswer = file;
+  form->Open1->trigger();
+  EXPECT_EQ(form->messages,
+            QStringList(QStringLiteral("Couldnt find or open texturefile\"%1\"").arg(gone)));
+  EXPECT_TRUE(d().TextureFile.isEmpty());
+  EXPECT_EQ(form->Label26->text(), "");
+  EXPECT_TRUE(form->RadioButton9->isChecked()) << "the fill kind stays";
+  EXPECT_EQ(form->Buttontext->toPlainText(), "Contact");
+  EXPECT_EQ(previewSize(), fixedSizeImage(80, 24));
+
+  // A design without a texture loads without a message.
+  form->messages.clear();
+  form->fileAnswer = writeDesign(QStringLiteral("plain.kq"), distinctDesign(d()), CaptionFont());
+  form->Open1->trigger();
+  EXPECT_TRUE(form->messages.isEmpty());
+}
+
+TEST_F(FileMenuTest, AFailedSaveShowsAnErrorNamingThePathAndLosesNothing) {
+  const QString kept = writeDesign(QStringLiteral("kept.kq"), distinctDesign(d()), CaptionFont());
+  const QByteArray before = readFile(kept);
+  // A folder in the way of the new file, and a folder that does not exist.
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.kq")));
+  for (const QString& target :
+       {path(QStringLiteral("taken.kq")), path(QStringLiteral("nowhere/new.kq"))}) {
+    SeenBox box;
+    answerBox(&box);
+    form->fileAnswer = target;
+    form->Save1->trigger();
+    EXPECT_EQ(box.title, "Tessaro");
+    EXPECT_EQ(box.icon, QMessageBox::Critical);
+    EXPECT_TRUE(box.text.contains(target)) << box.text.toStdString();
+  }
+  EXPECT_TRUE(QFileInfo(path(QStringLiteral("taken.kq"))).isDir());
+  EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("nowhere"))));
+  EXPECT_EQ(readFile(kept), before);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"kept.kq"}))
+      << "no temporary file is left behind";
+}
+
+TEST_F(FileMenuTest, TheRealSaveDialogAddsTheEndingToANameTypedWithoutOne) {
+  form->SaveDialog2FileName = path(QStringLiteral("plain"));
+  whenModal([this](QWidget* dialog) {
+    ASSERT_EQ(dialog, form->SaveDialog2);
+    static_cast<QDialog*>(form->SaveDialog2)->accept();
+    if (form->SaveDialog2->isVisible()) {
+      ADD_FAILURE() << "the dialog refused the name";
+      form->SaveDialog2->reject();
+    }
+  });
+  form->Save1->trigger();
+  EXPECT_EQ(QFileInfo(path(QStringLiteral("plain.kq"))).size(), kDesignFileSize);
+  EXPECT_EQ(form->SaveDialog2FileName, path(QStringLiteral("plain.kq")));
+}
+
+TEST_F(FileMenuTest, NewEmptiesTheTextureAndRendersTheDefaultsOnce) {
+  d() = distinctDesign(d());
+  form->SyncControls();
+  form->Image2->setPicture(QImage(4, 4, QImage::Format_RGB32));
+  form->captionFont().size = 30;
+  form->resetCounts();
+  form->New1->trigger();
+  EXPECT_TRUE(form->Image2->picture().isNull());
+  EXPECT_EQ(form->captionFont(), CaptionFont());
+  EXPECT_TRUE(form->RadioButton1->isChecked());
+  EXPECT_EQ(form->Buttontext->toPlainText(), "Button Text");
+  EXPECT_EQ(form->images, 1);
+}
+
+// The command line: the arguments name one design file, joined with single blanks.
+class CommandLineTest : public FileMenuTest {};
+
+TEST_F(CommandLineTest, TheArgumentsAreJoinedWithBlanksIntoOnePath) {
+  writeDesign(QStringLiteral("my nav design.kq"), distinctDesign(d()), CaptionFont());
+  ProbedForm started(
+      {path(QStringLiteral("my")), QStringLiteral("nav"), QStringLiteral("design.kq")});
+  EXPECT_EQ(started.Buttontext->toPlainText(), "Contact");
+  EXPECT_TRUE(started.RadioButton12->isChecked());
+  // The preview holds the design before the window is shown.
+  EXPECT_FALSE(started.isVisible());
+  EXPECT_EQ(started.Image3->picture().size(), fixedSizeImage(80, 24));
+  EXPECT_EQ(started.SaveDialog2FileName, "") << "the command line proposes no name";
+}
+
+TEST_F(CommandLineTest, AFileThatCannotBeReadIsReportedAndTheDefaultsStay) {
+  const QString missing = path(QStringLiteral("no such.kq"));
+  SeenBox box;
+  answerBox(&box);
+  ProbedForm started({path(QStringLiteral("no")), QStringLiteral("such.kq")});
+  EXPECT_EQ(box.title, "Tessaro");
+  EXPECT_EQ(box.text, QStringLiteral("Invalid file \"%1\"").arg(missing));
+  EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+  EXPECT_EQ(box.buttons, QMessageBox::Ok);
+  EXPECT_EQ(started.Buttontext->toPlainText(), "Button Text");
+  EXPECT_FALSE(started.Image3->picture().isNull());
+}
