@@ -1,3 +1,6 @@
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
@@ -135,6 +138,56 @@ TEST_F(ExportMultipleTest, AWriteErrorStopsTheLoopKeepsTheFilesAndRestoresTheWin
   EXPECT_EQ(d().TextIndex, 2) << "the slot the export stopped on";
   EXPECT_EQ(form->Buttontext->toPlainText(), "Item 3");
   EXPECT_EQ(form->Label1->text(), "Text (3/5)");
+}
+
+// A full disk (a lowered file-size limit) and a folder the user may not write (another
+// effective user when the tests run as root), both taken on by this test process for the
+// length of one export and then given back; each test runs in a process of its own.
+TEST_F(ExportMultipleTest, FullDiskOrLockedFolderLosesNoFileAndSaysWhich) {
+  for (int slot = 0; slot < 3; ++slot)
+    setSlot(slot, QStringLiteral("Item %1").arg(slot + 1));
+  const QByteArray old(20000, 'o');
+  QFile first(path(QStringLiteral("button1.jpg")));
+  ASSERT_TRUE(first.open(QIODevice::WriteOnly));
+  first.write(old);
+  first.close();
+
+  auto exportReportingTheFirstFile = [&] {
+    QString text;
+    whenModal([&](QWidget* widget) {
+      if (auto* box = qobject_cast<QMessageBox*>(widget)) text = box->text();
+      widget->close();
+    });
+    form->Exportmultiple1->trigger();
+    EXPECT_TRUE(text.contains(path(QStringLiteral("button1.jpg")))) << text.toStdString();
+  };
+  auto expectOnlyTheOldFile = [&] {
+    EXPECT_EQ(filesIn(dir.path()), QStringList({"button1.jpg"}));
+    QFile kept(path(QStringLiteral("button1.jpg")));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), old);
+  };
+
+  {
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);  // a refused write fails with EFBIG
+    rlimit small = saved;
+    small.rlim_cur = 512;  // smaller than any button's JPEG
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    exportReportingTheFirstFile();
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+    signal(SIGXFSZ, oldHandler);
+    expectOnlyTheOldFile();
+  }
+
+  if (geteuid() == 0 && setegid(65534) == 0) {
+    const bool switched = seteuid(65534) == 0;
+    if (switched) exportReportingTheFirstFile();
+    EXPECT_EQ(seteuid(0), 0);
+    EXPECT_EQ(setegid(0), 0);
+    expectOnlyTheOldFile();
+  }
 }
 
 TEST_F(ExportMultipleTest, CancelExportsNothing) {
