@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include "MouseActions.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -108,16 +109,7 @@ class EditorTest : public ::testing::Test {
     }
   }
 
-  // What Qt delivers for a real double click: press, release, double-click, release.
-  static void doubleClick(QWidget* widget) {
-    const QPointF at = QRectF(widget->rect()).center();
-    QTest::mousePress(widget, Qt::LeftButton);
-    QTest::mouseRelease(widget, Qt::LeftButton);
-    QMouseEvent second(QEvent::MouseButtonDblClick, at, widget->mapToGlobal(at), Qt::LeftButton,
-                       Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &second);
-    QTest::mouseRelease(widget, Qt::LeftButton);
-  }
+  static void doubleClick(QWidget* widget) { DoubleClick(widget); }
 
   // Answers the next modal dialog from inside its event loop: polls until one is shown.
   static void whenModal(std::function<void(QWidget*)> answer) {

@@ -11,6 +11,7 @@
 #include "FormLook.h"
 #include "ImageBox.h"
 #include "LimitedEdit.h"
+#include "MouseActions.h"
 
 namespace {
 // Records the order of a clickable widget's signals.
@@ -24,17 +25,6 @@ QStringList recordClicks(W& widget, const std::function<void()>& act) {
   QObject::connect(&widget, &W::mouseUp, &connections, [&] { seen << "up"; });
   act();
   return seen;
-}
-
-// What Qt delivers for a real double click: press, release, double-click, release.
-void doubleClick(QWidget* widget) {
-  const QPointF at = QRectF(widget->rect()).center();
-  QTest::mousePress(widget, Qt::LeftButton);
-  QTest::mouseRelease(widget, Qt::LeftButton);
-  QMouseEvent second(QEvent::MouseButtonDblClick, at, widget->mapToGlobal(at), Qt::LeftButton,
-                     Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(widget, &second);
-  QTest::mouseRelease(widget, Qt::LeftButton);
 }
 
 template <typename W>
@@ -55,11 +45,11 @@ TEST(ClickableWidgets, AClickComesBeforeTheMouseUp) {
 TEST(ClickableWidgets, ADoubleClickIsDownClickUpDoubleDownUp) {
   ImageBox image;
   image.resize(20, 20);
-  EXPECT_EQ(recordClicks(image, [&] { doubleClick(&image); }),
+  EXPECT_EQ(recordClicks(image, [&] { DoubleClick(&image); }),
             QStringList({"down", "click", "up", "double", "down", "up"}));
   ClickLabel label;
   label.resize(20, 20);
-  EXPECT_EQ(recordClicks(label, [&] { doubleClick(&label); }),
+  EXPECT_EQ(recordClicks(label, [&] { DoubleClick(&label); }),
             QStringList({"down", "click", "up", "double", "down", "up"}));
 }
 
