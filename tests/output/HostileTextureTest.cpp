@@ -42,7 +42,7 @@ void PrintTo(const HostileTexture& texture, std::ostream* out) {
 class HostileTextures : public ::testing::TestWithParam<HostileTexture> {};
 
 TEST_P(HostileTextures, AreRefusedWithTheirFaultOrLoadWhole) {
-  const QString path = QStringLiteral(TESSARO_OWN_TESTDATA "/textures/") + GetParam().file;
+  const QString path = QStringLiteral(TESSARO_TESTDATA "/textures/") + GetParam().file;
   ASSERT_TRUE(QFileInfo::exists(path)) << path.toStdString();
   QImage texture;
   QString error;
@@ -70,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(Files, HostileTextures, ::testing::ValuesIn(kCases),
 
 TEST(HostileTextures, EveryFileOfTheFolderIsInTheTable) {
   const QStringList files =
-      QDir(QStringLiteral(TESSARO_OWN_TESTDATA "/textures")).entryList(QDir::Files);
+      QDir(QStringLiteral(TESSARO_TESTDATA "/textures")).entryList(QDir::Files);
   EXPECT_EQ(files.size(), static_cast<qsizetype>(std::size(kCases)));
 }
 
