@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "Unit1.h"
+#include "MainWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "BenchTiming.h"
-#include "Unit1.h"
-#include "Unit3.h"
+#include "ExportMultipleDialog.h"
+#include "MainWindow.h"
 
 namespace {
 using Clock = BenchClock;

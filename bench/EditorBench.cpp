@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "BenchTiming.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 
 namespace {
 using Clock = BenchClock;

@@ -6,19 +6,9 @@
 
 #include "ButtonRenderer.h"
 #include "DesignFile.h"
+#include "ImageRenderHost.h"
 
 namespace {
-
-class BenchHost : public RenderHost {
- public:
-  QImage image;
-  QImage texture;
-  void pumpEvents() override {}
-  void showSizeText(const QString&) override {}
-  void takeImage(const QImage& taken) override { image = taken; }
-  QImage textureBitmap() const override { return texture; }
-  void renderRefused(const QString&) override {}
-};
 
 ButtonDesign defaults() {
   ButtonDesign d{};
@@ -29,7 +19,7 @@ ButtonDesign defaults() {
 
 void BM_DefaultDesign(benchmark::State& state) {
   const ButtonDesign d = defaults();
-  BenchHost host;
+  ImageRenderHost host;
   ButtonRenderer renderer(host);
   for (auto _ : state)
     renderer.RenderButton(d, CaptionFont{});
@@ -47,7 +37,7 @@ void BM_SizeClamp(benchmark::State& state) {
   d.Distortion = 50;
   d.FillKind = static_cast<std::uint8_t>(state.range(0));
   d.FillDirection = 30;
-  BenchHost host;
+  ImageRenderHost host;
   if (d.FillKind == kTexture) {
     d.TextureFile.setText("bench.bmp");
     host.texture = QImage(64, 48, QImage::Format_RGB32);

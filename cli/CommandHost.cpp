@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "ButtonDesign.h"
 #include "TextureImage.h"
 
 void CommandHost::showMessage(const QString& text) {
@@ -11,7 +10,7 @@ void CommandHost::showMessage(const QString& text) {
 
 bool CommandHost::loadTexture(const QString& path) {
   QString error;
-  if (!LoadTextureImage(path, &texture_, &error)) {
+  if (!LoadTextureImage(path, &texture, &error)) {
     std::fprintf(stderr, "tessaro-render: %s\n", qPrintable(error));
     return false;
   }

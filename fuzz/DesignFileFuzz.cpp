@@ -14,6 +14,7 @@
 #include "ButtonRenderer.h"
 #include "DesignFile.h"
 #include "FuzzCheck.h"
+#include "ImageRenderHost.h"
 #include "RandomDesign.h"
 #include "ReferenceRenderer.h"
 #include "TextureImage.h"
@@ -33,65 +34,45 @@ QImage gTextures[3];
 
 // Textures stand in for image files: the loader's own fuzz targets cover decoding, and a
 // design must not make the fuzzer read whatever file its path names on this machine.
-class FuzzHost : public DesignHost, public RenderHost {
+class FuzzHost : public DesignHost, public ImageRenderHost {
  public:
-  FuzzHost(ButtonDesign& design, CaptionFont& font) : design_(design), font_(font) {}
+  FuzzHost(ButtonDesign& design, CaptionFont& font) : design_(design), font_(font) {
+    onPump = [this](int pump) {
+      if (pump != editAtPump) return;
+      design_.Antialias = design_.Antialias ? 0 : 1;
+      renderer.RenderButton(design_, font_);  // only marks the restart
+      FUZZ_CHECK(renderer.RenderRestart());
+    };
+  }
 
   ButtonRenderer renderer{*this, kFuzzRenderPixels};
   // The pump at which an edit arrives (0: none), and the edit: another scale.
   int editAtPump = 0;
   QByteArray savedAtSync;
-  int finished = 0;
 
   void showMessage(const QString&) override {}
   bool loadTexture(const QString& path) override {
     if (TextureFormatOf(path) == TextureFormat::Unknown) return false;
-    texture_ = gTextures[path.size() % 3];
+    texture = gTextures[path.size() % 3];
     return true;
   }
-  void clearTexture() override { texture_ = QImage(); }
+  void clearTexture() override { texture = QImage(); }
   void syncControls() override { savedAtSync = EncodeDesignFile(design_, font_); }
   void render() override { renderer.RenderButton(design_, font_); }
 
-  void pumpEvents() override {
-    if (++pumps_ != editAtPump) return;
-    design_.Antialias = design_.Antialias ? 0 : 1;
-    renderer.RenderButton(design_, font_);  // only marks the restart
-    FUZZ_CHECK(renderer.RenderRestart());
+  void takeImage(const QImage& taken) override {
+    FUZZ_CHECK(static_cast<long long>(taken.width()) * taken.height() <= kFuzzRenderPixels);
+    FUZZ_CHECK(taken.isNull() || taken.format() == QImage::Format_RGB32);
+    ImageRenderHost::takeImage(taken);
   }
-  void showSizeText(const QString&) override {}
-  void takeImage(const QImage& image) override {
-    FUZZ_CHECK(static_cast<long long>(image.width()) * image.height() <= kFuzzRenderPixels);
-    FUZZ_CHECK(image.isNull() || image.format() == QImage::Format_RGB32);
-    ++finished;
-  }
-  QImage textureBitmap() const override { return texture_; }
-  const QImage& texture() const { return texture_; }
   void renderRefused(const QString& reason) override {
     FUZZ_CHECK(!reason.isEmpty());
-    ++finished;
+    ImageRenderHost::renderRefused(reason);
   }
 
  private:
   ButtonDesign& design_;
   CaptionFont& font_;
-  QImage texture_;
-  int pumps_ = 0;
-};
-
-// Renders without a window, keeping the image.
-class PlainHost : public RenderHost {
- public:
-  explicit PlainHost(const QImage& texture) : texture_(texture) {}
-  QImage image;
-  void pumpEvents() override {}
-  void showSizeText(const QString&) override {}
-  void takeImage(const QImage& taken) override { image = taken; }
-  QImage textureBitmap() const override { return texture_; }
-  void renderRefused(const QString&) override {}
-
- private:
-  QImage texture_;
 };
 
 // The largest image compared with the per-pixel reference, which is slow.
@@ -106,7 +87,8 @@ void CheckAgainstReference(ButtonDesign d, const QImage& texture) {
   d.currentSlot().length = 0;
   const ButtonGeometry g = ComputeGeometry(d, ScaleLengths(d), 0, 0, 1);
   if (g.W == 0 || g.H == 0 || g.H > kReferencePixels / g.W) return;
-  PlainHost host(texture);
+  ImageRenderHost host;
+  host.texture = texture;
   ButtonRenderer renderer(host);
   SetRandomSeed(1);
   renderer.RenderButton(d, CaptionFont{});
@@ -198,14 +180,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const bool loaded = LoadDesign(gPath, design, font, host);
   FUZZ_CHECK(loaded == (bytes.size() >= kDesignFileSize));
   FUZZ_CHECK(!host.renderer.RenderBusy());
-  FUZZ_CHECK(host.finished >= 1);
+  FUZZ_CHECK(host.images + host.refusals >= 1);
   if (loaded) {
     ShortString texture;
     std::memcpy(&texture, bytes.constData() + offsetof(ButtonDesign, TextureFile), sizeof texture);
     const bool refused =
         !texture.isEmpty() && TextureFormatOf(texture.text()) == TextureFormat::Unknown;
     FUZZ_CHECK(host.savedAtSync == ExpectedSave(bytes, refused));
-    CheckAgainstReference(design, host.texture());
+    CheckAgainstReference(design, host.texture);
   }
   return 0;
 }

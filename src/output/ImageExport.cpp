@@ -1,6 +1,9 @@
 #include "ImageExport.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
 #include <QtEndian>
 #include <limits>
 
@@ -95,4 +98,63 @@ bool ExportBmp(const QImage& image, const QString& path, QString* error) {
     return false;
   }
   return WriteFileAtomically(path, bmp, error);
+}
+
+QByteArray EncodePng(const QImage& image, QString* error) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
+  if (!writer.write(image)) {
+    *error = writer.errorString();
+    return {};
+  }
+  return png;
+}
+
+bool ExportPng(const QImage& image, const QString& path, QString* error) {
+  QString reason;
+  const QByteArray png = EncodePng(image, &reason);
+  if (png.isEmpty()) {
+    *error = QStringLiteral("Cannot encode %1: %2").arg(Native(path), reason);
+    return false;
+  }
+  return WriteFileAtomically(path, png, error);
+}
+
+QString EndingOf(ImageType type) {
+  switch (type) {
+    case ImageType::Jpeg:
+      return QStringLiteral("jpg");
+    case ImageType::Bmp:
+      return QStringLiteral("bmp");
+    case ImageType::Png:
+      break;
+  }
+  return QStringLiteral("png");
+}
+
+std::optional<ImageType> ImageTypeOfPath(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) return ImageType::Jpeg;
+  if (suffix == QLatin1String("bmp")) return ImageType::Bmp;
+  if (suffix == QLatin1String("png")) return ImageType::Png;
+  return std::nullopt;
+}
+
+bool ExportImage(const QImage& image, const QString& path, ImageType type, QString* error) {
+  if (image.isNull()) {
+    *error = QStringLiteral("The button is empty (a size of 0); nothing written to %1")
+                 .arg(Native(path));
+    return false;
+  }
+  switch (type) {
+    case ImageType::Jpeg:
+      return ExportJpeg(image, path, error);
+    case ImageType::Bmp:
+      return ExportBmp(image, path, error);
+    case ImageType::Png:
+      break;
+  }
+  return ExportPng(image, path, error);
 }

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <optional>
 
 // The button as a JPEG file: libjpeg's default compression parameters, quality 100 with
 // baseline tables forced, sequential, YCbCr from 24-bit RGB rows, JFIF. An empty byte
@@ -19,3 +20,18 @@ QByteArray EncodeBmp(const QImage& image);
 
 // As ExportJpeg, for a bitmap file.
 bool ExportBmp(const QImage& image, const QString& path, QString* error);
+
+// A PNG file: 8-bit channels, with the image's alpha when it has one (straight, as PNG
+// stores it).
+QByteArray EncodePng(const QImage& image, QString* error);
+bool ExportPng(const QImage& image, const QString& path, QString* error);
+
+// The kinds of image file Tessaro writes.
+enum class ImageType { Jpeg, Bmp, Png };
+// "jpg", "bmp" or "png".
+QString EndingOf(ImageType type);
+// By a file name's ending (.jpg, .jpeg, .bmp, .png, in any case); none for another.
+std::optional<ImageType> ImageTypeOfPath(const QString& path);
+// Writes the image as `type`, atomically; false with *error set. A null image (a button of
+// size 0) is refused rather than written as an empty file.
+bool ExportImage(const QImage& image, const QString& path, ImageType type, QString* error);

@@ -97,7 +97,7 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   if (g.W > 0 && g.H > maxPixels_ / g.W) {
     host_.renderRefused(
         QStringLiteral("The button would be %1 x %2 pixels while rendering, more than the "
-                       "%3 pixels a render may use; the preview keeps its image.")
+                       "%3 pixels a render may use.")
             .arg(g.W)
             .arg(g.H)
             .arg(maxPixels_));

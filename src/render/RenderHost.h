@@ -4,8 +4,8 @@
 #include <QString>
 
 // What the renderer needs from its surroundings. The editor pumps its event loop, shows the
-// size in Label13, puts the image into Image3 and gives Image2's texture; the command-line
-// renderer does the same without a window.
+// size text and the finished button in its window and hands over its loaded texture; a
+// render without a window keeps them (ImageRenderHost).
 class RenderHost {
  public:
   virtual ~RenderHost() = default;

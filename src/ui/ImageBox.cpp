@@ -11,12 +11,23 @@ void ImageBox::setPicture(const QImage& picture) {
   update();
 }
 
+void ImageBox::setMessage(const QString& message) {
+  message_ = message;
+  update();
+}
+
 void ImageBox::setCenter(bool center) {
   center_ = center;
   update();
 }
 
 void ImageBox::paintEvent(QPaintEvent*) {
+  if (!message_.isEmpty()) {
+    QPainter painter(this);
+    painter.setPen(QColor(160, 0, 0));
+    painter.drawText(rect().adjusted(8, 4, -8, -4), Qt::AlignCenter | Qt::TextWordWrap, message_);
+    return;
+  }
   if (picture_.isNull()) return;
   QPainter painter(this);
   QPoint at(0, 0);

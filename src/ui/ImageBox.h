@@ -17,6 +17,9 @@ class ImageBox : public QWidget {
 
   const QImage& picture() const { return picture_; }
   void setPicture(const QImage& picture);
+  // A text drawn in place of the picture while it is not empty (why there is no picture).
+  const QString& message() const { return message_; }
+  void setMessage(const QString& message);
   bool center() const { return center_; }
   void setCenter(bool center);
 
@@ -34,6 +37,7 @@ class ImageBox : public QWidget {
 
  private:
   QImage picture_;
+  QString message_;
   bool center_ = false;
   ClickTracker tracker_;
 };

@@ -1,7 +1,7 @@
 // Filling the controls from the record.
 #include "CaptionText.h"
 #include "EditorText.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 
 namespace {
 QString decimal(int value) {

@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "BevelOutline.h"
+#include "ButtonRenderer.h"
 #include "DesignFixtures.h"
+#include "ImageRenderHost.h"
 #include "RgbAt.h"
-#include "TestRenderHost.h"
 
 namespace {
 
 QImage render(const ButtonDesign& d) {
-  TestRenderHost host;
+  ImageRenderHost host;
   ButtonRenderer renderer(host);
   renderer.RenderButton(d, CaptionFont{});
   return host.image;

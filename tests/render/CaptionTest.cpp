@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "ButtonRenderer.h"
 #include "CaptionText.h"
 #include "DesignFixtures.h"
+#include "ImageRenderHost.h"
 #include "RgbAt.h"
-#include "TestRenderHost.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ ButtonDesign flatCaption(const char* caption) {
 }
 
 QImage render(const ButtonDesign& d, const CaptionFont& font = {}) {
-  TestRenderHost host;
+  ImageRenderHost host;
   ButtonRenderer renderer(host);
   renderer.RenderButton(d, font);
   return host.image;
@@ -96,11 +97,11 @@ TEST(Caption, EmptyCaptionTakesOneLineAndDrawsNothing) {
   d.CaptionSlots[0].length = 0;
   d.FillKind = kSingleColour;
   d.BevelSize = 0;
-  TestRenderHost host;
+  ImageRenderHost host;
   ButtonRenderer renderer(host);
   renderer.RenderButton(d, CaptionFont{});
   const long long th = CaptionMetrics(CaptionQFont(CaptionFont{}, 4)).height();
-  EXPECT_EQ(host.sizeTexts.last(), QStringLiteral("(0 x %1)").arg(th / 4));
+  EXPECT_EQ(host.sizeText, QStringLiteral("(0 x %1)").arg(th / 4));
   EXPECT_EQ(host.image.width(), 20);
   for (int y = 1; y < host.image.height() - 1; ++y)
     for (int x = 1; x < host.image.width() - 1; ++x)
@@ -112,7 +113,7 @@ TEST(Caption, TooWideCaptionIsClampedCentredAndClipped) {
   d.CaptionSlots[0].setBytes(QByteArray(200, 'W'));
   CaptionFont font;
   font.size = 40;
-  TestRenderHost host;
+  ImageRenderHost host;
   ButtonRenderer renderer(host);
   renderer.RenderButton(d, font);
   // 2024 scaled pixels plus the outline on both sides, reduced by 4.

@@ -14,8 +14,8 @@
 #include <optional>
 #include <vector>
 
+#include "MainWindow.h"
 #include "QtPrinters.h"
-#include "Unit1.h"
 
 // The editor window, counting what its renders hand over and letting a test act inside a
 // render's event pump.

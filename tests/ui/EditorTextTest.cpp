@@ -90,10 +90,3 @@ TEST(WithDefaultSuffix, AddsTheEndingOnlyToANameWithoutOne) {
       << "a dot in a folder's name is no ending";
   EXPECT_EQ(WithDefaultSuffix("/home/a/nav", ""), "/home/a/nav");
 }
-
-TEST(MultipleExportName, NumbersFromOneWithoutLeadingZerosAndOneSeparator) {
-  EXPECT_EQ(MultipleExportName("/home/a/web", "button", 1, "jpg"), "/home/a/web/button1.jpg");
-  EXPECT_EQ(MultipleExportName("/home/a/web", "nav", 10, "bmp"), "/home/a/web/nav10.bmp");
-  EXPECT_EQ(MultipleExportName("/", "button", 32, "jpg"), "/button32.jpg");
-  EXPECT_EQ(MultipleExportName("/home", "", 2, "jpg"), "/home/2.jpg") << "the prefix may be empty";
-}

@@ -14,7 +14,7 @@
 #include <QTreeWidget>
 
 #include "EditorFixture.h"
-#include "Unit3.h"
+#include "ExportMultipleDialog.h"
 #include "Volumes.h"
 
 namespace {

@@ -3,11 +3,11 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "AboutBox.h"
 #include "EditorFixture.h"
+#include "ExportMultipleDialog.h"
 #include "FormShape.h"
 #include "ImageBox.h"
-#include "Unit2.h"
-#include "Unit3.h"
 
 using LifecycleTest = EditorTest;
 

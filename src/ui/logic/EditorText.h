@@ -28,12 +28,6 @@ QString FileNamePart(const QString& path);
 // not). An empty suffix leaves the path as it is.
 QString WithDefaultSuffix(const QString& path, const QString& suffix);
 
-// The file of slot `number` (counted from 1) in an export of one file per caption slot:
-// directory, separator, prefix, number without leading zeros, "." and the ending. A
-// directory that already ends in a separator (the root) gets no second one.
-QString MultipleExportName(const QString& directory, const QString& prefix, int number,
-                           const QString& ending);
-
 // A filter of the form "Label|patterns|Label|patterns" (patterns separated by ";") as
 // QFileDialog name filters. The label stays what the user sees when the dialog hides the
 // filter details; the patterns follow it in the "(*.a *.b)" form Qt reads, "*.*" as "*"

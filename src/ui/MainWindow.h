@@ -8,7 +8,7 @@
 #include "ButtonRenderer.h"
 #include "DesignHost.h"
 #include "RenderHost.h"
-#include "ui_Unit1.h"
+#include "ui_MainWindow.h"
 
 class QColorDialog;
 class QFileDialog;
@@ -24,9 +24,9 @@ inline constexpr char kMakerAddress[] = "tessaro.example";
 // The editor window. It owns the one design record, the caption font, the renderer (and
 // with it WorkBitmap), the preview (Image3's picture) and the texture (Image2's picture).
 // Every control has one handler that writes its field and renders; SyncControls fills the
-// controls from the record. The controls are public members, as laid out in Unit1.ui.
+// controls from the record. The controls are public members, as laid out in MainWindow.ui.
 //
-// Qt's notifications are bridged to what the handlers expect (wireControls in Unit1.cpp):
+// Qt's notifications are bridged to what the handlers expect (wireControls in MainWindow.cpp):
 // edit boxes and the slider notify on real changes only, by the user or the program, as
 // Qt does; check boxes notify through toggled(); radio buttons through toggled(true) only,
 // so a handler runs when its button becomes selected and never when deselected; the memo's
@@ -55,98 +55,101 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // The caption heading and the memo, from TextIndex and the slots.
   void ShowCaptionSlot();
 
-  // Size+Positioning, and the numeric boxes of the other pages.
-  void Edit1Change();
-  void Edit2Change();
-  void Edit3Change();
-  void Edit4Change();
-  void Edit5Change();
-  void Edit6Change();
-  void Edit7Change();
-  void Edit8Change();
-  void Edit9Change();
-  void Edit6Exit();
-  void Edit7Exit();
-  void CheckBox1Click();
-  void CheckBox2Click();
+  // Handlers, by page. Each writes one field of the design and renders.
+  // "Size+Positioning" (SizePage.cpp).
+  void Edit2Change();     // width box -> ButtonWidth (1..1024)
+  void Edit1Change();     // height box -> ButtonHeight (1..1024)
+  void CheckBox1Click();  // "Autosize" -> AutoSize
+  void Edit6Change();     // X box -> TextOffsetX
+  void Edit7Change();     // Y box -> TextOffsetY
+  void Edit6Exit();       // leaving X: the box shows its number in plain decimal
+  void Edit7Exit();       // leaving Y: likewise
+  void Edit8Change();     // border width box -> BorderWidth
+  void Edit9Change();     // border height box -> BorderHeight
 
-  // Caption.
-  void ButtonTextChange();
-  void ButtontextExit();
-  void Image1MouseDown();
-  void Image1MouseUp();
-  void Image4MouseDown();
-  void Image4MouseUp();
-  void Image7Click();
-  void Label35MouseDown();
-  void Label35MouseUp();
+  // "General" (FillPage.cpp).
+  void Label6Click();        // "Colour 1" -> Colour1
+  void Label7Click();        // "Colour 2" -> Colour2
+  void Edit5Change();        // fill direction box -> FillDirection (-90..90)
+  void Label21Click();       // "Back Colour" -> BackColour
+  void RadioButton8Click();  // "Single colour" -> FillKind
+  void RadioButton5Click();  // "Gradient" -> FillKind
+  void RadioButton9Click();  // "Texture" -> FillKind
+  void RadioButton6Click();  // "Plasma" -> FillKind
+  void RadioButton7Click();  // "Plasma 2" -> FillKind
+  void Label20Click();       // plasma "Colour" -> PlasmaColour
 
-  // Shapes, fills, tiling.
-  void RadioButton1Click();
-  void RadioButton2Click();
-  void RadioButton3Click();
-  void RadioButton4Click();
-  void RadioButton12Click();
-  void RadioButton13Click();
-  void RadioButton5Click();
-  void RadioButton6Click();
-  void RadioButton7Click();
-  void RadioButton8Click();
-  void RadioButton9Click();
-  void RadioButton10Click();
-  void RadioButton11Click();
+  // "Text" (CaptionPage.cpp).
+  void ButtonTextChange();  // caption memo -> CaptionSlots[TextIndex]
+  void ButtontextExit();    // leaving the memo: renders
+  void Image1MouseDown();   // left arrow pressed
+  void Image1MouseUp();     // left arrow released -> TextIndex one down
+  void Image4MouseDown();   // right arrow pressed
+  void Image4MouseUp();     // right arrow released -> TextIndex one up
+  void Image7Click();       // "Font" -> the caption font
+  void Label35MouseDown();  // font button pressed
+  void Label35MouseUp();    // font button released
+  void Label12Click();      // "Text colour" -> TextColour
 
-  // Colour pickers.
-  void Label6Click();
-  void Label7Click();
-  void Label21Click();
-  void Label20Click();
-  void Label12Click();
-  void Label2Click();
-  void Label9Click();
-  void Label10Click();
-  void Label8Click();
+  // "Bevel" (BevelPage.cpp).
+  void Edit4Change();  // bevel size box -> BevelSize
+  void Label2Click();  // "Highlight" -> HighlightColour
+  void Label9Click();  // "Shadow" -> ShadowColour
 
-  // Step buttons and their pressed look.
-  void Image5Click();
-  void Image6Click();
-  void Image9Click();
-  void Image8Click();
-  void Image5MouseDown();
-  void Image5MouseUp();
-  void Image6MouseDown();
-  void Image6MouseUp();
-  void Image8MouseDown();
-  void Image8MouseUp();
-  void Image9MouseDown();
-  void Image9MouseUp();
+  // "Outline" (OutlinePage.cpp).
+  void Edit3Change();      // outline size box -> OutlineSize
+  void Image9Click();      // up arrow -> OutlineSize one up
+  void Image8Click();      // down arrow -> OutlineSize one down, not below 0
+  void Image9MouseDown();  // up arrow pressed
+  void Image9MouseUp();    // up arrow released
+  void Image8MouseDown();  // down arrow pressed
+  void Image8MouseUp();    // down arrow released
+  void Label10Click();     // "Outline colour" -> OutlineColour
 
-  // Texture.
-  void Button2Click();
-  void Button3Click();
-  void TrackBar1Change();
+  // "Shape" (ShapePage.cpp).
+  void RadioButton1Click();   // "Rectangle" -> ShapeKind
+  void RadioButton2Click();   // "Rounded edges" -> ShapeKind
+  void RadioButton3Click();   // "Hexagon" -> ShapeKind
+  void RadioButton4Click();   // "Octagon" -> ShapeKind
+  void RadioButton12Click();  // "Ellipse" -> ShapeKind
+  void RadioButton13Click();  // "Rounded rectangle" -> ShapeKind
 
-  // Menus.
-  void New1Click();
-  void Open1Click();
-  void Save1Click();
-  void Randombutton1Click();
-  void Exit1Click();
-  void About1Click();
-  // The link label: the maker's web page in the desktop's browser.
-  void Label11Click();
+  // "Surface" (SurfacePage.cpp).
+  void Image5Click();         // distortion up arrow -> Distortion + 10, at most 100
+  void Image6Click();         // distortion down arrow -> Distortion - 10, at least 0
+  void Image5MouseDown();     // distortion up arrow pressed
+  void Image5MouseUp();       // distortion up arrow released
+  void Image6MouseDown();     // distortion down arrow pressed
+  void Image6MouseUp();       // distortion down arrow released
+  void Label8Click();         // noise "Colour" -> SurfaceColour
+  void CheckBox2Click();      // hidden "Antialias" -> Antialias
+  void Button2Click();        // "Browse" -> TextureFile, the texture, FillKind
+  void Button3Click();        // "Clear" -> TextureFile emptied, the texture
+  void RadioButton10Click();  // "Tile" -> TextureStretch
+  void RadioButton11Click();  // "Stretch" -> TextureStretch
+  void TrackBar1Change();     // brightness slider -> TextureBrightness
+
+  // Menus: design files and the random look (FileCommands.cpp).
+  void New1Click();           // File, "New": the defaults
+  void Open1Click();          // File, "Open...": a design file
+  void Save1Click();          // File, "Save as...": a design file
+  void Randombutton1Click();  // Tools, "Random button...": a random look
+  // The window's life (WindowLifecycle.cpp).
+  void Exit1Click();    // File, "Exit"
+  void About1Click();   // Help, "About..."
+  void Label11Click();  // the link label: the maker's web page in the desktop's browser
+  // View, "Refresh" and the preview's "Refresh": render again (MainWindow.cpp).
   void Redraw1Click();
   void Refresh1Click();
-  // Exports. Chosen while a render runs (from inside its event pump) or while another
-  // export is under way, an export waits until that has finished and then runs as usual,
-  // so it always writes a completely rendered button.
-  void Jpeg1Click();
-  void Bmp1Click();
-  void Copy1Click();
-  void ExportJPEG1Click();
-  void ExportBMP1Click();
-  // One file per caption slot, as chosen in Form3.
-  void Exportmultiple1Click();
+  // Exports (ImageExports.cpp). Chosen while a render runs (from inside its event pump) or
+  // while another export is under way, an export waits until that has finished and then
+  // runs as usual, so it always writes a completely rendered button.
+  void Jpeg1Click();            // Export, "JPEG..."
+  void Bmp1Click();             // Export, "BMP.."
+  void Copy1Click();            // preview, "Copy": the preview onto the clipboard
+  void ExportJPEG1Click();      // preview, "Export JPEG..."
+  void ExportBMP1Click();       // preview, "Export BMP..."
+  void Exportmultiple1Click();  // Export, "Export multiple...": one file per caption slot
 
   // Dialog components, kept for the whole run like the form's own.
   QColorDialog* ColorDialog1 = nullptr;
@@ -214,6 +217,9 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void exportJpeg();
   void exportBmp();
   void exportMultiple();
+  // After a refused render: shows why `whatFails` ("Nothing was exported") and returns true.
+  bool refuseUnrendered(const QString& whatFails);
+  QString renderRefusal_;          // why the last render was refused; empty after a finished one
   std::vector<Command> deferred_;  // exports waiting for the running render or export
   int exporting_ = 0;
   bool draining_ = false;  // runDeferredCommands is running the queue

@@ -4,8 +4,8 @@
 
 #include "DesignFile.h"
 #include "EditorText.h"
+#include "MainWindow.h"
 #include "RandomDesign.h"
-#include "Unit1.h"
 
 QString TForm1::execFileDialog(QFileDialog* dialog, const QString& proposed) {
   if (!proposed.isEmpty()) {

@@ -1,4 +1,4 @@
-#include "Unit1.h"
+#include "MainWindow.h"
 
 #include <QColorDialog>
 #include <QCoreApplication>
@@ -9,11 +9,11 @@
 #include <QMessageBox>
 #include <QScreen>
 
+#include "AboutBox.h"
 #include "DesignFile.h"
 #include "EditorText.h"
+#include "ExportMultipleDialog.h"
 #include "FormLook.h"
-#include "Unit2.h"
-#include "Unit3.h"
 
 namespace {
 // The client area below the menu bar at the window's smallest height, and how far the
@@ -302,6 +302,16 @@ void TForm1::Refresh1Click() {
   RenderButton();
 }
 
+// The colour pickers of every page share ColorDialog1; Cancel changes nothing.
+void TForm1::PickColour(Colour& field, ColourSwatch* swatch) {
+  ColorDialog1->setCurrentColor(ToQColor(field));
+  if (ColorDialog1->exec() != QDialog::Accepted) return;
+  const QColor chosen = ColorDialog1->selectedColor();
+  swatch->setFill(chosen);
+  field = FromQColor(chosen);
+  RenderButton();
+}
+
 void TForm1::pumpEvents() {
   QCoreApplication::processEvents();
 }
@@ -312,12 +322,16 @@ void TForm1::showSizeText(const QString& text) {
 }
 
 void TForm1::takeImage(const QImage& image) {
+  renderRefusal_.clear();
+  Image3->setMessage(QString());
   Image3->setPicture(image);
-  Image3->setToolTip(QString());
 }
 
 void TForm1::renderRefused(const QString& reason) {
-  Image3->setToolTip(reason);
+  // The preview says so in place of the button, and every export refuses until a render
+  // succeeds again.
+  renderRefusal_ = reason;
+  Image3->setMessage(QStringLiteral("The button cannot be rendered.\n%1").arg(reason));
 }
 
 void TForm1::showMessage(const QString& text) {

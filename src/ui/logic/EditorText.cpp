@@ -76,12 +76,6 @@ QString WithDefaultSuffix(const QString& path, const QString& suffix) {
   return path + u'.' + suffix;
 }
 
-QString MultipleExportName(const QString& directory, const QString& prefix, int number,
-                           const QString& ending) {
-  const QString separator = directory.endsWith(u'/') ? QString() : QStringLiteral("/");
-  return directory + separator + prefix + QString::number(number) + u'.' + ending;
-}
-
 QString FileNamePart(const QString& path) {
   qsizetype cut = -1;
   for (qsizetype i = 0; i < path.size(); ++i) {

@@ -1,28 +1,12 @@
-// The step buttons of the Surface (distortion) and Outline pages, and their pressed look.
+// The "Outline" page: the outline size box with its step buttons, and the outline colour.
 // A click arrives before the mouse-up, so a step renders while its bevel still looks pressed.
-#include <algorithm>
 #include <limits>
 
-#include "Unit1.h"
+#include "LenientInt.h"
+#include "MainWindow.h"
 
-namespace {
-QString percentText(int value) {
-  return QStringLiteral("%1 %").arg(value);
-}
-}  // namespace
-
-void TForm1::Image5Click() {
-  // A value above 100 can only come from a design file; up brings it back to 100.
-  ButtonDesign_.Distortion =
-      static_cast<std::uint8_t>(std::min(ButtonDesign_.Distortion + 10, 100));
-  Label23->setText(percentText(ButtonDesign_.Distortion));
-  RenderButton();
-}
-
-void TForm1::Image6Click() {
-  const int d = ButtonDesign_.Distortion;
-  ButtonDesign_.Distortion = static_cast<std::uint8_t>(d > 10 ? d - 10 : 0);
-  Label23->setText(percentText(ButtonDesign_.Distortion));
+void TForm1::Edit3Change() {
+  ButtonDesign_.OutlineSize = LenientToInt(Edit3->text());
   RenderButton();
 }
 
@@ -43,22 +27,6 @@ void TForm1::Image8Click() {
   RenderButton();
 }
 
-void TForm1::Image5MouseDown() {
-  Bevel18->setBevelStyle(Bevel::Lowered);
-}
-
-void TForm1::Image5MouseUp() {
-  Bevel18->setBevelStyle(Bevel::Raised);
-}
-
-void TForm1::Image6MouseDown() {
-  Bevel19->setBevelStyle(Bevel::Lowered);
-}
-
-void TForm1::Image6MouseUp() {
-  Bevel19->setBevelStyle(Bevel::Raised);
-}
-
 void TForm1::Image8MouseDown() {
   Bevel22->setBevelStyle(Bevel::Lowered);
 }
@@ -73,4 +41,8 @@ void TForm1::Image9MouseDown() {
 
 void TForm1::Image9MouseUp() {
   Bevel23->setBevelStyle(Bevel::Raised);
+}
+
+void TForm1::Label10Click() {
+  PickColour(ButtonDesign_.OutlineColour, Shape10);
 }

@@ -1,10 +1,68 @@
-// The texture part of the Surface page: Browse, Clear and the brightness slider, and the
-// texture holder Image2 that renders and design loading read and write.
+// The "Surface" page: the distortion steps and the noise colour, the hidden Antialias box,
+// and the texture: Browse, Clear, tile or stretch, the brightness slider, and the texture
+// holder Image2 that renders and design loading read and write.
 #include <QFileDialog>
+#include <algorithm>
 
 #include "EditorText.h"
+#include "MainWindow.h"
 #include "TextureImage.h"
-#include "Unit1.h"
+
+namespace {
+QString percentText(int value) {
+  return QStringLiteral("%1 %").arg(value);
+}
+}  // namespace
+
+void TForm1::Image5Click() {
+  // A value above 100 can only come from a design file; up brings it back to 100.
+  ButtonDesign_.Distortion =
+      static_cast<std::uint8_t>(std::min(ButtonDesign_.Distortion + 10, 100));
+  Label23->setText(percentText(ButtonDesign_.Distortion));
+  RenderButton();
+}
+
+void TForm1::Image6Click() {
+  const int d = ButtonDesign_.Distortion;
+  ButtonDesign_.Distortion = static_cast<std::uint8_t>(d > 10 ? d - 10 : 0);
+  Label23->setText(percentText(ButtonDesign_.Distortion));
+  RenderButton();
+}
+
+void TForm1::Image5MouseDown() {
+  Bevel18->setBevelStyle(Bevel::Lowered);
+}
+
+void TForm1::Image5MouseUp() {
+  Bevel18->setBevelStyle(Bevel::Raised);
+}
+
+void TForm1::Image6MouseDown() {
+  Bevel19->setBevelStyle(Bevel::Lowered);
+}
+
+void TForm1::Image6MouseUp() {
+  Bevel19->setBevelStyle(Bevel::Raised);
+}
+
+void TForm1::Label8Click() {
+  PickColour(ButtonDesign_.SurfaceColour, Shape6);
+}
+
+void TForm1::CheckBox2Click() {
+  ButtonDesign_.Antialias = CheckBox2->isChecked() ? 1 : 0;
+  RenderButton();
+}
+
+void TForm1::RadioButton10Click() {
+  ButtonDesign_.TextureStretch = 0;
+  RenderButton();
+}
+
+void TForm1::RadioButton11Click() {
+  ButtonDesign_.TextureStretch = 1;
+  RenderButton();
+}
 
 QString TForm1::choosePicture() {
   if (OpenPictureDialog1->exec() != QDialog::Accepted) return QString();

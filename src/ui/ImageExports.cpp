@@ -8,9 +8,10 @@
 #include <algorithm>
 
 #include "EditorText.h"
+#include "ExportMultipleDialog.h"
+#include "ExportSeries.h"
 #include "ImageExport.h"
-#include "Unit1.h"
-#include "Unit3.h"
+#include "MainWindow.h"
 
 namespace {
 const QString kJpegFilter = QStringLiteral("JPEG files (*.jpg)|*.jpg|All files (*.*)|*.*");
@@ -79,31 +80,40 @@ void TForm1::exportMultiple() {
   if (!execExportMultiple()) return;
   const QString directory = Form3->directory();
   const QString prefix = Form3->Edit1->text();
-  const QString ending =
-      Form3->RadioButton1->isChecked() ? QStringLiteral("jpg") : QStringLiteral("bmp");
+  const ImageType type = Form3->RadioButton1->isChecked() ? ImageType::Jpeg : ImageType::Bmp;
 
   // The pages stay hidden for the whole export, uncovering the wait label.
   PageControl1->hide();
-  const int last = LastSlot(ButtonDesign_);
-  ButtonDesign_.LastTextIndex = last;
   QString error;
-  // Closing the window (from inside a render) ends the export too.
-  for (int i = 0; i <= last && !closing_; ++i) {
-    // Empty slots too, as buttons without a caption. No render runs below this one, so
-    // each returns finished.
-    ButtonDesign_.TextIndex = i;
-    RenderButton();
-    const QString path = MultipleExportName(directory, prefix, i + 1, ending);
-    const bool written = ending == QLatin1String("jpg")
-                             ? ExportJpeg(Image3->picture(), path, &error)
-                             : ExportBmp(Image3->picture(), path, &error);
-    // A failure ends the export; the files already written stay.
-    if (!written) break;
-  }
+  ExportImageSeries(
+      ButtonDesign_, directory, prefix, type,
+      [this](QImage* image, QString* reason) {
+        // Closing the window (from inside a render) ends the export after the file being
+        // written.
+        if (closing_) return false;
+        // No render runs below this one, so it returns finished, or refused.
+        RenderButton();
+        if (!renderRefusal_.isEmpty()) {
+          *reason = renderRefusal_;
+          return false;
+        }
+        *image = Image3->picture();
+        return true;
+      },
+      &error);
   // The editor stays on the slot the export ended on.
   PageControl1->show();
   ShowCaptionSlot();
   if (!error.isEmpty()) showError(error);
+}
+
+// A refused render leaves an old picture in the preview; no export may pass it off as the
+// current button.
+bool TForm1::refuseUnrendered(const QString& whatFails) {
+  if (renderRefusal_.isEmpty()) return false;
+  showError(
+      QStringLiteral("%1: the button cannot be rendered.\n%2").arg(whatFails, renderRefusal_));
+  return true;
 }
 
 void TForm1::exportJpeg() {
@@ -113,6 +123,7 @@ void TForm1::exportJpeg() {
   RenderButton();
   PageControl1->show();
   QCoreApplication::processEvents();
+  if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
 
   ExportDialog1->setDefaultSuffix(QStringLiteral("JPG"));
   ExportDialog1->setNameFilters(DialogNameFilters(kJpegFilter));
@@ -125,6 +136,7 @@ void TForm1::exportJpeg() {
 
 void TForm1::exportBmp() {
   RenderButton();
+  if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
   ExportDialog1->setDefaultSuffix(QStringLiteral("BMP"));
   ExportDialog1->setNameFilters(DialogNameFilters(kBmpFilter));
   const QString path = chooseFile(ExportDialog1, ExportDialog1FileName);
@@ -136,5 +148,6 @@ void TForm1::exportBmp() {
 
 void TForm1::Copy1Click() {
   // Exactly what the preview shows; the preview only ever holds finished renders.
+  if (refuseUnrendered(QStringLiteral("Nothing was copied"))) return;
   QGuiApplication::clipboard()->setImage(Image3->picture());
 }

@@ -1,4 +1,4 @@
-#include "Unit3.h"
+#include "ExportMultipleDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,5 @@
-// The caption memo, the caption-slot arrows and the font button.
+// The "Text" page: the caption memo, the caption-slot arrows, the font button and the text
+// colour.
 #include <QFontDialog>
 #include <QSignalBlocker>
 #include <QTextCursor>
@@ -7,7 +8,7 @@
 #include "CaptionText.h"
 #include "EditorText.h"
 #include "FormLook.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 
 namespace {
 constexpr int kCaptionLimit = 255;
@@ -109,4 +110,8 @@ void TForm1::Label35MouseDown() {
 
 void TForm1::Label35MouseUp() {
   Bevel21->setBevelStyle(Bevel::Raised);
+}
+
+void TForm1::Label12Click() {
+  PickColour(ButtonDesign_.TextColour, Shape9);
 }

@@ -4,8 +4,8 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "Unit1.h"
-#include "Unit2.h"
+#include "AboutBox.h"
+#include "MainWindow.h"
 
 bool TForm1::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) FormActivate();

@@ -1,4 +1,4 @@
-#include "Unit2.h"
+#include "AboutBox.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -11,20 +11,10 @@
 #include "FormLook.h"
 #include "FormShape.h"
 #include "ImageBox.h"
+#include "ImageRenderHost.h"
 
 namespace {
 const QColor kTeal(0, 128, 128);
-
-// A render without a window: nothing to pump, no texture, no size label.
-class LogoHost : public RenderHost {
- public:
-  QImage image;
-  void pumpEvents() override {}
-  void showSizeText(const QString&) override {}
-  void takeImage(const QImage& taken) override { image = taken; }
-  QImage textureBitmap() const override { return QImage(); }
-  void renderRefused(const QString&) override {}
-};
 }  // namespace
 
 QImage RenderLogo() {
@@ -50,7 +40,7 @@ QImage RenderLogo() {
   d.Distortion = 0;
   font.size = 18;
 
-  LogoHost host;
+  ImageRenderHost host;
   ButtonRenderer renderer(host);
   renderer.RenderButton(d, font);
   return host.image;

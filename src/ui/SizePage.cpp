@@ -1,8 +1,9 @@
-// The numeric boxes and the check boxes.
+// The "Size+Positioning" page: button size and Autosize, text position correction, border
+// size.
 #include <algorithm>
 
 #include "LenientInt.h"
-#include "Unit1.h"
+#include "MainWindow.h"
 
 namespace {
 // Width and height stay within 1..1024 and the box shows the corrected number at once;
@@ -37,22 +38,6 @@ void TForm1::Edit2Change() {
   if (!ButtonDesign_.AutoSize) RenderButton();
 }
 
-void TForm1::Edit3Change() {
-  ButtonDesign_.OutlineSize = LenientToInt(Edit3->text());
-  RenderButton();
-}
-
-void TForm1::Edit4Change() {
-  ButtonDesign_.BevelSize = LenientToInt(Edit4->text());
-  RenderButton();
-}
-
-void TForm1::Edit5Change() {
-  // The box keeps what was typed; only the stored angle is clamped.
-  ButtonDesign_.FillDirection = std::clamp(LenientToInt(Edit5->text()), -90, 90);
-  RenderButton();
-}
-
 void TForm1::Edit6Change() {
   ButtonDesign_.TextOffsetX = LenientToInt(Edit6->text());
   RenderButton();
@@ -84,10 +69,5 @@ void TForm1::Edit7Exit() {
 
 void TForm1::CheckBox1Click() {
   ButtonDesign_.AutoSize = CheckBox1->isChecked() ? 1 : 0;
-  RenderButton();
-}
-
-void TForm1::CheckBox2Click() {
-  ButtonDesign_.Antialias = CheckBox2->isChecked() ? 1 : 0;
   RenderButton();
 }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "ImageExport.h"
+
+// What one run of tessaro-render is asked to do, as read from its command line.
+struct CommandOptions {
+  QString designPath;  // empty: the default design
+  QString outputPath;  // -o: one button; empty when none is asked for
+  ImageType outputType = ImageType::Png;
+  QString captionsFolder;  // --all-captions: one button per caption slot; empty when not
+  QString prefix = QStringLiteral("button");
+  ImageType captionType = ImageType::Jpeg;
+  bool random = false;
+  QString saveDesignPath;  // empty: the design is not saved
+  bool printSize = false;
+};
+
+// The command line read: what to do, the options, and the text to show.
+struct ParsedCommandLine {
+  enum class Action { Run, ShowHelp, ShowVersion, Refuse };
+  Action action = Action::Run;
+  CommandOptions options;
+  QString text;  // the help or version text, or why the command line is refused
+};
+
+// Reads the command line (arguments[0] is the program). Never exits and never prints: the
+// caller shows the text and picks the exit status.
+ParsedCommandLine ParseCommandLine(const QStringList& arguments);

@@ -1,0 +1,20 @@
+#include "QtChatter.h"
+
+#include <QString>
+#include <cstdio>
+#include <cstring>
+
+bool IsQtChatter(QtMsgType type, const char* category, const QString& message) {
+  if (type == QtDebugMsg || type == QtInfoMsg) return true;
+  if (type != QtWarningMsg) return false;
+  if (category && std::strncmp(category, "qt.", 3) == 0) return true;
+  return message.startsWith(QLatin1String("QStandardPaths:"));
+}
+
+void InstallQtChatterFilter() {
+  qInstallMessageHandler(
+      [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (IsQtChatter(type, context.category, message)) return;
+        std::fprintf(stderr, "tessaro-render: %s\n", qPrintable(message));
+      });
+}
