@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 // Whether a message that Qt logs is its own chatter rather than something for the user:

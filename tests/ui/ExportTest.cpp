@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "EditorFixture.h"
+#include "ExportMultipleDialog.h"
 
 class ExportTest : public EditorTest {
  protected:
@@ -119,6 +120,40 @@ TEST_F(ExportTest, CopyPutsThePreviewOnTheClipboardWithoutRendering) {
   EXPECT_EQ(copied.size(), QSize(84, 30));
   EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
             form->Image3->picture().convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(ExportTest, EveryExportRefusesWhileTheRenderIsRefused) {
+  QGuiApplication::clipboard()->clear();
+  d().CaptionSlots[1].setText(QStringLiteral("Second"));
+  form->Form3->setDirectory(dir.path());
+  form->exportMultipleAnswer = true;
+  form->fileAnswer = path(QStringLiteral("refused"));
+  // An outline this wide asks for more working pixels than a render may use.
+  form->Edit3->setText(QStringLiteral("1500"));
+  EXPECT_TRUE(form->Image3->message().contains("cannot be rendered"))
+      << "the preview says so in place of the old button";
+
+  for (QAction* action : {form->Jpeg1, form->Bmp1, form->Copy1, form->Exportmultiple1}) {
+    QString text;
+    whenModal([&](QWidget* widget) {
+      auto* box = qobject_cast<QMessageBox*>(widget);
+      ASSERT_NE(box, nullptr);
+      text = box->text();
+      box->accept();
+    });
+    action->trigger();
+    EXPECT_TRUE(text.contains("cannot be rendered") && text.contains("a render may use"))
+        << action->objectName().toStdString() << ": " << text.toStdString();
+  }
+  EXPECT_TRUE(form->fileDialogs.empty()) << "no export asks for a file";
+  EXPECT_TRUE(QDir(dir.path()).isEmpty()) << "nothing was written";
+  EXPECT_TRUE(QGuiApplication::clipboard()->image().isNull()) << "nothing was copied";
+  EXPECT_TRUE(form->PageControl1->isVisible());
+
+  form->Edit3->setText(QStringLiteral("1"));
+  EXPECT_TRUE(form->Image3->message().isEmpty());
+  form->Jpeg1->trigger();
+  EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("refused.JPG"))));
 }
 
 // An export chosen from inside a render's event pump, at the largest size (about a
