@@ -271,10 +271,12 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == ClientArea && event->type() == QEvent::Resize) {
     followBottomEdge(ClientArea->height());
   } else if (event->type() == QEvent::FocusOut) {
-    // An exit is the focus moving to another control of this window; a dialog, a menu or
-    // another program taking the focus leaves the control where it is.
+    // An exit is the focus moving to another control of this window; a dialog, a menu
+    // (opened by the mouse or from the keyboard) or another program taking the focus leaves
+    // the control where it is.
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+        reason != Qt::MenuBarFocusReason) {
       if (watched == Edit6) {
         Edit6Exit();
       } else if (watched == Edit7) {

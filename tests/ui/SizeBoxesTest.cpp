@@ -122,3 +122,20 @@ TEST_F(SizeBoxesTest, ADialogOrMenuTakingTheFocusIsNoExit) {
   QApplication::sendEvent(form->Edit7, &away);
   EXPECT_EQ(form->Edit7->text(), "0");
 }
+
+TEST_F(SizeBoxesTest, OpeningTheMenusFromTheKeyboardIsNoExit) {
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  form->PageControl1->setCurrentWidget(form->TabSheet1);
+  form->Edit6->setFocus(Qt::TabFocusReason);
+  typeInto(form->Edit6, QStringLiteral("12px"));
+  QTest::keyClick(form->Edit6, Qt::Key_Alt, Qt::AltModifier);  // Alt alone: the menu bar
+  EXPECT_TRUE(form->MainMenu1->hasFocus());
+  QTest::keyClick(form->MainMenu1, Qt::Key_Escape);
+  EXPECT_EQ(form->Edit6->text(), "12px");
+  QTest::keyClick(form->Edit6, Qt::Key_F, Qt::AltModifier);  // Alt+F: the File menu
+  QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+  QTest::keyClick(form->MainMenu1, Qt::Key_Escape);
+  EXPECT_EQ(form->Edit6->text(), "12px");
+}
