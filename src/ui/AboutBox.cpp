@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -88,4 +89,12 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent) {
   BitBtn1->setGeometry(240, 168, 91, 25);
   BitBtn1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TForm2::keyPressEvent(QKeyEvent* event) {
+  if (event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }

@@ -24,4 +24,8 @@ class TForm2 : public QDialog {
   QLabel* Label1;     // "Version 1.02"
   ImageBox* Image3;   // the logo
   QPushButton* BitBtn1;
+
+ protected:
+  // The box has no close button: only OK closes it, so Escape does nothing.
+  void keyPressEvent(QKeyEvent* event) override;
 };

@@ -48,6 +48,8 @@ TEST_F(LifecycleTest, TheAboutBoxClosesWithOkAndLeavesTheEditorAsItWas) {
   whenModal([&](QWidget* dialog) {
     ASSERT_EQ(dialog, form->Form2);
     shown = true;
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_TRUE(dialog->isVisible()) << "only OK closes the box";
     QTest::mouseClick(form->Form2->BitBtn1, Qt::LeftButton);
   });
   form->About1->trigger();
