@@ -19,6 +19,7 @@
 #include <QTreeWidget>
 
 #include "FormLook.h"
+#include "OptionGroup.h"
 
 namespace {
 constexpr int kPathRole = Qt::UserRole;
@@ -107,6 +108,7 @@ TForm3::TForm3(QWidget* parent, QList<Volume> volumes)
   marks->setParent(this);
   RadioButton1->setStyle(marks);
   RadioButton2->setStyle(marks);
+  MakeOneTabStop({RadioButton1, RadioButton2});
 
   for (const Volume& volume : volumes_) {
     RzDriveComboBox1->addItem(volumeIcon(style(), volume.kind), volume.name);

@@ -14,6 +14,7 @@
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
 #include "FormLook.h"
+#include "OptionGroup.h"
 
 namespace {
 // The client area below the menu bar at the window's smallest height, and how far the
@@ -124,6 +125,11 @@ void TForm1::setUpLook() {
       button->setStyle(marks);
     }
   }
+
+  MakeOneTabStop({RadioButton8, RadioButton5, RadioButton9, RadioButton6, RadioButton7});
+  MakeOneTabStop(
+      {RadioButton1, RadioButton2, RadioButton3, RadioButton4, RadioButton12, RadioButton13});
+  MakeOneTabStop({RadioButton10, RadioButton11});
 
   // Labels without a fixed size fit their text, as the form's auto-sized labels do.
   for (QLabel* label : ClientArea->findChildren<QLabel*>()) {

@@ -32,6 +32,44 @@ TEST_F(EditorTest, RadioButtonsWriteTheirValueWhenSelectedOnly) {
   }
 }
 
+TEST_F(EditorTest, TabIntoAGroupOfOptionsLandsOnTheSelectedOne) {
+  form->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  struct Group {
+    QWidget* before;  // the control that Tab leaves
+    QRadioButton* selected;
+    QWidget* after;  // the control after the group
+  };
+  const Group groups[] = {{form->Edit5, form->RadioButton5, nullptr},              // Gradient
+                          {form->Edit3, form->RadioButton3, nullptr},              // Hexagon
+                          {form->Button3, form->RadioButton11, form->TrackBar1}};  // Stretch
+  for (const Group& g : groups) {
+    SCOPED_TRACE(g.selected->objectName().toStdString());
+    g.selected->setChecked(true);
+    form->PageControl1->setCurrentWidget(g.selected->parentWidget());
+    g.before->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(g.before, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), g.selected);
+    const QByteArray before(reinterpret_cast<const char*>(d().bytes().data()), kDesignRecordSize);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(d().bytes().data()), kDesignRecordSize),
+              before)
+        << "Space on the selected option changes nothing";
+    if (g.after) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      EXPECT_EQ(QApplication::focusWidget(), g.after) << "one Tab stop per group";
+      QTest::keyClick(g.after, Qt::Key_Backtab);
+      EXPECT_EQ(QApplication::focusWidget(), g.selected);
+    }
+  }
+  // After another option is chosen, Tab lands on that one.
+  form->PageControl1->setCurrentWidget(form->TabSheet2);
+  form->RadioButton7->setChecked(true);
+  form->Edit5->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(form->Edit5, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), form->RadioButton7);
+}
+
 TEST_F(EditorTest, TheCheckBoxesFollowTheirTick) {
   form->PageControl1->setCurrentWidget(form->TabSheet1);
   QTest::mouseClick(form->CheckBox1, Qt::LeftButton);
