@@ -85,6 +85,16 @@ bool ParseBmpHeader(const QByteArray& data, BmpHeader* header, QString* reason) 
 
   header->requiredFileBytes = 0;
   const int bpp = header->bitsPerPixel;
+  if (bpp == 16) {
+    // The masks follow a 40-byte header, or stand at the same place inside a longer one.
+    const qint64 masksAt = kFileHeaderBytes + kInfoHeaderBytes;
+    const bool ownMasks =
+        (header->compression == kBiBitfields || header->compression == kBiAlphaBitfields) &&
+        infoBytes >= kInfoHeaderBytes && infoBytes != 64 && masksAt + 12 <= size;
+    header->redMask = ownMasks ? qFromLittleEndian<quint32>(bytes + masksAt) : 0x7C00;
+    header->greenMask = ownMasks ? qFromLittleEndian<quint32>(bytes + masksAt + 4) : 0x03E0;
+    header->blueMask = ownMasks ? qFromLittleEndian<quint32>(bytes + masksAt + 8) : 0x001F;
+  }
   const bool knownDepth = bpp == 1 || bpp == 2 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 ||
                           bpp == 32 || bpp == 64;
   // Compression 3 means Huffman coding in an OS/2 2.x header (64 bytes), masks elsewhere.

@@ -14,6 +14,8 @@ struct BmpHeader {
   // pixels, from a walk over the stream for run-length ones (more than the file holds when
   // the stream is cut short); 0 when that cannot be told (other compressions).
   qint64 requiredFileBytes = 0;
+  // The colour masks of a 16-bit file (its own, or 5-5-5 by default); zero otherwise.
+  quint32 redMask = 0, greenMask = 0, blueMask = 0;
 };
 
 // False with *reason set when the headers are missing, cut short or impossible.

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
+#include <array>
+#include <bit>
 
 #include "AtomicFile.h"
 #include "BmpHeader.h"
@@ -64,6 +66,39 @@ QImage DecodeJpeg(const QByteArray& data, const QString& where, QString* error) 
   return image;
 }
 
+// A channel of n bits (1..7) as Qt's reader leaves it, the value shifted up by 8 - n (so a
+// 5-bit 31 reads 248), spread over the full 0..255 by repeating its bits: 31 becomes 255 and
+// white stays white. Other masks are left as read.
+std::array<uchar, 256> ChannelExpansion(quint32 mask) {
+  std::array<uchar, 256> table;
+  for (int v = 0; v < 256; ++v)
+    table[v] = static_cast<uchar>(v);
+  if (mask == 0) return table;
+  const quint32 bits = mask >> std::countr_zero(mask);
+  const int n = std::popcount(bits);
+  if ((bits & (bits + 1)) != 0 || n >= 8) return table;  // not one run of 1..7 bits
+  for (int v = 0; v < 256; ++v) {
+    const int c = v >> (8 - n);
+    int expanded = 0;
+    for (int shift = 8 - n; shift > -n; shift -= n)
+      expanded |= shift >= 0 ? c << shift : c >> -shift;
+    table[v] = static_cast<uchar>(expanded);
+  }
+  return table;
+}
+
+void ExpandNarrowChannels(QImage& texture, const BmpHeader& header) {
+  const auto red = ChannelExpansion(header.redMask);
+  const auto green = ChannelExpansion(header.greenMask);
+  const auto blue = ChannelExpansion(header.blueMask);
+  for (int y = 0; y < texture.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(texture.scanLine(y));
+    for (int x = 0; x < texture.width(); ++x) {
+      row[x] = qRgb(red[qRed(row[x])], green[qGreen(row[x])], blue[qBlue(row[x])]);
+    }
+  }
+}
+
 QImage DecodeBmp(const QByteArray& data, const QString& where, QString* error) {
   BmpHeader header;
   QString reason;
@@ -101,7 +136,9 @@ QImage DecodeBmp(const QByteArray& data, const QString& where, QString* error) {
                             where);
     return {};
   }
-  return image.convertToFormat(QImage::Format_RGB32);
+  QImage texture = image.convertToFormat(QImage::Format_RGB32);
+  if (header.bitsPerPixel == 16) ExpandNarrowChannels(texture, header);
+  return texture;
 }
 
 bool EndsWithUpper(const QString& path, QLatin1String ending) {

@@ -157,11 +157,11 @@ const GoodCase kGood[] = {
     {"rgb32.bmp", {127, 64}, 1, 0},
     {"rgb32bf.bmp", {127, 64}, 1, 0},
     {"rgb32bfdef.bmp", {127, 64}, 1, 0},
-    // 5 or 6 bits a channel: one quantisation step of 8 plus rounding.
-    {"rgb16.bmp", {127, 64}, 1, 10},
-    {"rgb16bfdef.bmp", {127, 64}, 1, 10},
-    {"rgb16-565.bmp", {127, 64}, 1, 10},
-    {"rgb16-565pal.bmp", {127, 64}, 1, 10},
+    // 5 or 6 bits a channel, spread over 0..255: half a quantisation step of 8, and rounding.
+    {"rgb16.bmp", {127, 64}, 1, 5},
+    {"rgb16bfdef.bmp", {127, 64}, 1, 5},
+    {"rgb16-565.bmp", {127, 64}, 1, 5},
+    {"rgb16-565pal.bmp", {127, 64}, 1, 5},
     // 8-bit palettes, dithered: right on average over 8 x 8 squares.
     {"pal8.bmp", {127, 64}, 8, 8},
     {"pal8-0.bmp", {127, 64}, 8, 8},
@@ -217,6 +217,24 @@ INSTANTIATE_TEST_SUITE_P(Files, BmpSuiteGood, ::testing::ValuesIn(kGood),
                            std::replace(name.begin(), name.end(), '-', '_');
                            return name;
                          });
+
+TEST(BmpSuiteGood, SixteenBitChannelsReachTheirFullRange) {
+  const QImage reference = ReadRgb24ByHand();
+  for (const char* file : {"rgb16.bmp", "rgb16bfdef.bmp", "rgb16-565.bmp", "rgb16-565pal.bmp"}) {
+    QString error;
+    const QImage texture = Load(QStringLiteral("g/") + QString::fromLatin1(file), &error);
+    ASSERT_EQ(texture.size(), reference.size()) << file << Str(error);
+    int white = 0;
+    for (int y = 0; y < reference.height(); ++y) {
+      for (int x = 0; x < reference.width(); ++x) {
+        if (reference.pixel(x, y) != qRgb(255, 255, 255)) continue;
+        ++white;
+        ASSERT_EQ(texture.pixel(x, y), qRgb(255, 255, 255)) << file << " at " << x << "," << y;
+      }
+    }
+    EXPECT_GT(white, 0) << "the scene has white to check";
+  }
+}
 
 TEST(BmpSuiteGood, EveryFileOfTheFolderIsCovered) {
   std::set<std::string> covered = {"g/rgb24.bmp", "g/pal1bg.bmp"};
