@@ -2,7 +2,8 @@
 // Checks, besides the sanitizers: the renderer ends idle; every finished render hands over an
 // image within the pixel budget or refuses; what the editor would save right after the load
 // keeps every byte of the file that the load does not define anew; and for small images the
-// pixel pass equals the plain per-pixel formulas of the tests.
+// pixel pass, the transparent image and the 2x images equal the plain per-pixel rules of the
+// tests.
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -90,6 +91,7 @@ void CheckAgainstReference(ButtonDesign d, const QImage& texture) {
   ImageRenderHost host;
   host.texture = texture;
   ButtonRenderer renderer(host);
+  renderer.setExtraImages(kOpaque2x | kTransparent | kTransparent2x);
   SetRandomSeed(1);
   renderer.RenderButton(d, CaptionFont{});
   SetRandomSeed(1);
@@ -104,6 +106,21 @@ void CheckAgainstReference(ButtonDesign d, const QImage& texture) {
                      plain.width(), plain.height(), host.image.pixel(x, y), plain.pixel(x, y));
       }
       FUZZ_CHECK(host.image.pixel(x, y) == plain.pixel(x, y));
+    }
+  }
+  // Without supersampling the transparent image is the coverage of each pixel, and the 2x
+  // images double every pixel.
+  const ButtonExtras& extras = renderer.extraImages();
+  const std::vector<std::uint8_t> coverage = ReferenceCoverage(d, plain.width(), plain.height());
+  const QImage transparent =
+      ReferenceReduction(plain, &coverage, QImage(), 0, 1, plain.width(), plain.height());
+  FUZZ_CHECK(extras.transparent == transparent);
+  FUZZ_CHECK(extras.transparent2x.size() == 2 * plain.size());
+  FUZZ_CHECK(extras.opaque2x.size() == 2 * plain.size());
+  for (int y = 0; y < 2 * plain.height(); ++y) {
+    for (int x = 0; x < 2 * plain.width(); ++x) {
+      FUZZ_CHECK(extras.transparent2x.pixel(x, y) == transparent.pixel(x / 2, y / 2));
+      FUZZ_CHECK(extras.opaque2x.pixel(x, y) == plain.pixel(x / 2, y / 2));
     }
   }
 }

@@ -5,6 +5,7 @@
 
 #include "BevelOutline.h"
 #include "CaptionText.h"
+#include "ExtraImages.h"
 #include "PixelKernels.h"
 
 ScaledLengths ScaleLengths(const ButtonDesign& d) {
@@ -78,6 +79,7 @@ bool ButtonRenderer::pumpAndCheck() {
 
 ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
                                                    const CaptionFont& font) {
+  extras_ = ButtonExtras{};
   // Private copies: handlers running inside the event pump may change the originals.
   ButtonDesign d = design;
   const CaptionFont captionFont = font;
@@ -158,6 +160,7 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   }
 
   DrawCaption(WorkBitmap_, qfont, caption, d.TextColour, len.offsetX, len.offsetY);
+  if (extraKinds_ != 0) makeExtras(d, len, qfont, caption);
 
   if (len.k == 4) {
     if (H > 3) {
@@ -247,5 +250,37 @@ void ButtonRenderer::reduce(int u) {
       }
     }
     out[v] = 0xFF000000u | (red >> 4) << 16 | (green >> 4) << 8 | (blue >> 4);
+  }
+}
+
+void ButtonRenderer::makeExtras(const ButtonDesign& d, const ScaledLengths& len, const QFont& font,
+                                const QByteArray& caption) {
+  const int W = WorkBitmap_.width();
+  const int H = WorkBitmap_.height();
+  const int k = len.k;
+  const int outW = W / k;
+  const int outH = H / k;
+  if (outW == 0 || outH == 0) return;
+  if (extraKinds_ & (kTransparent | kTransparent2x)) {
+    coverage_.resize(static_cast<std::size_t>(W) * static_cast<std::size_t>(H));
+    for (int y = 0; y < H; ++y) {
+      CoverageRow(shape_, W, H, len.outline, y, coverage_.data() + static_cast<std::size_t>(y) * W);
+    }
+    const QImage glyphs = caption.isEmpty()
+                              ? QImage()
+                              : CaptionCoverage(W, H, font, caption, len.offsetX, len.offsetY);
+    const QRgb text = PixelOf(d.TextColour);
+    const QImage oneX = ReduceTransparent(WorkBitmap_, coverage_, glyphs, text, k, outW, outH);
+    if (extraKinds_ & kTransparent) extras_.transparent = oneX;
+    if (extraKinds_ & kTransparent2x) {
+      // Without supersampling there is nothing finer to show: each pixel doubles.
+      extras_.transparent2x =
+          k == 4 ? ReduceTransparent(WorkBitmap_, coverage_, glyphs, text, 2, 2 * outW, 2 * outH)
+                 : DoublePixels(oneX);
+    }
+  }
+  if (extraKinds_ & kOpaque2x) {
+    extras_.opaque2x =
+        k == 4 ? ReduceOpaque(WorkBitmap_, 2, 2 * outW, 2 * outH) : DoublePixels(WorkBitmap_);
   }
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "ButtonDesign.h"
+#include "ExtraImages.h"
 #include "RenderHost.h"
 #include "ShapeTables.h"
 #include "SurfaceFill.h"
@@ -48,6 +49,13 @@ class ButtonRenderer {
   // Syncing is raised.
   void RenderButton(const ButtonDesign& design, const CaptionFont& font);
 
+  // Asks every later render for these images besides the button (ExtraImage flags). None by
+  // default, so the editor's renders pay nothing for them.
+  void setExtraImages(unsigned which) { extraKinds_ = which; }
+  // Those of the last finished render: null images when it was refused, or when they were
+  // not asked for.
+  const ButtonExtras& extraImages() const { return extras_; }
+
   bool RenderBusy() const { return RenderBusy_; }
   bool RenderRestart() const { return RenderRestart_; }
   bool Syncing() const { return Syncing_; }
@@ -73,6 +81,9 @@ class ButtonRenderer {
   template <int Kind>
   void paintRow(int y, const ScaledLengths& len);
   void reduce(int u);
+  // The extra images, from the working image with its caption, before the reduction.
+  void makeExtras(const ButtonDesign& d, const ScaledLengths& len, const QFont& font,
+                  const QByteArray& caption);
 
   RenderHost& host_;
   long long maxPixels_;
@@ -84,6 +95,9 @@ class ButtonRenderer {
   SurfaceFill fill_;
   std::vector<float> spanR_, spanG_, spanB_;  // one row's surface channels
   std::vector<std::int32_t> borderColumns_;   // border pixels inside a row's span
+  unsigned extraKinds_ = 0;
+  ButtonExtras extras_;
+  std::vector<std::uint8_t> coverage_;  // of every working pixel, for the transparent images
   std::uint32_t outlinePixel_ = 0, backPixel_ = 0;
   Channels highlight_{}, shadow_{};
 };

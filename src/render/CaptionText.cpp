@@ -51,8 +51,11 @@ long long CaptionMetrics::width(const QByteArray& line) const {
   return QFontMetrics(font_).horizontalAdvance(DecodeWindows1252(line));
 }
 
-void DrawCaption(QImage& image, const QFont& font, const QByteArray& caption, Colour textColour,
-                 long long offsetX, long long offsetY) {
+namespace {
+// Each line centred on the image, the block centred vertically and shifted by the offsets;
+// only glyph pixels are painted, in `pen`. Lines wholly outside the image are skipped.
+void DrawCaptionLines(QImage& image, const QFont& font, const QByteArray& caption,
+                      const QColor& pen, long long offsetX, long long offsetY) {
   const long long W = image.width();
   const long long H = image.height();
   if (W == 0 || H == 0) return;
@@ -60,10 +63,9 @@ void DrawCaption(QImage& image, const QFont& font, const QByteArray& caption, Co
   const QFontMetrics fm(font);
   const int n = CountCaptionLines(caption);
   const long long th = metrics.height();
-  const Colour rgb = ResolveColour(textColour);
   QPainter painter(&image);
   painter.setFont(font);
-  painter.setPen(QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)));
+  painter.setPen(pen);
   painter.setBackgroundMode(Qt::TransparentMode);
   for (int i = 1; i <= n; ++i) {
     const QByteArray line = GetCaptionLine(caption, i);
@@ -76,4 +78,21 @@ void DrawCaption(QImage& image, const QFont& font, const QByteArray& caption, Co
     painter.drawText(QPoint(static_cast<int>(x), static_cast<int>(y) + fm.ascent()),
                      DecodeWindows1252(line));
   }
+}
+}  // namespace
+
+void DrawCaption(QImage& image, const QFont& font, const QByteArray& caption, Colour textColour,
+                 long long offsetX, long long offsetY) {
+  const Colour rgb = ResolveColour(textColour);
+  DrawCaptionLines(image, font, caption, QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb)), offsetX,
+                   offsetY);
+}
+
+QImage CaptionCoverage(int width, int height, const QFont& font, const QByteArray& caption,
+                       long long offsetX, long long offsetY) {
+  QImage coverage(width, height, QImage::Format_Alpha8);
+  if (coverage.isNull()) return coverage;
+  coverage.fill(0);
+  DrawCaptionLines(coverage, font, caption, QColor(0, 0, 0, 255), offsetX, offsetY);
+  return coverage;
 }

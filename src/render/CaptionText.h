@@ -35,3 +35,8 @@ class CaptionMetrics {
 // skipped.
 void DrawCaption(QImage& image, const QFont& font, const QByteArray& caption, Colour textColour,
                  long long offsetX, long long offsetY);
+
+// Where DrawCaption would paint, and how much: the glyph coverage 0..255 of every pixel of a
+// width x height image, as an Alpha8 image (null when it cannot be allocated).
+QImage CaptionCoverage(int width, int height, const QFont& font, const QByteArray& caption,
+                       long long offsetX, long long offsetY);

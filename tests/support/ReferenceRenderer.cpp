@@ -78,18 +78,20 @@ int clampRound(float v) {
   return static_cast<int>(Round(v));
 }
 
-}  // namespace
-
-QImage ReferencePixelPass(const ButtonDesign& d, int W, int H, double W0, double H0,
-                          const QImage& textureIn) {
-  QImage image(W, H, QImage::Format_RGB32);
+// The edge tables, from the inside test of every pixel of the left part.
+struct Edges {
+  std::vector<int> left, top, bottom;
+  int inset;
+};
+Edges edgesOf(const ButtonDesign& d, int W, int H) {
   const Shape shape{d.ShapeKind, W, H};
   const int leftPart = W - W / 2;
-  std::vector<int> left(H, W), top(W, H), bottom(W, H);
+  Edges e{std::vector<int>(H, W), std::vector<int>(W, H), std::vector<int>(W, H),
+          d.ShapeKind == 0 ? 0 : 4};
   for (int y = 0; y < H; ++y) {
     for (int x = 0; x < leftPart; ++x) {
       if (shape.inside(x, y)) {
-        left[y] = x;
+        e.left[y] = x;
         break;
       }
     }
@@ -97,20 +99,32 @@ QImage ReferencePixelPass(const ButtonDesign& d, int W, int H, double W0, double
   for (int x = 0; x < leftPart; ++x) {
     for (int y = 0; y < H; ++y) {
       if (shape.inside(x, y)) {
-        top[x] = y;
+        e.top[x] = y;
         break;
       }
     }
     for (int y = H - 1; y >= 0; --y) {
       if (shape.inside(x, y)) {
-        bottom[x] = H - 1 - y;
+        e.bottom[x] = H - 1 - y;
         break;
       }
     }
-    top[W - 1 - x] = top[x];
-    bottom[W - 1 - x] = bottom[x];
+    e.top[W - 1 - x] = e.top[x];
+    e.bottom[W - 1 - x] = e.bottom[x];
   }
-  const int inset = d.ShapeKind == 0 ? 0 : 4;
+  return e;
+}
+
+}  // namespace
+
+QImage ReferencePixelPass(const ButtonDesign& d, int W, int H, double W0, double H0,
+                          const QImage& textureIn) {
+  QImage image(W, H, QImage::Format_RGB32);
+  const Edges edges = edgesOf(d, W, H);
+  const std::vector<int>& left = edges.left;
+  const std::vector<int>& top = edges.top;
+  const std::vector<int>& bottom = edges.bottom;
+  const int inset = edges.inset;
   const long long o = d.OutlineSize;
   const long long b = d.BevelSize;
 
@@ -214,4 +228,58 @@ QImage ReferencePixelPass(const ButtonDesign& d, int W, int H, double W0, double
     }
   }
   return image;
+}
+
+std::vector<std::uint8_t> ReferenceCoverage(const ButtonDesign& d, int W, int H) {
+  const Edges e = edgesOf(d, W, H);
+  const long long o = d.OutlineSize;
+  std::vector<std::uint8_t> coverage(static_cast<std::size_t>(W) * H);
+  for (int y = 0; y < H; ++y) {
+    for (int x = 0; x < W; ++x) {
+      const long long dL = x - e.left[y];
+      const long long dR = (W - 1) - (e.left[y] + e.inset) - x;
+      const long long dT = y - e.top[x];
+      const long long dB = (H - 1) - e.bottom[x] - y;
+      // The outline rule paints the page colour here: the page shows through.
+      const bool border = dL < o || dT < o || dR < o || dB < o;
+      const bool outline = dL > 0 && dR > 0 && dT > 0 && dB > 0;
+      coverage[static_cast<std::size_t>(y) * W + x] = border && !outline ? 0 : 255;
+    }
+  }
+  return coverage;
+}
+
+QImage ReferenceReduction(const QImage& work, const std::vector<std::uint8_t>* coverage,
+                          const QImage& glyphs, QRgb text, int block, int outW, int outH) {
+  QImage out(outW, outH, coverage ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  const long long n = block * block;
+  for (int u = 0; u < outH; ++u) {
+    for (int v = 0; v < outW; ++v) {
+      long long sa = 0, sum[3] = {0, 0, 0};
+      for (int j = 0; j < block; ++j) {
+        for (int i = 0; i < block; ++i) {
+          const int x = block * v + i, y = block * u + j;
+          QRgb c = work.pixel(x, y);
+          long long a = 255;
+          if (coverage && (*coverage)[static_cast<std::size_t>(y) * work.width() + x] == 0) {
+            a = glyphs.isNull() ? 0 : qAlpha(glyphs.pixel(x, y));
+            c = text;
+          }
+          sa += a;
+          sum[0] += (coverage ? a : 1) * qRed(c);
+          sum[1] += (coverage ? a : 1) * qGreen(c);
+          sum[2] += (coverage ? a : 1) * qBlue(c);
+        }
+      }
+      if (!coverage) {
+        out.setPixel(v, u, qRgb(int(sum[0] / n), int(sum[1] / n), int(sum[2] / n)));
+      } else if (sa == 0) {
+        out.setPixel(v, u, 0);
+      } else {
+        out.setPixel(v, u,
+                     qRgba(int(sum[0] / sa), int(sum[1] / sa), int(sum[2] / sa), int(sa / n)));
+      }
+    }
+  }
+  return out;
 }
