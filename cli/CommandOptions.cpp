@@ -1,9 +1,33 @@
 #include "CommandOptions.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
+#include <optional>
 
 namespace {
 using Action = ParsedCommandLine::Action;
+
+// An integer within low..high, or none.
+std::optional<int> IntegerWithin(const QString& text, int low, int high) {
+  bool ok = false;
+  const int value = text.toInt(&ok);
+  if (!ok || value < low || value > high) return std::nullopt;
+  return value;
+}
+
+// A comma-separated list of state names, each at most once; none when a name is unknown.
+std::optional<QList<ButtonState>> StateList(const QString& text, QString* bad) {
+  QList<ButtonState> states;
+  for (const QString& name : text.split(u',')) {
+    const std::optional<ButtonState> state = StateOfName(name.trimmed());
+    if (!state || states.contains(*state)) {
+      *bad = name.trimmed();
+      return std::nullopt;
+    }
+    states << *state;
+  }
+  return states;
+}
 
 ParsedCommandLine refuse(const QString& why) {
   ParsedCommandLine parsed;
@@ -54,7 +78,51 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   const QCommandLineOption printSize(
       QStringLiteral("print-size"),
       QStringLiteral("Print the size text, e.g. (100 x 20), and the image size."));
-  parser.addOptions({output, allCaptions, prefix, type, random, saveDesign, printSize});
+  const QCommandLineOption transparent(
+      QStringLiteral("transparent"),
+      QStringLiteral("Write the button of -o (a .png) with the page showing through."));
+  const QCommandLineOption state(
+      QStringLiteral("state"),
+      QStringLiteral("The state of the button of -o: normal, hover, pressed or disabled "
+                     "(default: normal)."),
+      QStringLiteral("STATE"), QStringLiteral("normal"));
+  const QCommandLineOption scale(
+      QStringLiteral("scale"),
+      QStringLiteral("The scale of the button of -o: 1, or 2 for twice the size (default: 1)."),
+      QStringLiteral("1|2"), QStringLiteral("1"));
+  const QCommandLineOption set(
+      QStringLiteral("set"),
+      QStringLiteral("Write a button set into the existing folder DIR: transparent PNGs "
+                     "PREFIXi.png, PREFIXi-hover.png, ... and PREFIXi@2x.png, ... for every "
+                     "caption slot in use, state and scale."),
+      QStringLiteral("DIR"));
+  const QCommandLineOption states(QStringLiteral("states"),
+                                  QStringLiteral("The states of the set, in this order (default: "
+                                                 "normal,hover,pressed,disabled)."),
+                                  QStringLiteral("LIST"),
+                                  QStringLiteral("normal,hover,pressed,disabled"));
+  const QCommandLineOption scales(QStringLiteral("scales"),
+                                  QStringLiteral("The scales of the set: 1, 2 or 1,2 (default)."),
+                                  QStringLiteral("LIST"), QStringLiteral("1,2"));
+  const QCommandLineOption uniform(
+      QStringLiteral("uniform"),
+      QStringLiteral("Make every button of the set as large as the largest caption's button."));
+  const QCommandLineOption hoverLightness(
+      QStringLiteral("hover-lightness"),
+      QStringLiteral("How far hover lightens the surface, 0..100 (default: 25)."),
+      QStringLiteral("L"), QStringLiteral("25"));
+  const QCommandLineOption pressedShift(
+      QStringLiteral("pressed-shift"),
+      QStringLiteral("How far pressed moves the caption right and down, 0..20 (default: 1)."),
+      QStringLiteral("P"), QStringLiteral("1"));
+  const QCommandLineOption stateDesign(
+      QStringLiteral("state-design"),
+      QStringLiteral("Take a state's look from a design file of its own, with the captions of "
+                     "DESIGN, e.g. hover=hover.kq; may be given once per state."),
+      QStringLiteral("STATE=FILE"));
+  parser.addOptions({output, allCaptions, prefix, type, random, saveDesign, printSize, transparent,
+                     state, scale, set, states, scales, uniform, hoverLightness, pressedShift,
+                     stateDesign});
 
   if (!parser.parse(arguments)) return refuse(parser.errorText());
   ParsedCommandLine parsed;
@@ -76,11 +144,15 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("expected at most one design file; quote a path that holds blanks"));
   }
   o.designPath = positional.value(0);
+  o.setFolder = parser.value(set);
+  if (parser.isSet(set) && o.setFolder.isEmpty()) {
+    return refuse(QStringLiteral("--set needs a folder"));
+  }
   o.captionsFolder = parser.value(allCaptions);
   if (parser.isSet(allCaptions) && o.captionsFolder.isEmpty()) {
     return refuse(QStringLiteral("--all-captions needs a folder"));
   }
-  if (parser.isSet(output) || o.captionsFolder.isEmpty()) {
+  if (parser.isSet(output) || (o.captionsFolder.isEmpty() && o.setFolder.isEmpty())) {
     o.outputPath =
         parser.value(output).isEmpty() ? QStringLiteral("button.png") : parser.value(output);
     const std::optional<ImageType> outputType = ImageTypeOfPath(o.outputPath);
@@ -96,6 +168,64 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
     return refuse(QStringLiteral("--type takes jpg, bmp or png"));
   }
   o.captionType = *captionType;
+
+  const std::optional<ButtonState> oneState = StateOfName(parser.value(state));
+  if (!oneState) {
+    return refuse(QStringLiteral("unknown state %1: use normal, hover, pressed or disabled")
+                      .arg(parser.value(state)));
+  }
+  o.state = *oneState;
+  const std::optional<int> oneScale = IntegerWithin(parser.value(scale), 1, 2);
+  if (!oneScale) return refuse(QStringLiteral("--scale takes 1 or 2"));
+  o.scale = *oneScale;
+  o.transparent = parser.isSet(transparent);
+  if (o.transparent && !o.outputPath.isEmpty() && o.outputType != ImageType::Png) {
+    return refuse(QStringLiteral("--transparent needs a .png output: %1 cannot show the page "
+                                 "through")
+                      .arg(o.outputPath));
+  }
+
+  QString bad;
+  const std::optional<QList<ButtonState>> setStates = StateList(parser.value(states), &bad);
+  if (!setStates) {
+    return refuse(QStringLiteral("--states: unknown or repeated state \"%1\"; use normal, "
+                                 "hover, pressed and disabled, each once")
+                      .arg(bad));
+  }
+  o.setStates = *setStates;
+  o.setScales.clear();
+  for (const QString& text : parser.value(scales).split(u',')) {
+    const std::optional<int> value = IntegerWithin(text.trimmed(), 1, 2);
+    if (!value || o.setScales.contains(*value)) {
+      return refuse(QStringLiteral("--scales takes 1, 2 or 1,2"));
+    }
+    o.setScales << *value;
+  }
+  std::sort(o.setScales.begin(), o.setScales.end());
+  o.uniform = parser.isSet(uniform);
+  const std::optional<int> lightness = IntegerWithin(parser.value(hoverLightness), 0, 100);
+  if (!lightness) return refuse(QStringLiteral("--hover-lightness takes 0..100"));
+  o.stateOptions.hoverLightness = *lightness;
+  const std::optional<int> shift = IntegerWithin(parser.value(pressedShift), 0, 20);
+  if (!shift) return refuse(QStringLiteral("--pressed-shift takes 0..20"));
+  o.stateOptions.pressedShift = *shift;
+  for (const QString& given : parser.values(stateDesign)) {
+    const qsizetype equals = given.indexOf(u'=');
+    const std::optional<ButtonState> which =
+        equals > 0 ? StateOfName(given.left(equals)) : std::nullopt;
+    if (!which || equals + 1 >= given.size()) {
+      return refuse(
+          QStringLiteral("--state-design takes STATE=FILE with a state of normal, hover, pressed "
+                         "or disabled, not %1")
+              .arg(given));
+    }
+    for (const auto& [earlier, file] : o.stateDesigns) {
+      if (earlier == *which) {
+        return refuse(QStringLiteral("--state-design names %1 twice").arg(StateName(*which)));
+      }
+    }
+    o.stateDesigns.append({*which, given.mid(equals + 1)});
+  }
   o.prefix = parser.value(prefix);
   o.random = parser.isSet(random);
   o.saveDesignPath = parser.value(saveDesign);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
+#include "ButtonState.h"
 #include "ImageExport.h"
 
 // What one run of tessaro-render is asked to do, as read from its command line.
@@ -16,6 +19,19 @@ struct CommandOptions {
   bool random = false;
   QString saveDesignPath;  // empty: the design is not saved
   bool printSize = false;
+
+  // The one button of -o: its state and scale, and whether the page shows through (PNG).
+  ButtonState state = ButtonState::Normal;
+  int scale = 1;
+  bool transparent = false;
+  // --set: a button set in this folder; empty when none is asked for.
+  QString setFolder;
+  QList<ButtonState> setStates = kAllStates;
+  QList<int> setScales = {1, 2};
+  bool uniform = false;
+  // For the states of -o and of the set.
+  StateOptions stateOptions;
+  QList<QPair<ButtonState, QString>> stateDesigns;  // a state's look from a design file
 };
 
 // The command line read: what to do, the options, and the text to show.

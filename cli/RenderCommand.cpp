@@ -1,9 +1,11 @@
 #include "RenderCommand.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 
 #include "ButtonRenderer.h"
+#include "ButtonSet.h"
 #include "CommandHost.h"
 #include "DesignFile.h"
 #include "ExportSeries.h"
@@ -14,38 +16,75 @@ void fail(const QString& message) {
   std::fprintf(stderr, "tessaro-render: %s\n", qPrintable(message));
 }
 
-void printSize(const CommandHost& host) {
-  std::printf("%s\n%d x %d\n", qPrintable(host.sizeText), host.image.width(), host.image.height());
+void printSize(const QString& sizeText, const QImage& image) {
+  std::printf("%s\n%d x %d\n", qPrintable(sizeText), image.width(), image.height());
+}
+
+// Reads a design file into a look, as the editor opens one (a texture that cannot be read
+// is reported and left out); false when the file cannot be read.
+bool LoadLook(const QString& path, ButtonLook* look) {
+  CommandHost host(look->design);
+  ResetDesign(look->design, look->font, host);
+  if (!LoadDesign(path, look->design, look->font, host)) return false;
+  look->texture = host.texture;
+  return true;
+}
+
+// The look of the one button of -o in its state, with the design's captions.
+ButtonLook StateLook(const ButtonLook& normal, const CommandOptions& options,
+                     const QMap<ButtonState, ButtonLook>& stateLooks) {
+  ButtonLook look;
+  const auto own = stateLooks.constFind(options.state);
+  if (own != stateLooks.constEnd()) {
+    look = *own;
+    std::copy(std::begin(normal.design.CaptionSlots), std::end(normal.design.CaptionSlots),
+              std::begin(look.design.CaptionSlots));
+    look.design.TextIndex = normal.design.TextIndex;
+    look.design.LastTextIndex = normal.design.LastTextIndex;
+  } else {
+    look.design = DesignForState(normal.design, options.state, options.stateOptions);
+    look.font = normal.font;
+    look.texture = TextureForState(normal.texture, normal.design, options.state);
+  }
+  return look;
 }
 }  // namespace
 
 int RunRenderCommand(const CommandOptions& options) {
-  if (!options.captionsFolder.isEmpty() && !QFileInfo(options.captionsFolder).isDir()) {
-    fail(QStringLiteral("%1 is not a folder").arg(options.captionsFolder));
-    return kCommandFailed;
+  for (const QString& folder : {options.captionsFolder, options.setFolder}) {
+    if (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+      fail(QStringLiteral("%1 is not a folder").arg(folder));
+      return kCommandFailed;
+    }
   }
 
-  ButtonDesign design{};
-  CaptionFont font;
-  CommandHost host(design);
+  ButtonLook normal;
+  CommandHost host(normal.design);
   ButtonRenderer renderer(host);
-  ResetDesign(design, font, host);
-  if (!options.designPath.isEmpty() && !LoadDesign(options.designPath, design, font, host)) {
+  ResetDesign(normal.design, normal.font, host);
+  if (!options.designPath.isEmpty() &&
+      !LoadDesign(options.designPath, normal.design, normal.font, host)) {
     return kCommandFailed;
   }
-  if (options.random) MakeRandomDesign(design, font, host);
+  QMap<ButtonState, ButtonLook> stateLooks;
+  for (const auto& [state, path] : options.stateDesigns) {
+    if (!LoadLook(path, &stateLooks[state])) return kCommandFailed;
+  }
+  if (options.random) MakeRandomDesign(normal.design, normal.font, host);
+  normal.texture = host.texture;
   if (!options.saveDesignPath.isEmpty()) {
     QString error;
-    if (!SaveDesign(options.saveDesignPath, design, font, &error)) {
+    if (!SaveDesign(options.saveDesignPath, normal.design, normal.font, &error)) {
       fail(error);
       return kCommandFailed;
     }
   }
 
-  // The finished button of the design as it stands, or false with the render's reason.
-  auto render = [&](QImage* image, QString* reason) {
+  // The finished button of a look, or false with the render's reason.
+  auto render = [&](const ButtonLook& look, QImage* image, QString* reason) {
+    host.texture = look.texture;
     const int before = host.images;
-    renderer.RenderButton(design, font);
+    renderer.RenderButton(look.design, look.font);
     if (host.images == before) {
       *reason = host.refusal;
       return false;
@@ -55,13 +94,21 @@ int RunRenderCommand(const CommandOptions& options) {
   };
 
   if (!options.outputPath.isEmpty()) {
+    const ButtonLook look = StateLook(normal, options, stateLooks);
+    const bool twice = options.scale == 2;
+    renderer.setExtraImages(options.transparent ? (twice ? kTransparent2x : kTransparent)
+                                                : (twice ? kOpaque2x : 0u));
     QImage image;
     QString error;
-    if (!render(&image, &error)) {
+    if (!render(look, &image, &error)) {
       fail(error);
       return kCommandFailed;
     }
-    if (options.printSize) printSize(host);
+    const ButtonExtras& extras = renderer.extraImages();
+    if (options.transparent) image = twice ? extras.transparent2x : extras.transparent;
+    if (!options.transparent && twice) image = extras.opaque2x;
+    renderer.setExtraImages(0);
+    if (options.printSize) printSize(host.sizeText, image);
     if (!ExportImage(image, options.outputPath, options.outputType, &error)) {
       fail(error);
       return kCommandFailed;
@@ -71,14 +118,30 @@ int RunRenderCommand(const CommandOptions& options) {
   if (!options.captionsFolder.isEmpty()) {
     QString error;
     const bool written = ExportImageSeries(
-        design, options.captionsFolder, options.prefix, options.captionType,
+        normal.design, options.captionsFolder, options.prefix, options.captionType,
         [&](QImage* image, QString* reason) {
-          if (!render(image, reason)) return false;
-          if (options.printSize && options.outputPath.isEmpty()) printSize(host);
+          if (!render(normal, image, reason)) return false;
+          if (options.printSize && options.outputPath.isEmpty()) printSize(host.sizeText, *image);
           return true;
         },
         &error);
     if (!written) {
+      fail(error);
+      return kCommandFailed;
+    }
+  }
+
+  if (!options.setFolder.isEmpty()) {
+    ButtonSetOptions set;
+    set.folder = options.setFolder;
+    set.prefix = options.prefix;
+    set.states = options.setStates;
+    set.scales = options.setScales;
+    set.uniform = options.uniform;
+    set.stateOptions = options.stateOptions;
+    set.stateLooks = stateLooks;
+    QString error;
+    if (!ExportButtonSet(normal, set, &error)) {
       fail(error);
       return kCommandFailed;
     }

@@ -2,9 +2,73 @@
 
 #include <QString>
 
+#include "CommandOptions.h"
 #include "QtChatter.h"
 
 namespace {
+
+ParsedCommandLine parse(QStringList arguments) {
+  arguments.prepend(QStringLiteral("tessaro-render"));
+  return ParseCommandLine(arguments);
+}
+
+TEST(CommandOptions, RefusesBadValuesWithAClearMessage) {
+  const struct {
+    QStringList arguments;
+    const char* says;
+  } cases[] = {
+      {{"--set", "out", "--states", "normal,glowing"}, "glowing"},
+      {{"--set", "out", "--states", "hover,hover"}, "hover"},
+      {{"--set", "out", "--scales", "1,3"}, "--scales"},
+      {{"--set", "out", "--scales", "2,2"}, "--scales"},
+      {{"--set", "out", "--hover-lightness", "101"}, "--hover-lightness"},
+      {{"--set", "out", "--hover-lightness", "-1"}, "--hover-lightness"},
+      {{"--set", "out", "--pressed-shift", "21"}, "--pressed-shift"},
+      {{"--set", "out", "--pressed-shift", "x"}, "--pressed-shift"},
+      {{"--set", "out", "--state-design", "glow=a.kq"}, "glow=a.kq"},
+      {{"--set", "out", "--state-design", "hover="}, "hover="},
+      {{"--set", "out", "--state-design", "hover=a.kq", "--state-design", "hover=b.kq"}, "twice"},
+      {{"-o", "b.png", "--state", "active"}, "active"},
+      {{"-o", "b.png", "--scale", "3"}, "--scale"},
+      {{"-o", "b.jpg", "--transparent"}, ".png"},
+      {{"-o", "b.gif"}, "b.gif"},
+      {{"--bogus"}, "bogus"},
+  };
+  for (const auto& c : cases) {
+    const ParsedCommandLine parsed = parse(c.arguments);
+    EXPECT_EQ(parsed.action, ParsedCommandLine::Action::Refuse) << c.says;
+    EXPECT_TRUE(parsed.text.contains(QLatin1String(c.says))) << parsed.text.toStdString();
+  }
+}
+
+TEST(CommandOptions, ReadsASetAndTheStateOfOneButton) {
+  ParsedCommandLine parsed =
+      parse({"nav.kq", "--set", "out", "--prefix", "nav", "--states", "hover,normal", "--scales",
+             "2", "--uniform", "--hover-lightness", "40", "--pressed-shift", "2", "--state-design",
+             "disabled=grey.kq"});
+  ASSERT_EQ(parsed.action, ParsedCommandLine::Action::Run) << parsed.text.toStdString();
+  const CommandOptions& o = parsed.options;
+  EXPECT_EQ(o.designPath, "nav.kq");
+  EXPECT_EQ(o.setFolder, "out");
+  EXPECT_TRUE(o.outputPath.isEmpty()) << "no button.png beside a set";
+  EXPECT_EQ(o.prefix, "nav");
+  EXPECT_EQ(o.setStates, (QList<ButtonState>{ButtonState::Hover, ButtonState::Normal}));
+  EXPECT_EQ(o.setScales, QList<int>{2});
+  EXPECT_TRUE(o.uniform);
+  EXPECT_EQ(o.stateOptions.hoverLightness, 40);
+  EXPECT_EQ(o.stateOptions.pressedShift, 2);
+  ASSERT_EQ(o.stateDesigns.size(), 1);
+  EXPECT_EQ(o.stateDesigns[0].first, ButtonState::Disabled);
+  EXPECT_EQ(o.stateDesigns[0].second, "grey.kq");
+
+  parsed = parse({"-o", "b.png", "--transparent", "--state", "pressed", "--scale", "2"});
+  ASSERT_EQ(parsed.action, ParsedCommandLine::Action::Run);
+  EXPECT_TRUE(parsed.options.transparent);
+  EXPECT_EQ(parsed.options.state, ButtonState::Pressed);
+  EXPECT_EQ(parsed.options.scale, 2);
+  EXPECT_EQ(parsed.options.setStates, kAllStates) << "the defaults";
+  EXPECT_EQ(parsed.options.setScales, (QList<int>{1, 2}));
+}
 
 TEST(QtChatter, DropsQtsOwnNotesAndKeepsRealWarnings) {
   const struct {

@@ -143,6 +143,43 @@ TEST(RenderCommand, OneFilePerCaptionSlot) {
   EXPECT_NE(missing.exitCode, 0);
 }
 
+TEST(RenderCommand, WritesASetAndOneTransparentButton) {
+  TempDir dir;
+  ButtonDesign d = DefaultDesign();
+  d.CaptionSlots[1].setBytes("Two");
+  const QString design = writeDesign(dir, "two.kq", d);
+  QDir(dir.root()).mkdir("set");
+  const CommandRun set = runCommand(
+      {design, "--set", dir.path("set"), "--states", "normal,hover", "--scales", "1", "--uniform"});
+  ASSERT_EQ(set.exitCode, 0) << set.err.toStdString();
+  EXPECT_EQ(QDir(dir.path("set")).entryList(QDir::Files),
+            (QStringList{"button1-hover.png", "button1.png", "button2-hover.png", "button2.png"}));
+  EXPECT_EQ(imageSize(dir.path("set/button2.png"), "png"),
+            imageSize(dir.path("set/button1.png"), "png"));
+
+  // A state design that cannot be read stops the command before anything is written.
+  QDir(dir.root()).mkdir("none");
+  const CommandRun unreadable =
+      runCommand({design, "--set", dir.path("none"), "--state-design", "hover=" + dir.path("x"),
+                  "-o", dir.path("none/b.png")});
+  EXPECT_EQ(unreadable.exitCode, 1);
+  EXPECT_TRUE(unreadable.err.contains("Invalid file")) << unreadable.err.toStdString();
+  EXPECT_TRUE(QDir(dir.path("none")).isEmpty());
+
+  const CommandRun one = runCommand(
+      {design, "-o", dir.path("t.png"), "--transparent", "--scale", "2", "--print-size"});
+  ASSERT_EQ(one.exitCode, 0) << one.err.toStdString();
+  QImageReader reader(dir.path("t.png"), "png");
+  const QImage transparent = reader.read();
+  EXPECT_EQ(transparent.size(), defaultDesignSize() * 2);
+  EXPECT_TRUE(transparent.hasAlphaChannel());
+  // The corner's 2 x 2 working pixels: three on the one-pixel rim, where the page shows,
+  // and one of the outline.
+  EXPECT_EQ(qAlpha(transparent.pixel(0, 0)), 255 / 4);
+  EXPECT_TRUE(one.out.endsWith(
+      QStringLiteral("%1 x %2\n").arg(transparent.width()).arg(transparent.height())));
+}
+
 TEST(RenderCommand, RandomDesignStartsFromTheProgramsSeed) {
   TempDir dir;
   const CommandRun run =
@@ -162,8 +199,10 @@ TEST(RenderCommand, RandomDesignStartsFromTheProgramsSeed) {
 TEST(RenderCommand, HelpDocumentsEveryOption) {
   const CommandRun run = runCommand({"--help"});
   EXPECT_EQ(run.exitCode, 0);
-  for (const char* option : {"--output", "--all-captions", "--prefix", "--type", "--random",
-                             "--save-design", "--print-size", "DESIGN"}) {
+  for (const char* option :
+       {"--output", "--all-captions", "--prefix", "--type", "--random", "--save-design",
+        "--print-size", "--transparent", "--state", "--scale", "--set", "--states", "--scales",
+        "--uniform", "--hover-lightness", "--pressed-shift", "--state-design", "DESIGN"}) {
     EXPECT_TRUE(run.out.contains(option)) << option;
   }
   const CommandRun version = runCommand({"--version"});

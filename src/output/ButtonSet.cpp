@@ -1,0 +1,158 @@
+#include "ButtonSet.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+#include "ButtonSize.h"
+#include "ExportSeries.h"
+#include "ImageExport.h"
+
+QString SetImageEnding(ButtonState state, int scale) {
+  QString ending = state == ButtonState::Normal ? QString() : u'-' + StateName(state);
+  if (scale == 2) ending += QStringLiteral("@2x");
+  return ending + QStringLiteral(".png");
+}
+
+ButtonSetRenderer::ButtonSetRenderer(const ButtonLook& normal, const ButtonSetOptions& options)
+    : normal_(normal), options_(options) {
+  unsigned extras = 0;
+  if (options_.scales.contains(1)) extras |= kTransparent;
+  if (options_.scales.contains(2)) extras |= kTransparent2x;
+  renderer_.setExtraImages(extras);
+}
+
+bool ButtonSetRenderer::prepare(QString* error) {
+  const ButtonSetOptions& o = options_;
+  if (o.states.isEmpty()) {
+    *error = QStringLiteral("A set needs at least one state.");
+    return false;
+  }
+  for (qsizetype i = 0; i < o.states.size(); ++i) {
+    if (o.states.indexOf(o.states[i]) != i) {
+      *error = QStringLiteral("The state %1 is asked for twice.").arg(StateName(o.states[i]));
+      return false;
+    }
+  }
+  if (o.scales.isEmpty() || std::any_of(o.scales.begin(), o.scales.end(),
+                                        [](int scale) { return scale != 1 && scale != 2; })) {
+    *error = QStringLiteral("A set is made at scale 1, 2 or both.");
+    return false;
+  }
+  if (o.stateOptions.hoverLightness < 0 || o.stateOptions.hoverLightness > 100) {
+    *error = QStringLiteral("The hover lightness lies within 0..100.");
+    return false;
+  }
+  if (o.stateOptions.pressedShift < 0 || o.stateOptions.pressedShift > 20) {
+    *error = QStringLiteral("The pressed shift lies within 0..20.");
+    return false;
+  }
+  lastSlot_ = LastSlot(normal_.design);
+  uniformSize_ = QSize();
+  if (!o.uniform) return true;
+
+  // The largest width and height any caption gets by itself in the normal state.
+  QSize largest(0, 0);
+  for (int slot = 0; slot <= lastSlot_; ++slot) {
+    ButtonLook look = lookFor(slot, ButtonState::Normal);
+    largest = largest.expandedTo(ButtonImageSize(look.design, look.font));
+  }
+  uniformSize_ = largest;
+  for (int slot = 0; slot <= lastSlot_; ++slot) {
+    for (ButtonState state : o.states) {
+      ButtonLook look = lookFor(slot, state);
+      if (!FixButtonSize(look.design, look.font, uniformSize_)) {
+        *error = QStringLiteral(
+                     "The %1 button of caption %2 cannot be made %3 x %4 pixels like "
+                     "the others of the set.")
+                     .arg(StateName(state))
+                     .arg(slot + 1)
+                     .arg(uniformSize_.width())
+                     .arg(uniformSize_.height());
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+ButtonLook ButtonSetRenderer::lookFor(int slot, ButtonState state) const {
+  ButtonLook look;
+  const auto own = options_.stateLooks.constFind(state);
+  if (own != options_.stateLooks.constEnd()) {
+    look = *own;
+    std::copy(std::begin(normal_.design.CaptionSlots), std::end(normal_.design.CaptionSlots),
+              std::begin(look.design.CaptionSlots));
+  } else {
+    look.design = DesignForState(normal_.design, state, options_.stateOptions);
+    look.font = normal_.font;
+    look.texture = TextureForState(normal_.texture, normal_.design, state);
+  }
+  look.design.TextIndex = slot;
+  look.design.LastTextIndex = lastSlot_;
+  return look;
+}
+
+bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage* twoX,
+                               QString* reason) {
+  ButtonLook look = lookFor(slot, state);
+  if (uniformSize_.isValid() && !FixButtonSize(look.design, look.font, uniformSize_)) {
+    *reason = QStringLiteral("The button cannot be made %1 x %2 pixels.")
+                  .arg(uniformSize_.width())
+                  .arg(uniformSize_.height());
+    return false;
+  }
+  host_.texture = look.texture;
+  const int before = host_.images;
+  renderer_.RenderButton(look.design, look.font);
+  if (host_.images == before) {
+    *reason = host_.refusal;
+    return false;
+  }
+  if (host_.image.isNull()) {
+    *reason = QStringLiteral("The button is empty (a size of 0).");
+    return false;
+  }
+  *oneX = renderer_.extraImages().transparent;
+  *twoX = renderer_.extraImages().transparent2x;
+  return true;
+}
+
+bool ExportButtonSet(
+    const ButtonLook& normal, const ButtonSetOptions& options, QString* error,
+    const std::function<void(int slot, int stateIndex, int scale, const QImage& image)>& onImage,
+    const std::function<bool()>& keepGoing) {
+  if (!QFileInfo(options.folder).isDir()) {
+    *error = QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(options.folder));
+    return false;
+  }
+  ButtonSetRenderer set(normal, options);
+  if (!set.prepare(error)) return false;
+  for (int slot = 0; slot <= set.lastSlot(); ++slot) {
+    for (qsizetype s = 0; s < options.states.size(); ++s) {
+      if (keepGoing && !keepGoing()) {
+        error->clear();
+        return false;
+      }
+      const ButtonState state = options.states[s];
+      QImage images[2];
+      QString reason;
+      if (!set.render(slot, state, &images[0], &images[1], &reason)) {
+        const QString path = SeriesFileName(options.folder, options.prefix, slot + 1,
+                                            SetImageEnding(state, options.scales.value(0)));
+        *error = QStringLiteral("Nothing was written to %1: the button cannot be rendered.\n%2")
+                     .arg(QDir::toNativeSeparators(path), reason);
+        return false;
+      }
+      for (int scale : {1, 2}) {
+        if (!options.scales.contains(scale)) continue;
+        const QImage& image = images[scale - 1];
+        const QString path =
+            SeriesFileName(options.folder, options.prefix, slot + 1, SetImageEnding(state, scale));
+        if (!ExportPng(image, path, error)) return false;
+        if (onImage) onImage(slot, static_cast<int>(s), scale, image);
+      }
+    }
+  }
+  return true;
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <functional>
+
+#include "ButtonDesign.h"
+#include "ButtonRenderer.h"
+#include "ButtonState.h"
+#include "ImageRenderHost.h"
+
+// A button set for the web or an app: every caption slot in use, in each of the chosen
+// states, at 1x and/or 2x, as transparent PNG files named like an export series:
+// NAMEi.png, NAMEi-hover.png, ..., NAMEi@2x.png, NAMEi-hover@2x.png, ...
+
+// A look: a design, its caption font and its texture picture (null for none).
+struct ButtonLook {
+  ButtonDesign design{};
+  CaptionFont font;
+  QImage texture;
+};
+
+struct ButtonSetOptions {
+  QString folder;  // an existing folder
+  QString prefix = QStringLiteral("button");
+  QList<ButtonState> states = kAllStates;  // in the order asked for
+  QList<int> scales = {1, 2};              // 1 and/or 2
+  // Every image the size of the largest caption's button in the normal state.
+  bool uniform = false;
+  StateOptions stateOptions;
+  // States whose look comes from a design file of their own (with the set's captions)
+  // instead of the transform of the normal design.
+  QMap<ButtonState, ButtonLook> stateLooks;
+};
+
+// The file-name ending of one image: "", "-hover", ... then "@2x" for scale 2, then ".png".
+QString SetImageEnding(ButtonState state, int scale);
+
+// Renders the images of a set, one caption slot and state at a time. Renders continue the
+// program's one random generator, slot by slot and, within a slot, state by state.
+class ButtonSetRenderer {
+ public:
+  ButtonSetRenderer(const ButtonLook& normal, const ButtonSetOptions& options);
+
+  // Checks the options and works out every look (and the uniform size); false with a
+  // message when the set cannot be made. Draws nothing from the generator.
+  bool prepare(QString* error);
+  // The last caption slot of the set (the first is 0).
+  int lastSlot() const { return lastSlot_; }
+  // The size every image has at 1x with `uniform`; empty otherwise.
+  QSize uniformSize() const { return uniformSize_; }
+
+  // The images of one slot in one state, at the scales asked for (the other stays null);
+  // false with the render's reason when it was refused.
+  bool render(int slot, ButtonState state, QImage* oneX, QImage* twoX, QString* reason);
+
+ private:
+  // The look of a state with the set's captions, on `slot`, sized for the set.
+  ButtonLook lookFor(int slot, ButtonState state) const;
+
+  ButtonLook normal_;
+  ButtonSetOptions options_;
+  int lastSlot_ = 0;
+  QSize uniformSize_;
+  ImageRenderHost host_;
+  ButtonRenderer renderer_{host_};
+};
+
+// Renders and writes the whole set into options.folder, each file atomically. False with a
+// message naming the file at the first failure (a refused render writes nothing more; the
+// files already written stay). `onImage`, when given, sees every image as it is written
+// (slot, state index, scale); `keepGoing`, when given and false, calls the set off.
+bool ExportButtonSet(const ButtonLook& normal, const ButtonSetOptions& options, QString* error,
+                     const std::function<void(int slot, int stateIndex, int scale,
+                                              const QImage& image)>& onImage = {},
+                     const std::function<bool()>& keepGoing = {});

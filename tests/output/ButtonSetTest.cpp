@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImageReader>
+
+#include "ButtonSet.h"
+#include "ButtonSize.h"
+#include "DesignFixtures.h"
+#include "RandomDesign.h"
+#include "TempDir.h"
+
+namespace {
+
+QImage readPng(const QString& path) {
+  QImageReader reader(path, "png");
+  reader.setDecideFormatFromContent(false);
+  return reader.read().convertToFormat(QImage::Format_ARGB32);
+}
+
+ButtonLook threeCaptions() {
+  ButtonLook look;
+  look.design = DefaultDesign();
+  look.design.CaptionSlots[0].setText(QStringLiteral("Home"));
+  look.design.CaptionSlots[1].setText(QStringLiteral("About us"));
+  look.design.CaptionSlots[2].setText(QStringLiteral("Contact"));
+  return look;
+}
+
+TEST(ButtonSet, WritesEveryCaptionStateAndScaleAndSizesThemUniformlyOnRequest) {
+  const ButtonLook look = threeCaptions();
+  for (bool uniform : {false, true}) {
+    SCOPED_TRACE(uniform ? "uniform" : "each its own size");
+    TempDir dir;
+    ButtonSetOptions options;
+    options.folder = dir.root();
+    options.prefix = QStringLiteral("nav");
+    options.uniform = uniform;
+    QString error;
+    ASSERT_TRUE(ExportButtonSet(look, options, &error)) << error.toStdString();
+
+    QStringList expected;
+    for (int i = 1; i <= 3; ++i) {
+      for (const char* state : {"", "-hover", "-pressed", "-disabled"}) {
+        expected << QStringLiteral("nav%1%2.png").arg(i).arg(QLatin1String(state))
+                 << QStringLiteral("nav%1%2@2x.png").arg(i).arg(QLatin1String(state));
+      }
+    }
+    expected.sort();
+    EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files, QDir::Name), expected);
+
+    QSize largest(0, 0);
+    QSet<int> widths;
+    for (int i = 1; i <= 3; ++i) {
+      const QImage normal = readPng(dir.path(QStringLiteral("nav%1.png").arg(i)));
+      largest = largest.expandedTo(normal.size());
+      widths << normal.width();
+      for (const char* state : {"-hover", "-pressed", "-disabled"}) {
+        const QString name = QStringLiteral("nav%1%2").arg(i).arg(QLatin1String(state));
+        EXPECT_EQ(readPng(dir.path(name + ".png")).size(), normal.size()) << name.toStdString();
+        EXPECT_EQ(readPng(dir.path(name + "@2x.png")).size(), normal.size() * 2);
+      }
+      EXPECT_TRUE(readPng(dir.path(QStringLiteral("nav%1.png").arg(i))).hasAlphaChannel());
+    }
+    if (uniform) {
+      EXPECT_EQ(widths.size(), 1) << "one size for the whole set";
+      ButtonLook alone = look;
+      alone.design.TextIndex = 1;  // "About us", the widest caption
+      EXPECT_EQ(largest.width(), ButtonImageSize(alone.design, alone.font).width());
+    } else {
+      EXPECT_EQ(widths.size(), 3) << "each caption its own width";
+    }
+  }
+}
+
+TEST(ButtonSet, RendersSlotBySlotAndStateByStateFromOneGenerator) {
+  ButtonLook look = threeCaptions();
+  look.design.Distortion = 60;
+  TempDir dir;
+  ButtonSetOptions options;
+  options.folder = dir.root();
+  options.states = {ButtonState::Disabled, ButtonState::Normal};
+  options.scales = {1};
+  SetRandomSeed(0);
+  QString error;
+  ASSERT_TRUE(ExportButtonSet(look, options, &error)) << error.toStdString();
+  EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files).size(), 6);
+
+  // The same renders made one after another, in that order, from the same seed.
+  SetRandomSeed(0);
+  ImageRenderHost host;
+  ButtonRenderer renderer(host);
+  renderer.setExtraImages(kTransparent);
+  for (int slot = 0; slot < 3; ++slot) {
+    for (ButtonState state : options.states) {
+      ButtonDesign d = DesignForState(look.design, state, options.stateOptions);
+      d.TextIndex = slot;
+      renderer.RenderButton(d, look.font);
+      const QString file = QStringLiteral("button%1%2").arg(slot + 1).arg(SetImageEnding(state, 1));
+      EXPECT_EQ(readPng(dir.path(file)), renderer.extraImages().transparent) << file.toStdString();
+    }
+  }
+}
+
+TEST(ButtonSet, RefusesWhatCannotBeMadeBeforeWritingAnything) {
+  const ButtonLook look = threeCaptions();
+  const auto refused = [&](ButtonSetOptions options, const char* why) {
+    TempDir dir;
+    options.folder = options.folder.isNull() ? dir.root() : options.folder;
+    QString error;
+    EXPECT_FALSE(ExportButtonSet(look, options, &error)) << why;
+    EXPECT_FALSE(error.isEmpty()) << why;
+    EXPECT_TRUE(QDir(dir.root()).isEmpty()) << why;
+  };
+  ButtonSetOptions o;
+  o.states = {};
+  refused(o, "no state");
+  o = {};
+  o.states = {ButtonState::Hover, ButtonState::Hover};
+  refused(o, "a state twice");
+  o = {};
+  o.scales = {3};
+  refused(o, "scale 3");
+  o = {};
+  o.stateOptions.hoverLightness = 101;
+  refused(o, "lightness 101");
+  o = {};
+  o.stateOptions.pressedShift = -1;
+  refused(o, "shift -1");
+  o = {};
+  o.folder = QStringLiteral("/no/such/folder");
+  refused(o, "no folder");
+}
+
+}  // namespace
