@@ -270,14 +270,13 @@ void ButtonRenderer::makeExtras(const ButtonDesign& d, const ScaledLengths& len,
                               ? QImage()
                               : CaptionCoverage(W, H, font, caption, len.offsetX, len.offsetY);
     const QRgb text = PixelOf(d.TextColour);
-    const QImage oneX = ReduceTransparent(WorkBitmap_, coverage_, glyphs, text, k, outW, outH);
+    const bool twice = extraKinds_ & kTransparent2x;
+    QImage twoX;
+    const QImage oneX = ReduceTransparent(WorkBitmap_, coverage_, glyphs, text, k, outW, outH,
+                                          twice && k == 4 ? &twoX : nullptr);
     if (extraKinds_ & kTransparent) extras_.transparent = oneX;
-    if (extraKinds_ & kTransparent2x) {
-      // Without supersampling there is nothing finer to show: each pixel doubles.
-      extras_.transparent2x =
-          k == 4 ? ReduceTransparent(WorkBitmap_, coverage_, glyphs, text, 2, 2 * outW, 2 * outH)
-                 : DoublePixels(oneX);
-    }
+    // Without supersampling there is nothing finer to show: each pixel doubles.
+    if (twice) extras_.transparent2x = k == 4 ? twoX : DoublePixels(oneX);
   }
   if (extraKinds_ & kOpaque2x) {
     extras_.opaque2x =

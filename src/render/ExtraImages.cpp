@@ -39,39 +39,104 @@ QImage ReduceOpaque(const QImage& work, int block, int outW, int outH) {
   return out;
 }
 
+namespace {
+// Sums of a and a x c over some working pixels.
+struct CoveredSum {
+  std::uint32_t a = 0, red = 0, green = 0, blue = 0;
+
+  void add(const CoveredSum& other) {
+    a += other.a;
+    red += other.red;
+    green += other.green;
+    blue += other.blue;
+  }
+  // alpha := a // n; each channel := (a x c) // a, all 0 where nothing covers.
+  std::uint32_t pixel(std::uint32_t n) const {
+    if (a == 0) return 0;
+    return (a / n) << 24 | (red / a) << 16 | (green / a) << 8 | (blue / a);
+  }
+};
+
+// One row of working pixels with their coverage, as the sums read them.
+struct CoveredRow {
+  const std::uint32_t* colour;
+  const std::uint8_t* covered;
+  const uchar* glyph;  // null without a caption
+  std::uint32_t textRed, textGreen, textBlue;
+
+  void addTo(CoveredSum& sum, int x) const {
+    if (covered[x]) {
+      const std::uint32_t c = colour[x];
+      sum.a += 255;
+      sum.red += 255 * ((c >> 16) & 0xFF);
+      sum.green += 255 * ((c >> 8) & 0xFF);
+      sum.blue += 255 * (c & 0xFF);
+    } else if (glyph && glyph[x]) {
+      const std::uint32_t g = glyph[x];
+      sum.a += g;
+      sum.red += g * textRed;
+      sum.green += g * textGreen;
+      sum.blue += g * textBlue;
+    }
+  }
+};
+}  // namespace
+
 QImage ReduceTransparent(const QImage& work, const std::vector<std::uint8_t>& coverage,
-                         const QImage& glyphs, QRgb text, int block, int outW, int outH) {
+                         const QImage& glyphs, QRgb text, int block, int outW, int outH,
+                         QImage* twice) {
   QImage out(outW, outH, QImage::Format_ARGB32);
   if (out.isNull()) return out;
-  const int W = work.width();
-  const std::uint32_t n = static_cast<std::uint32_t>(block * block);
-  const std::uint32_t textRed = qRed(text), textGreen = qGreen(text), textBlue = qBlue(text);
-  for (int u = 0; u < outH; ++u) {
-    auto* row = reinterpret_cast<std::uint32_t*>(out.scanLine(u));
-    for (int v = 0; v < outW; ++v) {
-      std::uint32_t sa = 0, red = 0, green = 0, blue = 0;
-      for (int j = 0; j < block; ++j) {
-        const int y = block * u + j;
-        const auto* src = reinterpret_cast<const std::uint32_t*>(work.constScanLine(y));
-        const std::uint8_t* covered = coverage.data() + static_cast<std::size_t>(y) * W;
-        const uchar* glyph = glyphs.isNull() ? nullptr : glyphs.constScanLine(y);
-        for (int i = 0; i < block; ++i) {
-          const int x = block * v + i;
-          if (covered[x]) {
-            sa += 255;
-            red += 255 * ((src[x] >> 16) & 0xFF);
-            green += 255 * ((src[x] >> 8) & 0xFF);
-            blue += 255 * (src[x] & 0xFF);
-          } else if (glyph && glyph[x]) {
-            const std::uint32_t g = glyph[x];
-            sa += g;
-            red += g * textRed;
-            green += g * textGreen;
-            blue += g * textBlue;
-          }
-        }
+  const bool two = block == 4 && twice;
+  if (two) {
+    *twice = QImage(2 * outW, 2 * outH, QImage::Format_ARGB32);
+    if (twice->isNull()) return QImage();
+  }
+  const std::size_t W = static_cast<std::size_t>(work.width());
+  const auto rowAt = [&](int y) {
+    return CoveredRow{reinterpret_cast<const std::uint32_t*>(work.constScanLine(y)),
+                      coverage.data() + static_cast<std::size_t>(y) * W,
+                      glyphs.isNull() ? nullptr : glyphs.constScanLine(y),
+                      static_cast<std::uint32_t>(qRed(text)),
+                      static_cast<std::uint32_t>(qGreen(text)),
+                      static_cast<std::uint32_t>(qBlue(text))};
+  };
+  if (block == 1) {
+    for (int y = 0; y < outH; ++y) {
+      const CoveredRow row = rowAt(y);
+      auto* dst = reinterpret_cast<std::uint32_t*>(out.scanLine(y));
+      for (int x = 0; x < outW; ++x) {
+        CoveredSum sum;
+        row.addTo(sum, x);
+        dst[x] = sum.pixel(1);
       }
-      row[v] = sa == 0 ? 0u : (sa / n) << 24 | (red / sa) << 16 | (green / sa) << 8 | (blue / sa);
+    }
+    return out;
+  }
+  // Each 4 x 4 block is its four 2 x 2 blocks: one pass gives both images.
+  for (int u = 0; u < outH; ++u) {
+    CoveredRow rows[4];
+    for (int j = 0; j < 4; ++j)
+      rows[j] = rowAt(4 * u + j);
+    auto* dst = reinterpret_cast<std::uint32_t*>(out.scanLine(u));
+    std::uint32_t* dst2[2] = {nullptr, nullptr};
+    if (two) {
+      dst2[0] = reinterpret_cast<std::uint32_t*>(twice->scanLine(2 * u));
+      dst2[1] = reinterpret_cast<std::uint32_t*>(twice->scanLine(2 * u + 1));
+    }
+    for (int v = 0; v < outW; ++v) {
+      CoveredSum whole;
+      for (int half = 0; half < 4; ++half) {
+        const int dy = half / 2, dx = half % 2;
+        CoveredSum quarter;
+        for (int j = 0; j < 2; ++j) {
+          for (int i = 0; i < 2; ++i)
+            rows[2 * dy + j].addTo(quarter, 4 * v + 2 * dx + i);
+        }
+        if (two) dst2[dy][2 * v + dx] = quarter.pixel(4);
+        whole.add(quarter);
+      }
+      dst[v] = whole.pixel(16);
     }
   }
   return out;

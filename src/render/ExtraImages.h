@@ -33,9 +33,12 @@ QImage ReduceOpaque(const QImage& work, int block, int outW, int outH);
 // The same with coverage: a working pixel counts with a := 255 where `coverage` is 255, and
 // where it is 0 with the caption's glyph coverage g and the caption colour `text` (glyphs
 // may be null: no caption). alpha := sum of a // n; each channel := sum of a x c // sum of a,
-// 0 where nothing covers the block.
+// 0 where nothing covers the block. `block` is 1 (the working image is the output) or 4, in
+// which case *twice, when given, receives the 2 x 2 blocks of the same pass (twice the
+// size).
 QImage ReduceTransparent(const QImage& work, const std::vector<std::uint8_t>& coverage,
-                         const QImage& glyphs, QRgb text, int block, int outW, int outH);
+                         const QImage& glyphs, QRgb text, int block, int outW, int outH,
+                         QImage* twice = nullptr);
 
 // Each pixel as 2 x 2 pixels.
 QImage DoublePixels(const QImage& image);

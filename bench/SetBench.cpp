@@ -1,0 +1,62 @@
+// Button sets: the default design with 32 captions, in all four states at 1x and 2x (256
+// transparent PNGs), written into a scratch folder as tessaro-render --set does; and the
+// rendering alone, without encoding or files.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include "ButtonSet.h"
+
+namespace {
+
+ButtonLook ThirtyTwoCaptions() {
+  ButtonLook look;
+  ResetDesignFields(look.design, look.font);
+  for (int slot = 0; slot < kCaptionSlotCount; ++slot) {
+    look.design.CaptionSlots[slot].setText(QStringLiteral("Button %1").arg(slot + 1));
+  }
+  return look;
+}
+
+void BM_SetOf32CaptionsInFourStatesAtTwoScales(benchmark::State& state) {
+  const ButtonLook look = ThirtyTwoCaptions();
+  QTemporaryDir dir;
+  ButtonSetOptions options;
+  options.folder = dir.path();
+  for (auto _ : state) {
+    QString error;
+    if (!ExportButtonSet(look, options, &error)) state.SkipWithError(qPrintable(error));
+  }
+  state.SetItemsProcessed(state.iterations() * 256);
+}
+BENCHMARK(BM_SetOf32CaptionsInFourStatesAtTwoScales)->Unit(benchmark::kMillisecond);
+
+void BM_SetRendersOnly(benchmark::State& state) {
+  const ButtonLook look = ThirtyTwoCaptions();
+  ButtonSetOptions options;
+  for (auto _ : state) {
+    ButtonSetRenderer set(look, options);
+    QString error;
+    set.prepare(&error);
+    for (int slot = 0; slot <= set.lastSlot(); ++slot) {
+      for (ButtonState s : options.states) {
+        QImage oneX, twoX;
+        set.render(slot, s, &oneX, &twoX, &error);
+        benchmark::DoNotOptimize(oneX);
+      }
+    }
+  }
+}
+BENCHMARK(BM_SetRendersOnly)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
