@@ -107,6 +107,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   const QCommandLineOption uniform(
       QStringLiteral("uniform"),
       QStringLiteral("Make every button of the set as large as the largest caption's button."));
+  const QCommandLineOption sheet(
+      QStringLiteral("sheet"),
+      QStringLiteral("With --set, also write PREFIX-sheet.png (and PREFIX-sheet@2x.png), one "
+                     "sprite sheet per scale, PREFIX.css with a class per caption, and "
+                     "PREFIX.html, a page that shows the set in a browser."));
   const QCommandLineOption hoverLightness(
       QStringLiteral("hover-lightness"),
       QStringLiteral("How far hover lightens the surface, 0..100 (default: 25)."),
@@ -121,8 +126,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                      "DESIGN, e.g. hover=hover.kq; may be given once per state."),
       QStringLiteral("STATE=FILE"));
   parser.addOptions({output, allCaptions, prefix, type, random, saveDesign, printSize, transparent,
-                     state, scale, set, states, scales, uniform, hoverLightness, pressedShift,
-                     stateDesign});
+                     state, scale, set, states, scales, uniform, sheet, hoverLightness,
+                     pressedShift, stateDesign});
 
   if (!parser.parse(arguments)) return refuse(parser.errorText());
   ParsedCommandLine parsed;
@@ -203,6 +208,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   }
   std::sort(o.setScales.begin(), o.setScales.end());
   o.uniform = parser.isSet(uniform);
+  o.sheet = parser.isSet(sheet);
+  if (o.sheet && o.setFolder.isEmpty()) return refuse(QStringLiteral("--sheet goes with --set"));
   const std::optional<int> lightness = IntegerWithin(parser.value(hoverLightness), 0, 100);
   if (!lightness) return refuse(QStringLiteral("--hover-lightness takes 0..100"));
   o.stateOptions.hoverLightness = *lightness;

@@ -29,6 +29,7 @@ struct CommandOptions {
   QList<ButtonState> setStates = kAllStates;
   QList<int> setScales = {1, 2};
   bool uniform = false;
+  bool sheet = false;  // also the sprite sheets, NAME.css and NAME.html
   // For the states of -o and of the set.
   StateOptions stateOptions;
   QList<QPair<ButtonState, QString>> stateDesigns;  // a state's look from a design file

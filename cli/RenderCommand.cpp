@@ -138,6 +138,7 @@ int RunRenderCommand(const CommandOptions& options) {
     set.states = options.setStates;
     set.scales = options.setScales;
     set.uniform = options.uniform;
+    set.sheet = options.sheet;
     set.stateOptions = options.stateOptions;
     set.stateLooks = stateLooks;
     QString error;

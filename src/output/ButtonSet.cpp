@@ -3,10 +3,14 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstring>
+#include <optional>
 
+#include "AtomicFile.h"
 #include "ButtonSize.h"
 #include "ExportSeries.h"
 #include "ImageExport.h"
+#include "SetWebPage.h"
 
 QString SetImageEnding(ButtonState state, int scale) {
   QString ending = state == ButtonState::Normal ? QString() : u'-' + StateName(state);
@@ -93,6 +97,12 @@ ButtonLook ButtonSetRenderer::lookFor(int slot, ButtonState state) const {
   return look;
 }
 
+QSize ButtonSetRenderer::imageSize(int slot, ButtonState state) const {
+  ButtonLook look = lookFor(slot, state);
+  if (uniformSize_.isValid()) return uniformSize_;
+  return ButtonImageSize(look.design, look.font);
+}
+
 bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage* twoX,
                                QString* reason) {
   ButtonLook look = lookFor(slot, state);
@@ -118,6 +128,87 @@ bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage
   return true;
 }
 
+namespace {
+// The sheets, the stylesheet and the page of a set, filled as its images are written.
+class SetSheets {
+ public:
+  SetSheets(const ButtonLook& normal, const ButtonSetOptions& options, ButtonSetRenderer& set) {
+    layout_.prefix = options.prefix;
+    layout_.states = options.states;
+    layout_.oneX = options.scales.contains(1);
+    layout_.twoX = options.scales.contains(2);
+    QSize cell(0, 0);
+    for (int slot = 0; slot <= set.lastSlot(); ++slot) {
+      for (ButtonState state : options.states)
+        cell = cell.expandedTo(set.imageSize(slot, state));
+      const ButtonState base = options.states.contains(ButtonState::Normal)
+                                   ? ButtonState::Normal
+                                   : options.states.value(0);
+      layout_.imageSizes << set.imageSize(slot, base);
+      layout_.captions << CaptionAsOneLine(normal.design.CaptionSlots[slot].text());
+    }
+    layout_.cell = cell;
+    folder_ = options.folder;
+  }
+
+  // Makes the sheets; false when they cannot be held in memory.
+  bool allocate(QString* error) {
+    for (int scale : {1, 2}) {
+      if (!(scale == 1 ? layout_.oneX : layout_.twoX)) continue;
+      QImage& sheet = sheets_[scale - 1];
+      sheet = QImage(layout_.sheetSize() * scale, QImage::Format_ARGB32);
+      if (sheet.isNull()) {
+        *error = QStringLiteral("Not enough memory for a sprite sheet of %1 x %2 pixels.")
+                     .arg(layout_.sheetSize().width() * scale)
+                     .arg(layout_.sheetSize().height() * scale);
+        return false;
+      }
+      sheet.fill(Qt::transparent);
+    }
+    return true;
+  }
+
+  // Copies an image into its cell, exactly; false when it does not fit its cell.
+  bool place(int slot, int stateIndex, int scale, const QImage& image, QString* error) {
+    QImage& sheet = sheets_[scale - 1];
+    const QPoint at = layout_.cellAt(slot, stateIndex) * scale;
+    if (image.width() > layout_.cell.width() * scale ||
+        image.height() > layout_.cell.height() * scale) {
+      *error = QStringLiteral("A button of the set came out larger than its sprite sheet cell.");
+      return false;
+    }
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+      std::memcpy(sheet.scanLine(at.y() + y) + 4 * at.x(), pixels.constScanLine(y),
+                  4 * static_cast<std::size_t>(pixels.width()));
+    }
+    return true;
+  }
+
+  bool write(QString* error) const {
+    for (int scale : {1, 2}) {
+      if (sheets_[scale - 1].isNull()) continue;
+      if (!ExportPng(sheets_[scale - 1], path(SetSheetFileName(layout_.prefix, scale)), error)) {
+        return false;
+      }
+    }
+    return WriteFileAtomically(path(SetStylesheetFileName(layout_.prefix)),
+                               SetStylesheet(layout_).toUtf8(), error) &&
+           WriteFileAtomically(path(SetPageFileName(layout_.prefix)),
+                               SetPreviewPage(layout_).toUtf8(), error);
+  }
+
+ private:
+  QString path(const QString& name) const {
+    return folder_.endsWith(u'/') ? folder_ + name : folder_ + u'/' + name;
+  }
+
+  SetSheetLayout layout_;
+  QString folder_;
+  QImage sheets_[2];
+};
+}  // namespace
+
 bool ExportButtonSet(
     const ButtonLook& normal, const ButtonSetOptions& options, QString* error,
     const std::function<void(int slot, int stateIndex, int scale, const QImage& image)>& onImage,
@@ -128,6 +219,11 @@ bool ExportButtonSet(
   }
   ButtonSetRenderer set(normal, options);
   if (!set.prepare(error)) return false;
+  std::optional<SetSheets> sheets;
+  if (options.sheet) {
+    sheets.emplace(normal, options, set);
+    if (!sheets->allocate(error)) return false;
+  }
   for (int slot = 0; slot <= set.lastSlot(); ++slot) {
     for (qsizetype s = 0; s < options.states.size(); ++s) {
       if (keepGoing && !keepGoing()) {
@@ -150,9 +246,10 @@ bool ExportButtonSet(
         const QString path =
             SeriesFileName(options.folder, options.prefix, slot + 1, SetImageEnding(state, scale));
         if (!ExportPng(image, path, error)) return false;
+        if (sheets && !sheets->place(slot, static_cast<int>(s), scale, image, error)) return false;
         if (onImage) onImage(slot, static_cast<int>(s), scale, image);
       }
     }
   }
-  return true;
+  return !sheets || sheets->write(error);
 }

@@ -33,6 +33,8 @@ struct ButtonSetOptions {
   // States whose look comes from a design file of their own (with the set's captions)
   // instead of the transform of the normal design.
   QMap<ButtonState, ButtonLook> stateLooks;
+  // Also the sprite sheets (one per scale), the stylesheet and the preview page.
+  bool sheet = false;
 };
 
 // The file-name ending of one image: "", "-hover", ... then "@2x" for scale 2, then ".png".
@@ -52,6 +54,9 @@ class ButtonSetRenderer {
   // The size every image has at 1x with `uniform`; empty otherwise.
   QSize uniformSize() const { return uniformSize_; }
 
+  // The size of the image of one slot in one state at 1x, from the sizing alone.
+  QSize imageSize(int slot, ButtonState state) const;
+
   // The images of one slot in one state, at the scales asked for (the other stays null);
   // false with the render's reason when it was refused.
   bool render(int slot, ButtonState state, QImage* oneX, QImage* twoX, QString* reason);
@@ -68,10 +73,11 @@ class ButtonSetRenderer {
   ButtonRenderer renderer_{host_};
 };
 
-// Renders and writes the whole set into options.folder, each file atomically. False with a
-// message naming the file at the first failure (a refused render writes nothing more; the
-// files already written stay). `onImage`, when given, sees every image as it is written
-// (slot, state index, scale); `keepGoing`, when given and false, calls the set off.
+// Renders and writes the whole set into options.folder, each file atomically, then with
+// `sheet` the sprite sheets, NAME.css and NAME.html. False with a message naming the file at
+// the first failure (a refused render writes nothing more; the files already written stay).
+// `onImage`, when given, sees every image as it is written (slot, state index, scale); `keepGoing`,
+// when given and false, calls the set off.
 bool ExportButtonSet(const ButtonLook& normal, const ButtonSetOptions& options, QString* error,
                      const std::function<void(int slot, int stateIndex, int scale,
                                               const QImage& image)>& onImage = {},
