@@ -10,6 +10,7 @@
 #include "ButtonSize.h"
 #include "ExportSeries.h"
 #include "ImageExport.h"
+#include "PngWriterThread.h"
 #include "SetWebPage.h"
 
 QString SetImageEnding(ButtonState state, int scale) {
@@ -224,32 +225,41 @@ bool ExportButtonSet(
     sheets.emplace(normal, options, set);
     if (!sheets->allocate(error)) return false;
   }
+  // The files are compressed and written on a second thread while the next renders run.
+  PngWriterThread files;
+  const auto stop = [&](QString message) {
+    QString writeError;
+    files.finish(&writeError);
+    *error = writeError.isEmpty() ? message : writeError;
+    return false;
+  };
   for (int slot = 0; slot <= set.lastSlot(); ++slot) {
     for (qsizetype s = 0; s < options.states.size(); ++s) {
-      if (keepGoing && !keepGoing()) {
-        error->clear();
-        return false;
-      }
+      if (keepGoing && !keepGoing()) return stop(QString());
+      if (files.failed()) return stop(QString());
       const ButtonState state = options.states[s];
       QImage images[2];
       QString reason;
       if (!set.render(slot, state, &images[0], &images[1], &reason)) {
         const QString path = SeriesFileName(options.folder, options.prefix, slot + 1,
                                             SetImageEnding(state, options.scales.value(0)));
-        *error = QStringLiteral("Nothing was written to %1: the button cannot be rendered.\n%2")
-                     .arg(QDir::toNativeSeparators(path), reason);
-        return false;
+        return stop(QStringLiteral("Nothing was written to %1: the button cannot be rendered.\n%2")
+                        .arg(QDir::toNativeSeparators(path), reason));
       }
       for (int scale : {1, 2}) {
         if (!options.scales.contains(scale)) continue;
         const QImage& image = images[scale - 1];
         const QString path =
             SeriesFileName(options.folder, options.prefix, slot + 1, SetImageEnding(state, scale));
-        if (!ExportPng(image, path, error)) return false;
-        if (sheets && !sheets->place(slot, static_cast<int>(s), scale, image, error)) return false;
+        files.write(path, image);
+        QString misfit;
+        if (sheets && !sheets->place(slot, static_cast<int>(s), scale, image, &misfit)) {
+          return stop(misfit);
+        }
         if (onImage) onImage(slot, static_cast<int>(s), scale, image);
       }
     }
   }
+  if (!files.finish(error)) return false;
   return !sheets || sheets->write(error);
 }

@@ -101,6 +101,23 @@ TEST(ButtonSet, RendersSlotBySlotAndStateByStateFromOneGenerator) {
   }
 }
 
+TEST(ButtonSet, AFailedWriteEndsTheSetAndNamesTheFile) {
+  const ButtonLook look = threeCaptions();
+  TempDir dir;
+  ASSERT_TRUE(QDir(dir.root()).mkdir("button2-hover.png"));  // a folder where a file belongs
+  ButtonSetOptions options;
+  options.folder = dir.root();
+  options.sheet = true;
+  QString error;
+  EXPECT_FALSE(ExportButtonSet(look, options, &error));
+  EXPECT_TRUE(error.contains(dir.path("button2-hover.png"))) << error.toStdString();
+  EXPECT_FALSE(QFile::exists(dir.path("button3.png"))) << "nothing after the failure";
+  EXPECT_FALSE(QFile::exists(dir.path("button.html")));
+  for (const QString& name : QDir(dir.root()).entryList(QDir::Files | QDir::Hidden)) {
+    EXPECT_TRUE(name.endsWith(".png")) << "no half-written file: " << name.toStdString();
+  }
+}
+
 TEST(ButtonSet, RefusesWhatCannotBeMadeBeforeWritingAnything) {
   const ButtonLook look = threeCaptions();
   const auto refused = [&](ButtonSetOptions options, const char* why) {
