@@ -71,7 +71,7 @@ void BM_StartUpToFirstPaintedPreview(benchmark::State& state) {
     const auto start = Clock::now();
     BenchForm form;
     PaintWatch watch;
-    form.Image3->installEventFilter(&watch);
+    form.Image3->viewport()->installEventFilter(&watch);
     form.show();
     while (!watch.painted)
       QApplication::processEvents(QEventLoop::WaitForMoreEvents);

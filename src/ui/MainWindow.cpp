@@ -258,6 +258,14 @@ void TForm1::wireControls() {
   connect(Refresh1, &QAction::triggered, this, &TForm1::Refresh1Click);
   connect(Image3, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { PopupMenu1->popup(Image3->mapToGlobal(at)); });
+  connect(Zoomin1, &QAction::triggered, Image3, &PreviewBox::zoomIn);
+  connect(Zoomout1, &QAction::triggered, Image3, &PreviewBox::zoomOut);
+  connect(Actualsize1, &QAction::triggered, Image3, &PreviewBox::actualSize);
+  connect(Fit1, &QAction::triggered, Image3, &PreviewBox::fit);
+  // The platform's keys, and Ctrl+= for a "+" that needs Shift.
+  Zoomin1->setShortcuts(
+      {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  Zoomout1->setShortcut(QKeySequence::ZoomOut);
 }
 
 void TForm1::followBottomEdge(int clientHeight) {
