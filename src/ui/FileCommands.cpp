@@ -37,6 +37,8 @@ void TForm1::Open1Click() {
   // The load reports a bad file or texture itself, fills the controls and renders.
   LoadDesign(path, ButtonDesign_, Font_, *this);
   SyncControls();
+  // An opened design starts a history of its own.
+  history_.reset();
 }
 
 void TForm1::Save1Click() {

@@ -2,10 +2,12 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "ButtonDesign.h"
 #include "ButtonRenderer.h"
+#include "DesignHistory.h"
 #include "DesignHost.h"
 #include "RenderHost.h"
 #include "ui_MainWindow.h"
@@ -33,6 +35,9 @@ inline constexpr char kMakerAddress[] = "tessaro.example";
 // textChanged() is filtered to real changes (Qt also reports setting the same text); the
 // exit handlers run on focus loss to another control, not when a dialog, menu or another
 // program takes the focus; ImageBox and ClickLabel deliver a click before mouse-up.
+//
+// Every connection runs its handler as an action of the design's history (asStep), which
+// records what the handler changed as one undo step (UndoRedo.cpp).
 class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public RenderHost {
   Q_OBJECT
 
@@ -134,6 +139,10 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void Open1Click();          // File, "Open...": a design file
   void Save1Click();          // File, "Save as...": a design file
   void Randombutton1Click();  // Tools, "Random button...": a random look
+  // Edit, "Undo" and "Redo" (UndoRedo.cpp): the design as before the last step, as after
+  // the next; then one render.
+  void Undo1Click();
+  void Redo1Click();
   // The window's life (WindowLifecycle.cpp).
   void Exit1Click();    // File, "Exit"
   void About1Click();   // Help, "About..."
@@ -165,6 +174,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // SaveDialog2, the design last opened).
   QString SaveDialog2FileName;
   QString ExportDialog1FileName;  // shared by the JPEG and the BMP export
+
+  const DesignHistory& history() const { return history_; }
 
   // DesignHost: what reset, load and random design ask of the editor.
   void showMessage(const QString& text) override;
@@ -207,10 +218,19 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void setUpLook();
   void setUpDialogs();
   void wireControls();
+  void wireHistory();  // the Edit menu and the step boundaries (UndoRedo.cpp)
   void followBottomEdge(int clientHeight);
   void PickColour(Colour& field, ColourSwatch* swatch);
 
   using Command = void (TForm1::*)();
+  // `handler` run as one action of the design's history, named `step` in the Edit menu.
+  std::function<void()> asStep(Command handler, const QString& step,
+                               DesignHistory::Merge merge = DesignHistory::Merge::No);
+  DesignState captureDesign() const;
+  void restoreDesign(const DesignState& state);
+  // Ctrl+Z and the like always mean the design's undo, also in the edit boxes and the memo.
+  bool isUndoKey(QObject* watched, QEvent* event) const;
+
   // Runs `body` as an export; queues `handler` instead while a render or an export runs.
   void runExport(Command handler, Command body);
   void runDeferredCommands();
@@ -242,4 +262,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   CaptionFont Font_;
   ButtonRenderer renderer_{*this};
   int designClientHeight_ = 0;
+
+  DesignHistory history_{{[this] { return captureDesign(); },
+                          [this](const DesignState& state) { restoreDesign(state); },
+                          [this] { return renderer_.Syncing(); }}};
 };
