@@ -54,6 +54,7 @@ QFileDialog* fileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QSt
 
 TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
   setupUi(this);
+  programTitle_ = windowTitle();
   setUpLook();
   setUpDialogs();
   wireControls();
@@ -75,9 +76,10 @@ void TForm1::FormCreate(const QStringList& arguments) {
   ResetDesign(ButtonDesign_, Font_, *this);
   // A path with blanks arrives whole even when it was not quoted. A file that cannot be
   // read is reported by the load and leaves the defaults.
-  if (!arguments.isEmpty()) LoadDesign(arguments.join(u' '), ButtonDesign_, Font_, *this);
+  const QString path = arguments.join(u' ');
+  const bool loaded = !arguments.isEmpty() && LoadDesign(path, ButtonDesign_, Font_, *this);
   RenderButton();
-  history_.reset();
+  startDocument(loaded ? path : QString());
 }
 
 void TForm1::setUpLook() {
@@ -261,6 +263,7 @@ void TForm1::wireControls() {
 
   connect(New1, &QAction::triggered, this, asStep(&TForm1::New1Click, tr("New")));
   connect(Open1, &QAction::triggered, this, &TForm1::Open1Click);
+  connect(Save2, &QAction::triggered, this, &TForm1::Save2Click);
   connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
   connect(Undo1, &QAction::triggered, this, &TForm1::Undo1Click);
   connect(Redo1, &QAction::triggered, this, &TForm1::Redo1Click);
@@ -284,6 +287,7 @@ void TForm1::wireControls() {
   connect(Actualsize1, &QAction::triggered, Image3, &PreviewBox::actualSize);
   connect(Fit1, &QAction::triggered, Image3, &PreviewBox::fit);
   // The platform's keys, and Ctrl+= for a "+" that needs Shift.
+  Save2->setShortcut(QKeySequence::Save);
   Zoomin1->setShortcuts(
       {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
   Zoomout1->setShortcut(QKeySequence::ZoomOut);

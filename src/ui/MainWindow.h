@@ -37,7 +37,9 @@ inline constexpr char kMakerAddress[] = "tessaro.example";
 // program takes the focus; ImageBox and ClickLabel deliver a click before mouse-up.
 //
 // Every connection runs its handler as an action of the design's history (asStep), which
-// records what the handler changed as one undo step (UndoRedo.cpp).
+// records what the handler changed as one undo step (UndoRedo.cpp). The window knows the
+// design's file and whether the design differs from what was last opened or saved, shows
+// both in its title and asks before unsaved work would be lost (FileCommands.cpp).
 class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public RenderHost {
   Q_OBJECT
 
@@ -134,9 +136,11 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void RadioButton11Click();  // "Stretch" -> TextureStretch
   void TrackBar1Change();     // brightness slider -> TextureBrightness
 
-  // Menus: design files and the random look (FileCommands.cpp).
+  // Menus: design files and the random look (FileCommands.cpp). New and Open ask first
+  // when the design has unsaved changes.
   void New1Click();           // File, "New": the defaults
   void Open1Click();          // File, "Open...": a design file
+  void Save2Click();          // File, "Save": to the design's file; without one, Save as
   void Save1Click();          // File, "Save as...": a design file
   void Randombutton1Click();  // Tools, "Random button...": a random look
   // Edit, "Undo" and "Redo" (UndoRedo.cpp): the design as before the last step, as after
@@ -175,6 +179,12 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   QString SaveDialog2FileName;
   QString ExportDialog1FileName;  // shared by the JPEG and the BMP export
 
+  // The design file opened or saved last, empty for a new design.
+  const QString& designFile() const { return designFile_; }
+  // The record or the caption font differs from what was last opened or saved.
+  bool designModified() const;
+  // The answers to the question before unsaved changes would be lost.
+  enum class SaveChoice { Save, Discard, Cancel };
   const DesignHistory& history() const { return history_; }
 
   // DesignHost: what reset, load and random design ask of the editor.
@@ -195,6 +205,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Asks whether to save the unsaved changes first; tests answer it directly.
+  virtual SaveChoice askToSaveChanges();
   // The picture chosen in OpenPictureDialog1, empty on Cancel; tests answer it directly.
   virtual QString choosePicture();
   // Shows a file dialog on `proposed` (when not empty) and returns the chosen path, empty
@@ -211,14 +223,14 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void FormCreate(const QStringList& arguments);
   // The window became the active one: the first time after start-up, the about box.
   void FormActivate();
-  // The window closes: nothing is asked, and nothing waiting is run any more.
+  // The window closes: nothing waiting is run any more.
   void FormClose();
   // execFileDialog, with the dialog's default extension added to a name typed without one.
   QString chooseFile(QFileDialog* dialog, const QString& proposed);
   void setUpLook();
   void setUpDialogs();
   void wireControls();
-  void wireHistory();  // the Edit menu and the step boundaries (UndoRedo.cpp)
+  void wireHistory();  // the Edit menu, the title and the step boundaries (UndoRedo.cpp)
   void followBottomEdge(int clientHeight);
   void PickColour(Colour& field, ColourSwatch* swatch);
 
@@ -230,6 +242,19 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void restoreDesign(const DesignState& state);
   // Ctrl+Z and the like always mean the design's undo, also in the edit boxes and the memo.
   bool isUndoKey(QObject* watched, QEvent* event) const;
+
+  // True when the design may be replaced or the window closed: nothing is unsaved, or the
+  // user saved it or chose to discard it.
+  bool maybeSave();
+  bool saveDesign();
+  bool saveDesignAs();
+  bool writeDesign(const QString& path);
+  // Opens a design file as Open does, once the user has been asked.
+  void openDesign(const QString& path);
+  // `path` (empty for none) becomes the design's file, the design as it is its saved
+  // state, and its history starts afresh.
+  void startDocument(const QString& path);
+  void updateTitle();
 
   // Runs `body` as an export; queues `handler` instead while a render or an export runs.
   void runExport(Command handler, Command body);
@@ -266,4 +291,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   DesignHistory history_{{[this] { return captureDesign(); },
                           [this](const DesignState& state) { restoreDesign(state); },
                           [this] { return renderer_.Syncing(); }}};
+  QString designFile_;
+  QByteArray savedDesign_;  // the design file's bytes as last opened or saved
+  QString programTitle_;    // the window's title while no file is open
 };

@@ -53,6 +53,7 @@ void TForm1::wireHistory() {
   Undo1->setEnabled(false);
   Redo1->setEnabled(false);
 
+  connect(&history_, &DesignHistory::changed, this, &TForm1::updateTitle);
   // Typing ends with the focus leaving its field.
   connect(qApp, &QApplication::focusChanged, this, [this] { history_.closeMerge(); });
 }

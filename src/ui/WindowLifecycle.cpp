@@ -34,6 +34,11 @@ void TForm1::Exit1Click() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // Unsaved work is saved or given up knowingly; otherwise the window stays.
+  if (!closing_ && !maybeSave()) {
+    event->ignore();
+    return;
+  }
   FormClose();
   event->accept();
 }

@@ -47,6 +47,10 @@ class ProbedForm : public TForm1 {
   bool realAboutBox = false;                 // shown after all (and answered by the test)
   std::vector<QUrl> webPages;                // addresses "opened"
   QStringList messages;
+  // How the unsaved-work question is "answered"; unset, it is not shown and the window
+  // goes on without saving, as the tests written before it expect.
+  std::optional<SaveChoice> saveAnswer;
+  int saveQuestions = 0;
 
   void pumpEvents() override {
     ++pumps;
@@ -85,6 +89,10 @@ class ProbedForm : public TForm1 {
   void openWebPage(const QUrl& address) override { webPages.push_back(address); }
   bool execExportMultiple() override {
     return exportMultipleAnswer ? *exportMultipleAnswer : TForm1::execExportMultiple();
+  }
+  SaveChoice askToSaveChanges() override {
+    ++saveQuestions;
+    return saveAnswer.value_or(SaveChoice::Discard);
   }
 };
 
