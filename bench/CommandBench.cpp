@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <chrono>
@@ -95,6 +96,8 @@ int main(int argc, char** argv) {
   const auto start = Clock::now();
   QApplication app(argc, argv);
   gApplicationMs = millisecondsSince(start);
+  // What the editor remembers between runs stays out of the user's settings.
+  QStandardPaths::setTestModeEnabled(true);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

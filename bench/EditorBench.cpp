@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -165,6 +166,8 @@ BENCHMARK(BM_EditInsidePumpToRestartAtClamp)
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // What the editor remembers between runs stays out of the user's settings.
+  QStandardPaths::setTestModeEnabled(true);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -1,5 +1,6 @@
-// Commands on the design as a whole: New, Open, Save, Save as and Random button; the
-// design's file, the window title, and the question before unsaved work goes.
+// Commands on the design as a whole: New, Open, Open recent, Save, Save as and Random
+// button; the design's file, the window title, and the question before unsaved work goes.
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -8,6 +9,7 @@
 #include "EditorText.h"
 #include "MainWindow.h"
 #include "RandomDesign.h"
+#include "RecentFiles.h"
 
 QString TForm1::execFileDialog(QFileDialog* dialog, const QString& proposed) {
   if (!proposed.isEmpty()) {
@@ -51,6 +53,16 @@ void TForm1::openDesign(const QString& path) {
   startDocument(loaded ? path : QString());
 }
 
+void TForm1::openRecentFile(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    recentFiles_->remove(path);
+    showMessage(QStringLiteral("\"%1\" no longer exists and was removed from the list.")
+                    .arg(QDir::toNativeSeparators(path)));
+    return;
+  }
+  if (maybeSave()) openDesign(path);
+}
+
 void TForm1::Save2Click() {
   saveDesign();
 }
@@ -81,6 +93,7 @@ bool TForm1::writeDesign(const QString& path) {
   }
   designFile_ = path;
   savedDesign_ = bytes;
+  recentFiles_->add(path);
   // Typing on after a save is a step of its own, so that undo can reach the saved state.
   history_.closeMerge();
   updateTitle();
@@ -90,6 +103,7 @@ bool TForm1::writeDesign(const QString& path) {
 void TForm1::startDocument(const QString& path) {
   designFile_ = path;
   savedDesign_ = EncodeDesignFile(ButtonDesign_, Font_);
+  if (!path.isEmpty()) recentFiles_->add(path);
   history_.reset();
 }
 

@@ -14,6 +14,7 @@
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
 #include "FormLook.h"
+#include "RecentFiles.h"
 
 namespace {
 // The client area below the menu bar at the window's smallest height, and how far the
@@ -56,6 +57,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
   setupUi(this);
   programTitle_ = windowTitle();
   setUpLook();
+  restoreWindowPlace();
   setUpDialogs();
   wireControls();
   FormCreate(arguments);
@@ -265,6 +267,8 @@ void TForm1::wireControls() {
   connect(Open1, &QAction::triggered, this, &TForm1::Open1Click);
   connect(Save2, &QAction::triggered, this, &TForm1::Save2Click);
   connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
+  recentFiles_ = new RecentFiles(Openrecent1, this);
+  connect(recentFiles_, &RecentFiles::chosen, this, &TForm1::openRecentFile);
   connect(Undo1, &QAction::triggered, this, &TForm1::Undo1Click);
   connect(Redo1, &QAction::triggered, this, &TForm1::Redo1Click);
   connect(Jpeg1, &QAction::triggered, this, &TForm1::Jpeg1Click);
@@ -293,6 +297,7 @@ void TForm1::wireControls() {
   Zoomout1->setShortcut(QKeySequence::ZoomOut);
 
   wireHistory();
+  acceptFileDrops();
 }
 
 void TForm1::followBottomEdge(int clientHeight) {
@@ -303,7 +308,7 @@ void TForm1::followBottomEdge(int clientHeight) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (isUndoKey(watched, event)) return true;
+  if (isUndoKey(watched, event) || takeFileDrop(event)) return true;
   if (watched == ClientArea && event->type() == QEvent::Resize) {
     followBottomEdge(ClientArea->height());
   } else if (event->type() == QEvent::FocusOut) {

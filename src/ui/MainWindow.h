@@ -17,6 +17,7 @@ class QFileDialog;
 class QFontDialog;
 class QMenu;
 class QUrl;
+class RecentFiles;
 class TForm2;
 class TForm3;
 
@@ -136,13 +137,15 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void RadioButton11Click();  // "Stretch" -> TextureStretch
   void TrackBar1Change();     // brightness slider -> TextureBrightness
 
-  // Menus: design files and the random look (FileCommands.cpp). New and Open ask first
-  // when the design has unsaved changes.
+  // Menus: design files and the random look (FileCommands.cpp). New, Open and opening a
+  // recent or a dropped file ask first when the design has unsaved changes.
   void New1Click();           // File, "New": the defaults
   void Open1Click();          // File, "Open...": a design file
   void Save2Click();          // File, "Save": to the design's file; without one, Save as
   void Save1Click();          // File, "Save as...": a design file
   void Randombutton1Click();  // Tools, "Random button...": a random look
+  // File, "Open recent": one of the last design files; a missing one leaves the list.
+  void openRecentFile(const QString& path);
   // Edit, "Undo" and "Redo" (UndoRedo.cpp): the design as before the last step, as after
   // the next; then one render.
   void Undo1Click();
@@ -186,6 +189,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // The answers to the question before unsaved changes would be lost.
   enum class SaveChoice { Save, Discard, Cancel };
   const DesignHistory& history() const { return history_; }
+  RecentFiles* recentFiles() const { return recentFiles_; }
 
   // DesignHost: what reset, load and random design ask of the editor.
   void showMessage(const QString& text) override;
@@ -205,6 +209,11 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // A design file dropped on the window opens; a JPEG or BMP becomes the texture
+  // (DroppedFiles.cpp).
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   // Asks whether to save the unsaved changes first; tests answer it directly.
   virtual SaveChoice askToSaveChanges();
   // The picture chosen in OpenPictureDialog1, empty on Cancel; tests answer it directly.
@@ -225,12 +234,16 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void FormActivate();
   // The window closes: nothing waiting is run any more.
   void FormClose();
+  // The window's size, place and page, as it was left last time.
+  void restoreWindowPlace();
+  void rememberWindowPlace();
   // execFileDialog, with the dialog's default extension added to a name typed without one.
   QString chooseFile(QFileDialog* dialog, const QString& proposed);
   void setUpLook();
   void setUpDialogs();
   void wireControls();
-  void wireHistory();  // the Edit menu, the title and the step boundaries (UndoRedo.cpp)
+  void wireHistory();      // the Edit menu, the title and the step boundaries (UndoRedo.cpp)
+  void acceptFileDrops();  // the window and the controls that take drops (DroppedFiles.cpp)
   void followBottomEdge(int clientHeight);
   void PickColour(Colour& field, ColourSwatch* swatch);
 
@@ -255,6 +268,12 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // state, and its history starts afresh.
   void startDocument(const QString& path);
   void updateTitle();
+  // Browse's part after the choice: the texture from `path`, or a message and no change.
+  void takeTexture(const QString& path);
+  // Handles a drop of a file on a control that takes drops of its own (the edit boxes and
+  // the memo take text); true when it was such a drop.
+  bool takeFileDrop(QEvent* event);
+  void openDroppedFile(const QString& path);
 
   // Runs `body` as an export; queues `handler` instead while a render or an export runs.
   void runExport(Command handler, Command body);
@@ -291,6 +310,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   DesignHistory history_{{[this] { return captureDesign(); },
                           [this](const DesignState& state) { restoreDesign(state); },
                           [this] { return renderer_.Syncing(); }}};
+  RecentFiles* recentFiles_ = nullptr;
   QString designFile_;
   QByteArray savedDesign_;  // the design file's bytes as last opened or saved
   QString programTitle_;    // the window's title while no file is open

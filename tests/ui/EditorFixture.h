@@ -4,7 +4,9 @@
 #include "MouseActions.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "EditorSettings.h"
 #include "MainWindow.h"
 #include "QtPrinters.h"
 
@@ -99,6 +102,8 @@ class ProbedForm : public TForm1 {
 class EditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Every test starts from nothing remembered: no recent files, no window place or page.
+    EditorSettings().clear();
     form = std::make_unique<ProbedForm>();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -139,6 +144,23 @@ class EditorTest : public ::testing::Test {
     for (QChar c : text) {
       QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+  }
+
+  // Drags a file over `target` and drops it there, as a file manager does; false when the
+  // drag was refused. What the drop does happens once the events have been processed.
+  static bool dropFile(QWidget* target, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    // File managers offer the address as text too, which the edit boxes and the memo take.
+    data.setText(QUrl::fromLocalFile(path).toString());
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.ignore();
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    return true;
   }
 
   // Final image size for a rectangle with the default borders and outline, Antialias on,

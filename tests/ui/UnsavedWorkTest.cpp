@@ -5,6 +5,7 @@
 
 #include "DesignFile.h"
 #include "EditorFixture.h"
+#include "RecentFiles.h"
 
 using SaveChoice = ProbedForm::SaveChoice;
 
@@ -138,9 +139,12 @@ TEST_F(UnsavedWorkTest, EveryWayToReplaceTheDesignAsksFirst) {
   other.ShapeKind = kEllipse;
   const QString otherFile = path(QStringLiteral("other.kq"));
   ASSERT_TRUE(SaveDesign(otherFile, other, CaptionFont(), &error));
+  form->recentFiles()->add(otherFile);
   const std::pair<const char*, std::function<void()>> ways[] = {
       {"New", [&] { form->New1->trigger(); }},
       {"Open", [&] { form->Open1->trigger(); }},
+      {"Open recent", [&] { form->Openrecent1->actions().front()->trigger(); }},
+      {"a dropped design", [&] { dropFile(form.get(), otherFile); }},
       {"Exit", [&] { form->Exit1->trigger(); }},
   };
   change();
@@ -157,9 +161,9 @@ TEST_F(UnsavedWorkTest, EveryWayToReplaceTheDesignAsksFirst) {
   }
   EXPECT_TRUE(form->isVisible());
 
-  // Discarded, each goes on: here the file opens.
+  // Discarded, each goes on: here the recent file opens.
   form->saveAnswer = SaveChoice::Discard;
-  form->Open1->trigger();
+  form->Openrecent1->actions().front()->trigger();
   EXPECT_EQ(form->design().ShapeKind, kEllipse);
   EXPECT_EQ(form->designFile(), otherFile);
 }
