@@ -34,6 +34,8 @@ void TForm1::New1Click() {
   ResetDesign(ButtonDesign_, Font_, *this);
   designFile_.clear();
   savedDesign_ = EncodeDesignFile(ButtonDesign_, Font_);
+  // The title changes also when the defaults were the design already (and no step comes).
+  updateTitle();
   RenderButton();
 }
 

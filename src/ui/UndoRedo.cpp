@@ -54,8 +54,9 @@ void TForm1::wireHistory() {
   Redo1->setEnabled(false);
 
   connect(&history_, &DesignHistory::changed, this, &TForm1::updateTitle);
-  // Typing ends with the focus leaving its field.
-  connect(qApp, &QApplication::focusChanged, this, [this] { history_.closeMerge(); });
+  // Typing ends with the focus leaving its field. (The history, not the window, receives
+  // it: the focus still moves while the window's children go, after the history has gone.)
+  connect(qApp, &QApplication::focusChanged, &history_, &DesignHistory::closeMerge);
 }
 
 void TForm1::Undo1Click() {

@@ -51,6 +51,14 @@ TEST_F(UnsavedWorkTest, TheTitleShowsTheFileAndWhetherItIsSaved) {
   EXPECT_FALSE(form->designModified());
   form->Redo1->trigger();
   EXPECT_EQ(shownTitle(), "nav.kq* - Tessaro 1.02");
+
+  // New: a design without a file, also when the design was the defaults already.
+  form->New1->trigger();
+  form->fileAnswer = path(QStringLiteral("defaults.kq"));
+  form->Save1->trigger();
+  EXPECT_EQ(shownTitle(), "defaults.kq - Tessaro 1.02");
+  form->New1->trigger();
+  EXPECT_EQ(shownTitle(), "Tessaro 1.02");
 }
 
 TEST_F(UnsavedWorkTest, SaveWritesToTheDesignsFileWithoutADialog) {
