@@ -1,10 +1,12 @@
 // Editor latencies: a keystroke in the Width box to the new preview for the default design
-// (Autosize off), and, at the size clamp, the time from an edit made inside a running
-// render's event pump to the start of the restarted render. Each reports the median of its
+// (Autosize off); Edit, Undo and Redo of one step of the default design to the new preview;
+// and, at the size clamp, the time from an edit made inside a running render's event pump
+// to the start of the restarted render. Each reports the median of its
 // samples as a counter (ms), besides Google Benchmark's mean per iteration.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -68,6 +70,44 @@ BENCHMARK(BM_WidthKeystrokeToPreview)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(200);
 
+// Undo (or Redo) of an outline size typed into the default design, from the menu item up to
+// the preview painted with the design put back; the opposite command between samples is
+// not timed.
+void UndoOrRedoToPreview(benchmark::State& state, bool redo) {
+  BenchForm form;
+  form.show();
+  form.PageControl1->setCurrentWidget(form.Edit3->parentWidget());
+  QApplication::processEvents();
+  QTest::keyClick(form.Edit3, Qt::Key_End);
+  QTest::keyClick(form.Edit3, Qt::Key_2);  // 1 becomes 12: one step
+  QAction* const timed = redo ? form.Redo1 : form.Undo1;
+  QAction* const between = redo ? form.Undo1 : form.Redo1;
+  std::vector<double> samples;
+  for (auto _ : state) {
+    if (redo) between->trigger();
+    const auto start = Clock::now();
+    timed->trigger();
+    form.Image3->viewport()->repaint();
+    const double ms = millisecondsSince(start);
+    samples.push_back(ms);
+    state.SetIterationTime(ms / 1000);
+    if (!redo) between->trigger();
+  }
+  if (form.design().OutlineSize != 12 || form.history().stack().count() != 1)
+    state.SkipWithError("not one outline step");
+  state.counters["median_ms"] = median(samples);
+}
+
+void BM_UndoToPreview(benchmark::State& state) {
+  UndoOrRedoToPreview(state, false);
+}
+BENCHMARK(BM_UndoToPreview)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200);
+
+void BM_RedoToPreview(benchmark::State& state) {
+  UndoOrRedoToPreview(state, true);
+}
+BENCHMARK(BM_RedoToPreview)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(200);
+
 void BM_EditInsidePumpToRestartAtClamp(benchmark::State& state) {
   BenchForm form;
   form.show();
@@ -126,6 +166,8 @@ BENCHMARK(BM_EditInsidePumpToRestartAtClamp)
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  // What the editor remembers between runs stays out of the user's settings.
+  QStandardPaths::setTestModeEnabled(true);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

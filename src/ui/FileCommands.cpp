@@ -1,11 +1,15 @@
-// Commands on the design as a whole: New, Open, Save as and Random button.
+// Commands on the design as a whole: New, Open, Open recent, Save, Save as and Random
+// button; the design's file, the window title, and the question before unsaved work goes.
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 #include "DesignFile.h"
 #include "EditorText.h"
 #include "MainWindow.h"
 #include "RandomDesign.h"
+#include "RecentFiles.h"
 
 QString TForm1::execFileDialog(QFileDialog* dialog, const QString& proposed) {
   if (!proposed.isEmpty()) {
@@ -24,29 +28,138 @@ QString TForm1::chooseFile(QFileDialog* dialog, const QString& proposed) {
 }
 
 void TForm1::New1Click() {
-  // The reset empties the texture, sets the font and fills the controls.
+  if (!maybeSave()) return;
+  // The reset empties the texture, sets the font and fills the controls. The new design
+  // has no file and nothing unsaved; the step it makes lets Undo bring the previous back.
   ResetDesign(ButtonDesign_, Font_, *this);
+  designFile_.clear();
+  savedDesign_ = EncodeDesignFile(ButtonDesign_, Font_);
+  // The title changes also when the defaults were the design already (and no step comes).
+  updateTitle();
   RenderButton();
 }
 
 void TForm1::Open1Click() {
+  if (!maybeSave()) return;
   const QString path = chooseFile(OpenDialog1, QString());
   if (path.isEmpty()) return;
+  openDesign(path);
+}
+
+void TForm1::openDesign(const QString& path) {
   // "Save as..." proposes the design last opened.
   SaveDialog2FileName = path;
   // The load reports a bad file or texture itself, fills the controls and renders.
-  LoadDesign(path, ButtonDesign_, Font_, *this);
+  const bool loaded = LoadDesign(path, ButtonDesign_, Font_, *this);
   SyncControls();
+  startDocument(loaded ? path : QString());
+}
+
+void TForm1::openRecentFile(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    recentFiles_->remove(path);
+    showMessage(QStringLiteral("\"%1\" no longer exists and was removed from the list.")
+                    .arg(QDir::toNativeSeparators(path)));
+    return;
+  }
+  if (maybeSave()) openDesign(path);
+}
+
+void TForm1::Save2Click() {
+  saveDesign();
 }
 
 void TForm1::Save1Click() {
+  saveDesignAs();
+}
+
+bool TForm1::saveDesign() {
+  return designFile_.isEmpty() ? saveDesignAs() : writeDesign(designFile_);
+}
+
+bool TForm1::saveDesignAs() {
   const QString path = chooseFile(SaveDialog2, SaveDialog2FileName);
-  if (path.isEmpty()) return;
+  if (path.isEmpty()) return false;
   SaveDialog2FileName = path;
+  return writeDesign(path);
+}
+
+bool TForm1::writeDesign(const QString& path) {
   // The file is replaced only once the new one is complete, so a failure keeps what was
   // on disk.
+  const QByteArray bytes = EncodeDesignFile(ButtonDesign_, Font_);
   QString error;
-  if (!SaveDesign(path, ButtonDesign_, Font_, &error)) showError(error);
+  if (!SaveDesign(path, ButtonDesign_, Font_, &error)) {
+    showError(error);
+    return false;
+  }
+  designFile_ = path;
+  savedDesign_ = bytes;
+  recentFiles_->add(path);
+  // Typing on after a save is a step of its own, so that undo can reach the saved state.
+  history_.closeMerge();
+  updateTitle();
+  return true;
+}
+
+void TForm1::startDocument(const QString& path) {
+  designFile_ = path;
+  savedDesign_ = EncodeDesignFile(ButtonDesign_, Font_);
+  if (!path.isEmpty()) recentFiles_->add(path);
+  history_.reset();
+}
+
+bool TForm1::designModified() const {
+  return EncodeDesignFile(ButtonDesign_, Font_) != savedDesign_;
+}
+
+void TForm1::updateTitle() {
+  const bool modified = designModified();
+  if (designFile_.isEmpty() && !modified) {
+    setWindowTitle(programTitle_);
+  } else {
+    // "[*]" is where the platform shows the modified mark; one in the name is shown as is.
+    const QString name = designFile_.isEmpty()
+                             ? tr("Untitled")
+                             : QFileInfo(designFile_)
+                                   .fileName()
+                                   .replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(QStringLiteral("%1[*] - %2").arg(name, programTitle_));
+  }
+  setWindowModified(modified);
+}
+
+bool TForm1::maybeSave() {
+  if (!designModified()) return true;
+  switch (askToSaveChanges()) {
+    case SaveChoice::Save:
+      // A failed or cancelled save keeps the design and what was going to replace it waits.
+      return saveDesign();
+    case SaveChoice::Discard:
+      return true;
+    case SaveChoice::Cancel:
+      break;
+  }
+  return false;
+}
+
+TForm1::SaveChoice TForm1::askToSaveChanges() {
+  const QString what = designFile_.isEmpty()
+                           ? tr("the new design")
+                           : QStringLiteral("\"%1\"").arg(QFileInfo(designFile_).fileName());
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessaro"),
+                  tr("Do you want to save the changes to %1?").arg(what),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+  box.setInformativeText(tr("Your changes are lost if you don't save them."));
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveChoice::Save;
+    case QMessageBox::Discard:
+      return SaveChoice::Discard;
+    default:
+      return SaveChoice::Cancel;
+  }
 }
 
 void TForm1::Randombutton1Click() {

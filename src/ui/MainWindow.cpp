@@ -15,6 +15,7 @@
 #include "ExportMultipleDialog.h"
 #include "FormLook.h"
 #include "OptionGroup.h"
+#include "RecentFiles.h"
 
 namespace {
 // The client area below the menu bar at the window's smallest height, and how far the
@@ -32,10 +33,11 @@ void setTextColour(QWidget* widget, const QColor& colour) {
 // Connects a radio button so that its handler runs when the button becomes selected, by
 // the user or the program. Qt's toggled() also reports the deselection of the button that
 // gives way, and clicked() misses selections made by the program.
-void onSelected(QRadioButton* button, TForm1* form, void (TForm1::*handler)()) {
-  QObject::connect(button, &QRadioButton::toggled, form, [form, handler](bool selected) {
-    if (selected) (form->*handler)();
-  });
+void onSelected(QRadioButton* button, TForm1* form, std::function<void()> handler) {
+  QObject::connect(button, &QRadioButton::toggled, form,
+                   [handler = std::move(handler)](bool selected) {
+                     if (selected) handler();
+                   });
 }
 
 QFileDialog* fileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QString& suffix,
@@ -54,7 +56,9 @@ QFileDialog* fileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QSt
 
 TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
   setupUi(this);
+  programTitle_ = windowTitle();
   setUpLook();
+  restoreWindowPlace();
   setUpDialogs();
   wireControls();
   FormCreate(arguments);
@@ -66,10 +70,8 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
 TForm1::~TForm1() {
   // The children outlive this body; losing the focus while they go must not run the exit
   // handlers on a half-destroyed window.
-  Edit6->removeEventFilter(this);
-  Edit7->removeEventFilter(this);
-  Buttontext->removeEventFilter(this);
-  ClientArea->removeEventFilter(this);
+  for (QWidget* watched : findChildren<QWidget*>())
+    watched->removeEventFilter(this);
 }
 
 void TForm1::FormCreate(const QStringList& arguments) {
@@ -77,8 +79,10 @@ void TForm1::FormCreate(const QStringList& arguments) {
   ResetDesign(ButtonDesign_, Font_, *this);
   // A path with blanks arrives whole even when it was not quoted. A file that cannot be
   // read is reported by the load and leaves the defaults.
-  if (!arguments.isEmpty()) LoadDesign(arguments.join(u' '), ButtonDesign_, Font_, *this);
+  const QString path = arguments.join(u' ');
+  const bool loaded = !arguments.isEmpty() && LoadDesign(path, ButtonDesign_, Font_, *this);
   RenderButton();
+  startDocument(loaded ? path : QString());
 }
 
 void TForm1::setUpLook() {
@@ -166,75 +170,93 @@ void TForm1::setUpDialogs() {
 }
 
 void TForm1::wireControls() {
+  using Merge = DesignHistory::Merge;
   // Edit boxes and the slider: Qt reports real changes only, also those the program makes,
   // which is what the handlers expect; a handler that corrects its own box runs again,
-  // nested, for the corrected text.
-  connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
-  connect(Edit2, &QLineEdit::textChanged, this, &TForm1::Edit2Change);
-  connect(Edit3, &QLineEdit::textChanged, this, &TForm1::Edit3Change);
-  connect(Edit4, &QLineEdit::textChanged, this, &TForm1::Edit4Change);
-  connect(Edit5, &QLineEdit::textChanged, this, &TForm1::Edit5Change);
-  connect(Edit6, &QLineEdit::textChanged, this, &TForm1::Edit6Change);
-  connect(Edit7, &QLineEdit::textChanged, this, &TForm1::Edit7Change);
-  connect(Edit8, &QLineEdit::textChanged, this, &TForm1::Edit8Change);
-  connect(Edit9, &QLineEdit::textChanged, this, &TForm1::Edit9Change);
-  connect(TrackBar1, &QSlider::valueChanged, this, &TForm1::TrackBar1Change);
-  Edit6->installEventFilter(this);
-  Edit7->installEventFilter(this);
+  // nested, for the corrected text. Typing in one box is one step until the focus leaves.
+  const std::tuple<QLineEdit*, Command, QString> boxes[] = {
+      {Edit1, &TForm1::Edit1Change, tr("Height")},
+      {Edit2, &TForm1::Edit2Change, tr("Width")},
+      {Edit3, &TForm1::Edit3Change, tr("Outline size")},
+      {Edit4, &TForm1::Edit4Change, tr("Bevel size")},
+      {Edit5, &TForm1::Edit5Change, tr("Fill direction")},
+      {Edit6, &TForm1::Edit6Change, tr("Text position X")},
+      {Edit7, &TForm1::Edit7Change, tr("Text position Y")},
+      {Edit8, &TForm1::Edit8Change, tr("Border width")},
+      {Edit9, &TForm1::Edit9Change, tr("Border height")}};
+  for (const auto& [box, handler, step] : boxes) {
+    connect(box, &QLineEdit::textChanged, this, asStep(handler, step, Merge::Typing));
+    box->installEventFilter(this);
+  }
+  connect(TrackBar1, &QSlider::valueChanged, this,
+          asStep(&TForm1::TrackBar1Change, tr("Brightness"), Merge::Typing));
+  TrackBar1->installEventFilter(this);
 
-  connect(Buttontext, &QPlainTextEdit::textChanged, this, &TForm1::memoTextChanged);
+  connect(Buttontext, &QPlainTextEdit::textChanged, this,
+          asStep(&TForm1::memoTextChanged, tr("Caption"), Merge::Typing));
+  // Ctrl+Z is the design's undo here too: a second history in the memo would undo typing
+  // that the design's history holds already.
+  Buttontext->setUndoRedoEnabled(false);
   Buttontext->installEventFilter(this);
   connect(Image1, &ImageBox::mouseDown, this, &TForm1::Image1MouseDown);
-  connect(Image1, &ImageBox::mouseUp, this, &TForm1::Image1MouseUp);
+  connect(Image1, &ImageBox::mouseUp, this,
+          asStep(&TForm1::Image1MouseUp, tr("Caption slot"), Merge::Typing));
   connect(Image4, &ImageBox::mouseDown, this, &TForm1::Image4MouseDown);
-  connect(Image4, &ImageBox::mouseUp, this, &TForm1::Image4MouseUp);
-  connect(Image7, &ImageBox::clicked, this, &TForm1::Image7Click);
-  connect(Label35, &ClickLabel::clicked, this, &TForm1::Image7Click);
+  connect(Image4, &ImageBox::mouseUp, this,
+          asStep(&TForm1::Image4MouseUp, tr("Caption slot"), Merge::Typing));
+  connect(Image7, &ImageBox::clicked, this, asStep(&TForm1::Image7Click, tr("Font")));
+  connect(Label35, &ClickLabel::clicked, this, asStep(&TForm1::Image7Click, tr("Font")));
   connect(Image7, &ImageBox::mouseDown, this, &TForm1::Label35MouseDown);
   connect(Label35, &ClickLabel::mouseDown, this, &TForm1::Label35MouseDown);
   connect(Image7, &ImageBox::mouseUp, this, &TForm1::Label35MouseUp);
   connect(Label35, &ClickLabel::mouseUp, this, &TForm1::Label35MouseUp);
 
   // Check boxes: toggled() reports changes by the user and by the program alike.
-  connect(CheckBox1, &QCheckBox::toggled, this, &TForm1::CheckBox1Click);
-  connect(CheckBox2, &QCheckBox::toggled, this, &TForm1::CheckBox2Click);
+  connect(CheckBox1, &QCheckBox::toggled, this, asStep(&TForm1::CheckBox1Click, tr("Autosize")));
+  connect(CheckBox2, &QCheckBox::toggled, this, asStep(&TForm1::CheckBox2Click, tr("Antialias")));
 
-  onSelected(RadioButton1, this, &TForm1::RadioButton1Click);
-  onSelected(RadioButton2, this, &TForm1::RadioButton2Click);
-  onSelected(RadioButton3, this, &TForm1::RadioButton3Click);
-  onSelected(RadioButton4, this, &TForm1::RadioButton4Click);
-  onSelected(RadioButton12, this, &TForm1::RadioButton12Click);
-  onSelected(RadioButton13, this, &TForm1::RadioButton13Click);
-  onSelected(RadioButton5, this, &TForm1::RadioButton5Click);
-  onSelected(RadioButton6, this, &TForm1::RadioButton6Click);
-  onSelected(RadioButton7, this, &TForm1::RadioButton7Click);
-  onSelected(RadioButton8, this, &TForm1::RadioButton8Click);
-  onSelected(RadioButton9, this, &TForm1::RadioButton9Click);
-  onSelected(RadioButton10, this, &TForm1::RadioButton10Click);
-  onSelected(RadioButton11, this, &TForm1::RadioButton11Click);
+  const std::tuple<QRadioButton*, Command, QString> radios[] = {
+      {RadioButton1, &TForm1::RadioButton1Click, tr("Shape")},
+      {RadioButton2, &TForm1::RadioButton2Click, tr("Shape")},
+      {RadioButton3, &TForm1::RadioButton3Click, tr("Shape")},
+      {RadioButton4, &TForm1::RadioButton4Click, tr("Shape")},
+      {RadioButton12, &TForm1::RadioButton12Click, tr("Shape")},
+      {RadioButton13, &TForm1::RadioButton13Click, tr("Shape")},
+      {RadioButton5, &TForm1::RadioButton5Click, tr("Fill type")},
+      {RadioButton6, &TForm1::RadioButton6Click, tr("Fill type")},
+      {RadioButton7, &TForm1::RadioButton7Click, tr("Fill type")},
+      {RadioButton8, &TForm1::RadioButton8Click, tr("Fill type")},
+      {RadioButton9, &TForm1::RadioButton9Click, tr("Fill type")},
+      {RadioButton10, &TForm1::RadioButton10Click, tr("Tile or stretch")},
+      {RadioButton11, &TForm1::RadioButton11Click, tr("Tile or stretch")}};
+  for (const auto& [button, handler, step] : radios)
+    onSelected(button, this, asStep(handler, step));
 
-  const std::pair<ClickLabel*, ImageBox*> colourOpeners[] = {
-      {Label6, Image10},  {Label7, Image11},  {Label21, Image12},
-      {Label20, Image13}, {Label15, Image14}, {Label2, Image15},
-      {Label14, Image16}, {Label16, Image17}, {Label24, Image18}};
-  void (TForm1::*const colourHandlers[])() = {
-      &TForm1::Label6Click,  &TForm1::Label7Click,  &TForm1::Label21Click,
-      &TForm1::Label20Click, &TForm1::Label12Click, &TForm1::Label2Click,
-      &TForm1::Label9Click,  &TForm1::Label10Click, &TForm1::Label8Click};
-  for (std::size_t i = 0; i < std::size(colourHandlers); ++i) {
-    connect(colourOpeners[i].first, &ClickLabel::clicked, this, colourHandlers[i]);
-    connect(colourOpeners[i].second, &ImageBox::clicked, this, colourHandlers[i]);
+  const std::tuple<ClickLabel*, ImageBox*, Command, QString> colourOpeners[] = {
+      {Label6, Image10, &TForm1::Label6Click, tr("Colour 1")},
+      {Label7, Image11, &TForm1::Label7Click, tr("Colour 2")},
+      {Label21, Image12, &TForm1::Label21Click, tr("Back colour")},
+      {Label20, Image13, &TForm1::Label20Click, tr("Plasma colour")},
+      {Label15, Image14, &TForm1::Label12Click, tr("Text colour")},
+      {Label2, Image15, &TForm1::Label2Click, tr("Highlight colour")},
+      {Label14, Image16, &TForm1::Label9Click, tr("Shadow colour")},
+      {Label16, Image17, &TForm1::Label10Click, tr("Outline colour")},
+      {Label24, Image18, &TForm1::Label8Click, tr("Noise colour")}};
+  for (const auto& [label, image, handler, step] : colourOpeners) {
+    connect(label, &ClickLabel::clicked, this, asStep(handler, step));
+    connect(image, &ImageBox::clicked, this, asStep(handler, step));
   }
 
   // Step buttons: the up arrows and the distortion down arrow also step on the second
-  // press of a double click; the outline down arrow steps once per double click.
-  connect(Image5, &ImageBox::clicked, this, &TForm1::Image5Click);
-  connect(Image5, &ImageBox::doubleClicked, this, &TForm1::Image5Click);
-  connect(Image6, &ImageBox::clicked, this, &TForm1::Image6Click);
-  connect(Image6, &ImageBox::doubleClicked, this, &TForm1::Image6Click);
-  connect(Image9, &ImageBox::clicked, this, &TForm1::Image9Click);
-  connect(Image9, &ImageBox::doubleClicked, this, &TForm1::Image9Click);
-  connect(Image8, &ImageBox::clicked, this, &TForm1::Image8Click);
+  // press of a double click; the outline down arrow steps once per double click. Every
+  // step is an undo step of its own.
+  connect(Image5, &ImageBox::clicked, this, asStep(&TForm1::Image5Click, tr("Distortion")));
+  connect(Image5, &ImageBox::doubleClicked, this, asStep(&TForm1::Image5Click, tr("Distortion")));
+  connect(Image6, &ImageBox::clicked, this, asStep(&TForm1::Image6Click, tr("Distortion")));
+  connect(Image6, &ImageBox::doubleClicked, this, asStep(&TForm1::Image6Click, tr("Distortion")));
+  connect(Image9, &ImageBox::clicked, this, asStep(&TForm1::Image9Click, tr("Outline size")));
+  connect(Image9, &ImageBox::doubleClicked, this, asStep(&TForm1::Image9Click, tr("Outline size")));
+  connect(Image8, &ImageBox::clicked, this, asStep(&TForm1::Image8Click, tr("Outline size")));
   connect(Image5, &ImageBox::mouseDown, this, &TForm1::Image5MouseDown);
   connect(Image5, &ImageBox::mouseUp, this, &TForm1::Image5MouseUp);
   connect(Image6, &ImageBox::mouseDown, this, &TForm1::Image6MouseDown);
@@ -244,12 +266,17 @@ void TForm1::wireControls() {
   connect(Image9, &ImageBox::mouseDown, this, &TForm1::Image9MouseDown);
   connect(Image9, &ImageBox::mouseUp, this, &TForm1::Image9MouseUp);
 
-  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
-  connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+  connect(Button2, &QPushButton::clicked, this, asStep(&TForm1::Button2Click, tr("Texture")));
+  connect(Button3, &QPushButton::clicked, this, asStep(&TForm1::Button3Click, tr("Clear texture")));
 
-  connect(New1, &QAction::triggered, this, &TForm1::New1Click);
+  connect(New1, &QAction::triggered, this, asStep(&TForm1::New1Click, tr("New")));
   connect(Open1, &QAction::triggered, this, &TForm1::Open1Click);
+  connect(Save2, &QAction::triggered, this, &TForm1::Save2Click);
   connect(Save1, &QAction::triggered, this, &TForm1::Save1Click);
+  recentFiles_ = new RecentFiles(Openrecent1, this);
+  connect(recentFiles_, &RecentFiles::chosen, this, &TForm1::openRecentFile);
+  connect(Undo1, &QAction::triggered, this, &TForm1::Undo1Click);
+  connect(Redo1, &QAction::triggered, this, &TForm1::Redo1Click);
   connect(Jpeg1, &QAction::triggered, this, &TForm1::Jpeg1Click);
   connect(Bmp1, &QAction::triggered, this, &TForm1::Bmp1Click);
   connect(Copy1, &QAction::triggered, this, &TForm1::Copy1Click);
@@ -257,13 +284,26 @@ void TForm1::wireControls() {
   connect(ExportBMP1, &QAction::triggered, this, &TForm1::ExportBMP1Click);
   connect(Exportmultiple1, &QAction::triggered, this, &TForm1::Exportmultiple1Click);
   connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
-  connect(Randombutton1, &QAction::triggered, this, &TForm1::Randombutton1Click);
+  connect(Randombutton1, &QAction::triggered, this,
+          asStep(&TForm1::Randombutton1Click, tr("Random button")));
   connect(About1, &QAction::triggered, this, &TForm1::About1Click);
   connect(Label11, &ClickLabel::clicked, this, &TForm1::Label11Click);
   connect(Redraw1, &QAction::triggered, this, &TForm1::Redraw1Click);
   connect(Refresh1, &QAction::triggered, this, &TForm1::Refresh1Click);
   connect(Image3, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { PopupMenu1->popup(Image3->mapToGlobal(at)); });
+  connect(Zoomin1, &QAction::triggered, Image3, &PreviewBox::zoomIn);
+  connect(Zoomout1, &QAction::triggered, Image3, &PreviewBox::zoomOut);
+  connect(Actualsize1, &QAction::triggered, Image3, &PreviewBox::actualSize);
+  connect(Fit1, &QAction::triggered, Image3, &PreviewBox::fit);
+  // The platform's keys, and Ctrl+= for a "+" that needs Shift.
+  Save2->setShortcut(QKeySequence::Save);
+  Zoomin1->setShortcuts(
+      {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  Zoomout1->setShortcut(QKeySequence::ZoomOut);
+
+  wireHistory();
+  acceptFileDrops();
 }
 
 void TForm1::followBottomEdge(int clientHeight) {
@@ -274,6 +314,7 @@ void TForm1::followBottomEdge(int clientHeight) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (isUndoKey(watched, event) || takeFileDrop(event)) return true;
   if (watched == ClientArea && event->type() == QEvent::Resize) {
     followBottomEdge(ClientArea->height());
   } else if (event->type() == QEvent::FocusOut) {
@@ -296,6 +337,9 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm1::RenderButton() {
+  // What the running action changed is one step, recorded before the render pumps events
+  // and other actions begin.
+  history_.commit();
   renderer_.RenderButton(ButtonDesign_, Font_);
   // A nested call only asked the running render to restart; the outermost one returns
   // with the render finished.

@@ -2,10 +2,12 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 #include "ButtonDesign.h"
 #include "ButtonRenderer.h"
+#include "DesignHistory.h"
 #include "DesignHost.h"
 #include "RenderHost.h"
 #include "ui_MainWindow.h"
@@ -15,6 +17,7 @@ class QFileDialog;
 class QFontDialog;
 class QMenu;
 class QUrl;
+class RecentFiles;
 class TForm2;
 class TForm3;
 
@@ -33,6 +36,11 @@ inline constexpr char kMakerAddress[] = "tessaro.example";
 // textChanged() is filtered to real changes (Qt also reports setting the same text); the
 // exit handlers run on focus loss to another control, not when a dialog, menu or another
 // program takes the focus; ImageBox and ClickLabel deliver a click before mouse-up.
+//
+// Every connection runs its handler as an action of the design's history (asStep), which
+// records what the handler changed as one undo step (UndoRedo.cpp). The window knows the
+// design's file and whether the design differs from what was last opened or saved, shows
+// both in its title and asks before unsaved work would be lost (FileCommands.cpp).
 class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public RenderHost {
   Q_OBJECT
 
@@ -129,11 +137,19 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void RadioButton11Click();  // "Stretch" -> TextureStretch
   void TrackBar1Change();     // brightness slider -> TextureBrightness
 
-  // Menus: design files and the random look (FileCommands.cpp).
+  // Menus: design files and the random look (FileCommands.cpp). New, Open and opening a
+  // recent or a dropped file ask first when the design has unsaved changes.
   void New1Click();           // File, "New": the defaults
   void Open1Click();          // File, "Open...": a design file
+  void Save2Click();          // File, "Save": to the design's file; without one, Save as
   void Save1Click();          // File, "Save as...": a design file
   void Randombutton1Click();  // Tools, "Random button...": a random look
+  // File, "Open recent": one of the last design files; a missing one leaves the list.
+  void openRecentFile(const QString& path);
+  // Edit, "Undo" and "Redo" (UndoRedo.cpp): the design as before the last step, as after
+  // the next; then one render.
+  void Undo1Click();
+  void Redo1Click();
   // The window's life (WindowLifecycle.cpp).
   void Exit1Click();    // File, "Exit"
   void About1Click();   // Help, "About..."
@@ -166,6 +182,15 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   QString SaveDialog2FileName;
   QString ExportDialog1FileName;  // shared by the JPEG and the BMP export
 
+  // The design file opened or saved last, empty for a new design.
+  const QString& designFile() const { return designFile_; }
+  // The record or the caption font differs from what was last opened or saved.
+  bool designModified() const;
+  // The answers to the question before unsaved changes would be lost.
+  enum class SaveChoice { Save, Discard, Cancel };
+  const DesignHistory& history() const { return history_; }
+  RecentFiles* recentFiles() const { return recentFiles_; }
+
   // DesignHost: what reset, load and random design ask of the editor.
   void showMessage(const QString& text) override;
   bool loadTexture(const QString& path) override;
@@ -184,6 +209,13 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // A design file dropped on the window opens; a JPEG or BMP becomes the texture
+  // (DroppedFiles.cpp).
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  // Asks whether to save the unsaved changes first; tests answer it directly.
+  virtual SaveChoice askToSaveChanges();
   // The picture chosen in OpenPictureDialog1, empty on Cancel; tests answer it directly.
   virtual QString choosePicture();
   // Shows a file dialog on `proposed` (when not empty) and returns the chosen path, empty
@@ -200,17 +232,49 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void FormCreate(const QStringList& arguments);
   // The window became the active one: the first time after start-up, the about box.
   void FormActivate();
-  // The window closes: nothing is asked, and nothing waiting is run any more.
+  // The window closes: nothing waiting is run any more.
   void FormClose();
+  // The window's size, place and page, as it was left last time.
+  void restoreWindowPlace();
+  void rememberWindowPlace();
   // execFileDialog, with the dialog's default extension added to a name typed without one.
   QString chooseFile(QFileDialog* dialog, const QString& proposed);
   void setUpLook();
   void setUpDialogs();
   void wireControls();
+  void wireHistory();      // the Edit menu, the title and the step boundaries (UndoRedo.cpp)
+  void acceptFileDrops();  // the window and the controls that take drops (DroppedFiles.cpp)
   void followBottomEdge(int clientHeight);
   void PickColour(Colour& field, ColourSwatch* swatch);
 
   using Command = void (TForm1::*)();
+  // `handler` run as one action of the design's history, named `step` in the Edit menu.
+  std::function<void()> asStep(Command handler, const QString& step,
+                               DesignHistory::Merge merge = DesignHistory::Merge::No);
+  DesignState captureDesign() const;
+  void restoreDesign(const DesignState& state);
+  // Ctrl+Z and the like always mean the design's undo, also in the edit boxes and the memo.
+  bool isUndoKey(QObject* watched, QEvent* event) const;
+
+  // True when the design may be replaced or the window closed: nothing is unsaved, or the
+  // user saved it or chose to discard it.
+  bool maybeSave();
+  bool saveDesign();
+  bool saveDesignAs();
+  bool writeDesign(const QString& path);
+  // Opens a design file as Open does, once the user has been asked.
+  void openDesign(const QString& path);
+  // `path` (empty for none) becomes the design's file, the design as it is its saved
+  // state, and its history starts afresh.
+  void startDocument(const QString& path);
+  void updateTitle();
+  // Browse's part after the choice: the texture from `path`, or a message and no change.
+  void takeTexture(const QString& path);
+  // Handles a drop of a file on a control that takes drops of its own (the edit boxes and
+  // the memo take text); true when it was such a drop.
+  bool takeFileDrop(QEvent* event);
+  void openDroppedFile(const QString& path);
+
   // Runs `body` as an export; queues `handler` instead while a render or an export runs.
   void runExport(Command handler, Command body);
   void runDeferredCommands();
@@ -242,4 +306,12 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   CaptionFont Font_;
   ButtonRenderer renderer_{*this};
   int designClientHeight_ = 0;
+
+  DesignHistory history_{{[this] { return captureDesign(); },
+                          [this](const DesignState& state) { restoreDesign(state); },
+                          [this] { return renderer_.Syncing(); }}};
+  RecentFiles* recentFiles_ = nullptr;
+  QString designFile_;
+  QByteArray savedDesign_;  // the design file's bytes as last opened or saved
+  QString programTitle_;    // the window's title while no file is open
 };

@@ -72,6 +72,10 @@ QString TForm1::choosePicture() {
 void TForm1::Button2Click() {
   const QString path = choosePicture();
   if (path.isEmpty()) return;
+  takeTexture(path);
+}
+
+void TForm1::takeTexture(const QString& path) {
   if (TextureFormatOf(path) == TextureFormat::Unknown) {
     showError(QStringLiteral("Unknown file extension (%1)").arg(path));
     return;

@@ -1,10 +1,12 @@
-// The about box, the link label and the end of the program.
+// The about box, the link label, the end of the program and the window remembered for the
+// next run.
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QTimer>
 #include <QUrl>
 
 #include "AboutBox.h"
+#include "EditorSettings.h"
 #include "MainWindow.h"
 
 bool TForm1::event(QEvent* event) {
@@ -34,8 +36,28 @@ void TForm1::Exit1Click() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // Unsaved work is saved or given up knowingly; otherwise the window stays.
+  if (!closing_ && !maybeSave()) {
+    event->ignore();
+    return;
+  }
+  rememberWindowPlace();
   FormClose();
   event->accept();
+}
+
+void TForm1::restoreWindowPlace() {
+  const EditorSettings settings;
+  // A screen that is gone no longer holds the window: Qt moves it onto one that is there.
+  restoreGeometry(settings.value(QStringLiteral("window/geometry")).toByteArray());
+  const int page = settings.value(QStringLiteral("window/page"), -1).toInt();
+  if (page >= 0 && page < PageControl1->count()) PageControl1->setCurrentIndex(page);
+}
+
+void TForm1::rememberWindowPlace() {
+  EditorSettings settings;
+  settings.setValue(QStringLiteral("window/geometry"), saveGeometry());
+  settings.setValue(QStringLiteral("window/page"), PageControl1->currentIndex());
 }
 
 void TForm1::FormClose() {

@@ -4,7 +4,9 @@
 #include "MouseActions.h"
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QTest>
 #include <QTimer>
@@ -14,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "EditorSettings.h"
 #include "MainWindow.h"
 #include "QtPrinters.h"
 
@@ -47,6 +50,10 @@ class ProbedForm : public TForm1 {
   bool realAboutBox = false;                 // shown after all (and answered by the test)
   std::vector<QUrl> webPages;                // addresses "opened"
   QStringList messages;
+  // How the unsaved-work question is "answered"; unset, it is not shown and the window
+  // goes on without saving, as the tests written before it expect.
+  std::optional<SaveChoice> saveAnswer;
+  int saveQuestions = 0;
 
   void pumpEvents() override {
     ++pumps;
@@ -86,11 +93,17 @@ class ProbedForm : public TForm1 {
   bool execExportMultiple() override {
     return exportMultipleAnswer ? *exportMultipleAnswer : TForm1::execExportMultiple();
   }
+  SaveChoice askToSaveChanges() override {
+    ++saveQuestions;
+    return saveAnswer.value_or(SaveChoice::Discard);
+  }
 };
 
 class EditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Every test starts from nothing remembered: no recent files, no window place or page.
+    EditorSettings().clear();
     form = std::make_unique<ProbedForm>();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -131,6 +144,23 @@ class EditorTest : public ::testing::Test {
     for (QChar c : text) {
       QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
+  }
+
+  // Drags a file over `target` and drops it there, as a file manager does; false when the
+  // drag was refused. What the drop does happens once the events have been processed.
+  static bool dropFile(QWidget* target, const QString& path) {
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    // File managers offer the address as text too, which the edit boxes and the memo take.
+    data.setText(QUrl::fromLocalFile(path).toString());
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    enter.ignore();
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+    return true;
   }
 
   // Final image size for a rectangle with the default borders and outline, Antialias on,

@@ -107,7 +107,7 @@ TEST_F(EditorTest, MenusCarryTheirCommandsAndRefreshRenders) {
   QStringList menus;
   for (QAction* menu : form->MainMenu1->actions())
     menus << menu->text();
-  EXPECT_EQ(menus, QStringList({"&File", "&Export", "Tools", "&View", "&Help"}));
+  EXPECT_EQ(menus, QStringList({"&File", "E&dit", "&Export", "Tools", "&View", "&Help"}));
   EXPECT_EQ(form->Randombutton1->shortcut(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
   QStringList popup;
   for (QAction* item : form->PopupMenu1->actions())

@@ -142,3 +142,19 @@ TEST_F(LifecycleTest, StartUpMakesTheDialogsAfterThePreview) {
   EXPECT_EQ(started.Form3->directory(), QDir::currentPath());
   EXPECT_EQ(started.aboutBoxes, 0) << "not before the window is shown";
 }
+
+TEST_F(LifecycleTest, TheWindowComesBackWithItsSizePlaceAndPage) {
+  form->resize(form->width(), form->minimumHeight() + 120);
+  form->move(60, 40);
+  form->PageControl1->setCurrentWidget(form->TabSheet6);
+  QCoreApplication::processEvents();
+  const QRect left = form->geometry();
+  ASSERT_TRUE(form->close());
+
+  ProbedForm next;
+  next.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&next));
+  EXPECT_EQ(next.geometry(), left);
+  EXPECT_EQ(next.PageControl1->currentWidget(), next.TabSheet6);
+  EXPECT_EQ(next.Image3->geometry(), QRect(8, 16, 505, 241)) << "the preview follows";
+}

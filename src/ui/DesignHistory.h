@@ -1,0 +1,100 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ButtonDesign.h"
+
+// What an undo puts back: the record, the caption font and the texture picture (Browse and
+// Clear change it; a QImage shares its pixels, so keeping one is cheap).
+struct DesignState {
+  ButtonDesign record{};
+  CaptionFont font;
+  QImage texture;
+
+  bool operator==(const DesignState& other) const;
+};
+
+// The design's undo history, on a QUndoStack. Handlers do not describe their changes: a
+// user action runs inside an Action, and at its commit points (before every render and when
+// the action ends) the history compares the design with the last recorded state and
+// records any difference as one step named for the action. So handlers that do not render
+// are covered too, and so are the changes an action makes through other controls (the radio
+// button Browse selects belongs to the Browse step).
+class DesignHistory : public QObject {
+  Q_OBJECT
+
+ public:
+  // Typing: consecutive steps of the same name merge into one until closeMerge() (focus
+  // left the field) or another step comes between.
+  enum class Merge { No, Typing };
+
+  struct Hooks {
+    std::function<DesignState()> capture;  // the design as it is now
+    // Puts a recorded state back, controls included, leaving the design byte for byte as
+    // recorded; does not render.
+    std::function<void(const DesignState&)> restore;
+    // True while the changes being made are not the user's (the controls are synchronised).
+    std::function<bool()> paused;
+  };
+
+  // One user action; its changes become one step called `name`. An action that begins
+  // inside another before that one reached a commit point is the other's doing (a handler
+  // the first runs by setting a control) and joins its step; one that begins later (an edit
+  // handled inside a render's event pump) is a step of its own.
+  class Action {
+   public:
+    Action(DesignHistory& history, const QString& name, Merge merge = Merge::No);
+    ~Action();
+    Action(const Action&) = delete;
+    Action& operator=(const Action&) = delete;
+
+   private:
+    DesignHistory& history_;
+  };
+
+  explicit DesignHistory(Hooks hooks, QObject* parent = nullptr);
+  ~DesignHistory() override;
+
+  // Starts afresh from the design as it is now, without steps.
+  void reset();
+  // Records what changed since the last recorded state, if anything did.
+  void commit();
+  // Typing from now on starts a new step.
+  void closeMerge() { mergeOpen_ = false; }
+  // Puts the state before the last step (after the next step) back. No-ops at the ends.
+  void undo();
+  void redo();
+
+  const QUndoStack& stack() const { return stack_; }
+
+ signals:
+  // The design changed through the history: a step was recorded or merged, undone or redone,
+  // or the history started afresh.
+  void changed();
+
+ private:
+  friend class DesignStep;
+  using StateRef = std::shared_ptr<const DesignState>;
+  struct Frame {
+    QString name;
+    Merge merge;
+    quint64 id;  // the action; every commit of one action merges into its step
+  };
+
+  void restore(const StateRef& state);
+
+  Hooks hooks_;
+  QUndoStack stack_;
+  StateRef current_;  // the state the last step left, or the start
+  std::vector<Frame> frames_;
+  quint64 lastActionId_ = 0;
+  bool fresh_ = false;  // the innermost action has not reached a commit point yet
+  bool mergeOpen_ = false;
+  bool restoring_ = false;
+};
