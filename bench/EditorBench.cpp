@@ -1,11 +1,13 @@
 // Editor latencies: a keystroke in the Width box to the new preview for the default design
 // (Autosize off); Edit, Undo and Redo of one step of the default design to the new preview;
 // and, at the size clamp, the time from an edit made inside a running render's event pump
-// to the start of the restarted render. Each reports the median of its
+// to the start of the restarted render; the Export set dialog's strip after an option
+// change. Each reports the median of its
 // samples as a counter (ms), besides Google Benchmark's mean per iteration.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
@@ -15,6 +17,7 @@
 
 #include "BenchTiming.h"
 #include "MainWindow.h"
+#include "SetExportDialog.h"
 
 namespace {
 using Clock = BenchClock;
@@ -160,6 +163,31 @@ BENCHMARK(BM_EditInsidePumpToRestartAtClamp)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond)
     ->Iterations(30);
+
+// The Export set dialog's strip of the current caption in each state, from a click on an
+// option to the strip painted anew, for the default design.
+void BM_SetStripAfterAnOptionChange(benchmark::State& state) {
+  SetExportDialog dialog;
+  ButtonLook look;
+  ResetDesignFields(look.design, look.font);
+  dialog.setLook(look);
+  dialog.show();
+  QApplication::processEvents();
+  std::vector<double> samples;
+  for (auto _ : state) {
+    const auto start = Clock::now();
+    dialog.LightnessBox->setValue(dialog.LightnessBox->value() == 25 ? 40 : 25);
+    dialog.Strip->repaint();
+    const double ms = millisecondsSince(start);
+    samples.push_back(ms);
+    state.SetIterationTime(ms / 1000);
+  }
+  state.counters["median_ms"] = median(samples);
+}
+BENCHMARK(BM_SetStripAfterAnOptionChange)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(100);
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include "FormLook.h"
 #include "OptionGroup.h"
 #include "RecentFiles.h"
+#include "SetExportDialog.h"
 
 namespace {
 // The client area below the menu bar at the window's smallest height, and how far the
@@ -65,6 +66,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
   // The dialogs come after the first render, so the preview is ready before anything else.
   Form2 = new TForm2(this);
   Form3 = new TForm3(this);
+  SetDialog = new SetExportDialog(this);
 }
 
 TForm1::~TForm1() {
@@ -283,6 +285,9 @@ void TForm1::wireControls() {
   connect(ExportJPEG1, &QAction::triggered, this, &TForm1::ExportJPEG1Click);
   connect(ExportBMP1, &QAction::triggered, this, &TForm1::ExportBMP1Click);
   connect(Exportmultiple1, &QAction::triggered, this, &TForm1::Exportmultiple1Click);
+  connect(Png1, &QAction::triggered, this, &TForm1::Png1Click);
+  connect(Exportset1, &QAction::triggered, this, &TForm1::Exportset1Click);
+  connect(Showtransparency1, &QAction::toggled, this, &TForm1::Showtransparency1Click);
   connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
   connect(Randombutton1, &QAction::triggered, this,
           asStep(&TForm1::Randombutton1Click, tr("Random button")));
@@ -340,6 +345,7 @@ void TForm1::RenderButton() {
   // What the running action changed is one step, recorded before the render pumps events
   // and other actions begin.
   history_.commit();
+  renderer_.setExtraImages(wantedExtras());
   renderer_.RenderButton(ButtonDesign_, Font_);
   // A nested call only asked the running render to restart; the outermost one returns
   // with the render finished.
@@ -376,7 +382,7 @@ void TForm1::showSizeText(const QString& text) {
 void TForm1::takeImage(const QImage& image) {
   renderRefusal_.clear();
   Image3->setMessage(QString());
-  Image3->setPicture(image);
+  showRenderedButton(image);
 }
 
 void TForm1::renderRefused(const QString& reason) {

@@ -20,6 +20,7 @@ class QUrl;
 class RecentFiles;
 class TForm2;
 class TForm3;
+class SetExportDialog;
 
 // The maker's web page that Label11 shows.
 inline constexpr char kMakerAddress[] = "tessaro.example";
@@ -166,6 +167,10 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void ExportJPEG1Click();      // preview, "Export JPEG..."
   void ExportBMP1Click();       // preview, "Export BMP..."
   void Exportmultiple1Click();  // Export, "Export multiple...": one file per caption slot
+  // Exports for the web and the view of what a page shows (WebExports.cpp).
+  void Png1Click();               // Export, "PNG...": the button with the page showing through
+  void Exportset1Click();         // Export, "Set...": a button set in states and scales
+  void Showtransparency1Click();  // View, "Show transparency": the preview over a checkerboard
 
   // Dialog components, kept for the whole run like the form's own.
   QColorDialog* ColorDialog1 = nullptr;
@@ -175,8 +180,9 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   QFileDialog* SaveDialog2 = nullptr;
   QFileDialog* OpenDialog1 = nullptr;
   QMenu* PopupMenu1 = nullptr;
-  TForm2* Form2 = nullptr;  // the about box
-  TForm3* Form3 = nullptr;  // the export-multiple dialog
+  TForm2* Form2 = nullptr;               // the about box
+  TForm3* Form3 = nullptr;               // the export-multiple dialog
+  SetExportDialog* SetDialog = nullptr;  // the Export set dialog
   // The file name each save dialog proposes next: the last one chosen in it (and, for
   // SaveDialog2, the design last opened).
   QString SaveDialog2FileName;
@@ -227,6 +233,13 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   virtual void execAboutBox();
   // Opens a web address with the desktop; a failure is not reported.
   virtual void openWebPage(const QUrl& address);
+  // Shows the Export set dialog modally; true when it closed with "&Export".
+  virtual bool execExportSet();
+  // Asks whether to open the page of a set just written; tests answer it directly.
+  virtual bool askToOpenPage(const QString& page);
+  // The preview's device pixel ratio: 2 on a screen scaled twice, where it shows the 2x
+  // image; tests answer it directly.
+  virtual qreal previewPixelRatio() const;
 
  private:
   void FormCreate(const QStringList& arguments);
@@ -281,13 +294,22 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void exportJpeg();
   void exportBmp();
   void exportMultiple();
+  void exportPng();
+  void exportSet();
+  // The images besides the button that the preview and a running export need.
+  unsigned wantedExtras() const;
+  // The picture the preview shows for a finished render: the button, or its transparent or
+  // 2x image.
+  void showRenderedButton(const QImage& image);
+  unsigned exportExtras_ = 0;  // what a running export needs from its render
   // After a refused render: shows why `whatFails` ("Nothing was exported") and returns true.
   bool refuseUnrendered(const QString& whatFails);
   QString renderRefusal_;          // why the last render was refused; empty after a finished one
   std::vector<Command> deferred_;  // exports waiting for the running render or export
   int exporting_ = 0;
-  bool draining_ = false;  // runDeferredCommands is running the queue
-  bool greeted_ = false;   // the about box was shown by itself
+  bool draining_ = false;        // runDeferredCommands is running the queue
+  bool greeted_ = false;         // the about box was shown by itself
+  bool watchingScreen_ = false;  // the window's screen changes re-render the preview
   bool closing_ = false;
   void showError(const QString& text);
 

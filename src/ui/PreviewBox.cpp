@@ -8,6 +8,8 @@
 #include <array>
 #include <cmath>
 
+#include "Checkerboard.h"
+
 namespace {
 // The zooms Zoom in and Zoom out step through.
 constexpr std::array<double, 11> kZooms = {0.125, 0.25, 0.5, 1, 2, 3, 4, 6, 8, 12, 16};
@@ -27,8 +29,14 @@ PreviewBox::PreviewBox(QWidget* parent) : QAbstractScrollArea(parent) {
 }
 
 void PreviewBox::setPicture(const QImage& picture) {
+  setPicture(picture, QImage(), false);
+}
+
+void PreviewBox::setPicture(const QImage& picture, const QImage& shown, bool checkerboard) {
   const bool resized = picture.size() != picture_.size();
   picture_ = picture;
+  shown_ = shown;
+  checkerboard_ = checkerboard;
   shrunk_ = QImage();
   if (fit_) zoom_ = fitZoom();
   updateScrollBars();
@@ -159,16 +167,21 @@ void PreviewBox::paintEvent(QPaintEvent* event) {
   }
   if (picture_.isNull()) return;
   const QPoint origin = pictureOrigin();
+  const QImage& image = shown();
+  if (checkerboard_) PaintCheckerboard(painter, QRect(origin, shownSize()));
   if (zoom_ < 1) {
     if (shrunk_.isNull()) {
-      shrunk_ = picture_.scaled(shownSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      shrunk_ = image.scaled(shownSize() * image.devicePixelRatio(), Qt::IgnoreAspectRatio,
+                             Qt::SmoothTransformation);
+      shrunk_.setDevicePixelRatio(image.devicePixelRatio());
     }
     painter.drawImage(origin, shrunk_);
     return;
   }
   const int scale = static_cast<int>(zoom_);
   if (scale == 1) {
-    painter.drawImage(origin, picture_);
+    // An image of twice the density lands on the screen's own pixels, one for one.
+    painter.drawImage(origin, image);
     return;
   }
   // Only the button pixels under the exposed part, each as a scale x scale square: no
@@ -181,6 +194,8 @@ void PreviewBox::paintEvent(QPaintEvent* event) {
                            .intersected(picture_.rect());
   if (source.isEmpty()) return;
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  painter.drawImage(QRect(origin + source.topLeft() * scale, source.size() * scale), picture_,
-                    source);
+  // The source in the shown image's own pixels (twice as many at 2x).
+  const int density = static_cast<int>(image.devicePixelRatio());
+  painter.drawImage(QRect(origin + source.topLeft() * scale, source.size() * scale), image,
+                    QRect(source.topLeft() * density, source.size() * density));
 }

@@ -16,8 +16,15 @@ class PreviewBox : public QAbstractScrollArea {
  public:
   explicit PreviewBox(QWidget* parent = nullptr);
 
+  // The button as exported and copied. It sets the preview's size at zoom 1.
   const QImage& picture() const { return picture_; }
   void setPicture(const QImage& picture);
+  // What is drawn in the picture's place, of the same size in device-independent pixels:
+  // the picture itself (a null image), its transparent image over a checkerboard, or an
+  // image of twice the density (device pixel ratio 2) for a screen scaled twice.
+  void setPicture(const QImage& picture, const QImage& shown, bool checkerboard);
+  const QImage& shown() const { return shown_.isNull() ? picture_ : shown_; }
+  bool checkerboard() const { return checkerboard_; }
   // A text drawn in place of the picture while it is not empty (why there is no picture).
   const QString& message() const { return message_; }
   void setMessage(const QString& message);
@@ -52,6 +59,8 @@ class PreviewBox : public QAbstractScrollArea {
   void centre();
 
   QImage picture_;
+  QImage shown_;  // drawn in the picture's place; null: the picture itself
+  bool checkerboard_ = false;
   QImage shrunk_;  // picture_ scaled down for a zoom below 1, made when first drawn
   QString message_;
   double zoom_ = 1;

@@ -4,6 +4,7 @@
 #include <QDesktopServices>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include "AboutBox.h"
 #include "EditorSettings.h"
@@ -11,6 +12,11 @@
 
 bool TForm1::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) FormActivate();
+  if (event->type() == QEvent::Show && !watchingScreen_ && windowHandle()) {
+    // Moved to a screen of another density, the preview renders its 1x or 2x image anew.
+    watchingScreen_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, &TForm1::Redraw1Click);
+  }
   return QMainWindow::event(event);
 }
 

@@ -53,6 +53,8 @@ class ProbedForm : public TForm1 {
   // How the unsaved-work question is "answered"; unset, it is not shown and the window
   // goes on without saving, as the tests written before it expect.
   std::optional<SaveChoice> saveAnswer;
+  qreal pixelRatio = 1;      // the preview's screen, as the window is told it
+  QStringList pagesOffered;  // set pages the user was asked to open (and said yes to)
   int saveQuestions = 0;
 
   void pumpEvents() override {
@@ -97,6 +99,11 @@ class ProbedForm : public TForm1 {
     ++saveQuestions;
     return saveAnswer.value_or(SaveChoice::Discard);
   }
+  bool askToOpenPage(const QString& page) override {
+    pagesOffered << page;
+    return true;
+  }
+  qreal previewPixelRatio() const override { return pixelRatio; }
 };
 
 class EditorTest : public ::testing::Test {

@@ -133,7 +133,8 @@ TEST_F(ExportTest, EveryExportRefusesWhileTheRenderIsRefused) {
   EXPECT_TRUE(form->Image3->message().contains("cannot be rendered"))
       << "the preview says so in place of the old button";
 
-  for (QAction* action : {form->Jpeg1, form->Bmp1, form->Copy1, form->Exportmultiple1}) {
+  for (QAction* action : {form->Jpeg1, form->Bmp1, form->Png1, form->Copy1, form->Exportmultiple1,
+                          form->Exportset1}) {
     QString text;
     whenModal([&](QWidget* widget) {
       auto* box = qobject_cast<QMessageBox*>(widget);

@@ -1,0 +1,121 @@
+// Exports for web pages and apps: the button as a transparent PNG, a button set with its
+// sprite sheet, stylesheet and page; and the preview as a page would show it (transparency
+// on a checkerboard, the 2x image on a screen scaled twice).
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+#include <QWindow>
+
+#include "ButtonSet.h"
+#include "EditorText.h"
+#include "ExportMultipleDialog.h"
+#include "ImageExport.h"
+#include "MainWindow.h"
+#include "SetExportDialog.h"
+#include "SetWebPage.h"
+
+namespace {
+const QString kPngFilter = QStringLiteral("PNG files (*.png)|*.png|All files (*.*)|*.*");
+}  // namespace
+
+unsigned TForm1::wantedExtras() const {
+  const bool twice = previewPixelRatio() >= 2;
+  unsigned extras = exportExtras_;
+  if (Showtransparency1->isChecked()) {
+    extras |= twice ? kTransparent2x : kTransparent;
+  } else if (twice) {
+    extras |= kOpaque2x;
+  }
+  return extras;
+}
+
+qreal TForm1::previewPixelRatio() const {
+  return Image3->devicePixelRatioF();
+}
+
+void TForm1::showRenderedButton(const QImage& image) {
+  const ButtonExtras& extras = renderer_.extraImages();
+  const bool twice = previewPixelRatio() >= 2;
+  const bool transparent = Showtransparency1->isChecked();
+  QImage shown = transparent ? (twice ? extras.transparent2x : extras.transparent)
+                             : (twice ? extras.opaque2x : QImage());
+  if (!shown.isNull() && twice) shown.setDevicePixelRatio(2);
+  Image3->setPicture(image, shown, transparent && !shown.isNull());
+}
+
+void TForm1::Showtransparency1Click() {
+  RenderButton();
+}
+
+void TForm1::Png1Click() {
+  runExport(&TForm1::Png1Click, &TForm1::exportPng);
+}
+
+void TForm1::Exportset1Click() {
+  runExport(&TForm1::Exportset1Click, &TForm1::exportSet);
+}
+
+void TForm1::exportPng() {
+  // As the JPEG export: the wait label while it renders, and no render runs below this one.
+  PageControl1->hide();
+  exportExtras_ = kTransparent;
+  RenderButton();
+  exportExtras_ = 0;
+  const QImage transparent = renderer_.extraImages().transparent;
+  PageControl1->show();
+  QCoreApplication::processEvents();
+  if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
+
+  ExportDialog1->setDefaultSuffix(QStringLiteral("PNG"));
+  ExportDialog1->setNameFilters(DialogNameFilters(kPngFilter));
+  const QString path = chooseFile(ExportDialog1, ExportDialog1FileName);
+  if (path.isEmpty()) return;
+  ExportDialog1FileName = path;
+  QString error;
+  if (!ExportImage(transparent, path, ImageType::Png, &error)) showError(error);
+}
+
+bool TForm1::execExportSet() {
+  return SetDialog->exec() == QDialog::Accepted;
+}
+
+bool TForm1::askToOpenPage(const QString& page) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Tessaro"),
+                  QStringLiteral("The set is written. Open %1 in the browser?")
+                      .arg(QDir::toNativeSeparators(page)),
+                  QMessageBox::Yes | QMessageBox::No, this);
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void TForm1::exportSet() {
+  if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
+  ButtonLook look;
+  look.design = ButtonDesign_;
+  look.font = Font_;
+  look.texture = Image2->picture();
+  SetDialog->proposeFolder(Form3->directory());
+  SetDialog->setLook(look);
+  if (!execExportSet()) return;
+  SetDialog->saveChoices();
+  const ButtonSetOptions options = SetDialog->options();
+
+  // The pages stay hidden for the whole export, uncovering the wait label; the window keeps
+  // answering, and closing it calls the set off.
+  PageControl1->hide();
+  QString error;
+  const bool written = ExportButtonSet(look, options, &error, {}, [this] {
+    QCoreApplication::processEvents();
+    return !closing_;
+  });
+  PageControl1->show();
+  ShowCaptionSlot();
+  if (!written) {
+    if (!error.isEmpty()) showError(error);
+    return;
+  }
+  const QString page = QDir(options.folder).filePath(SetPageFileName(options.prefix));
+  if (options.sheet && askToOpenPage(page)) openWebPage(QUrl::fromLocalFile(page));
+}
