@@ -3,7 +3,6 @@
 // rendering alone, without encoding or files.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include "ButtonSet.h"
@@ -51,12 +50,3 @@ void BM_SetRendersOnly(benchmark::State& state) {
 BENCHMARK(BM_SetRendersOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

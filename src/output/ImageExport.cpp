@@ -19,6 +19,16 @@ QString Native(const QString& path) {
   return QDir::toNativeSeparators(path);
 }
 
+// Writes an encoded image, or reports `failure` when there is nothing (encoding failed).
+bool WriteEncoded(const QByteArray& encoded, const QString& path, const QString& failure,
+                  QString* error) {
+  if (encoded.isEmpty()) {
+    *error = failure;
+    return false;
+  }
+  return WriteFileAtomically(path, encoded, error);
+}
+
 }  // namespace
 
 QByteArray EncodeJpeg(const QImage& image, QString* error) {
@@ -36,11 +46,7 @@ QByteArray EncodeJpeg(const QImage& image, QString* error) {
 bool ExportJpeg(const QImage& image, const QString& path, QString* error) {
   QString reason;
   const QByteArray jpeg = EncodeJpeg(image, &reason);
-  if (jpeg.isEmpty()) {
-    *error = QStringLiteral("%1 in %2").arg(reason, Native(path));
-    return false;
-  }
-  return WriteFileAtomically(path, jpeg, error);
+  return WriteEncoded(jpeg, path, QStringLiteral("%1 in %2").arg(reason, Native(path)), error);
 }
 
 QByteArray EncodeBmp(const QImage& image) {
@@ -115,11 +121,8 @@ QByteArray EncodePng(const QImage& image, QString* error) {
 bool ExportPng(const QImage& image, const QString& path, QString* error) {
   QString reason;
   const QByteArray png = EncodePng(image, &reason);
-  if (png.isEmpty()) {
-    *error = QStringLiteral("Cannot encode %1: %2").arg(Native(path), reason);
-    return false;
-  }
-  return WriteFileAtomically(path, png, error);
+  return WriteEncoded(png, path, QStringLiteral("Cannot encode %1: %2").arg(Native(path), reason),
+                      error);
 }
 
 QString EndingOf(ImageType type) {

@@ -127,25 +127,25 @@ void TForm1::exportJpeg() {
   QCoreApplication::processEvents();
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
 
-  ExportDialog1->setDefaultSuffix(QStringLiteral("JPG"));
-  ExportDialog1->setNameFilters(DialogNameFilters(kJpegFilter));
-  const QString path = chooseFile(ExportDialog1, ExportDialog1FileName);
-  if (path.isEmpty()) return;
-  ExportDialog1FileName = path;
-  QString error;
-  if (!ExportJpeg(Image3->picture(), path, &error)) showError(error);
+  writeThroughDialog(QStringLiteral("JPG"), kJpegFilter, Image3->picture(), ImageType::Jpeg);
 }
 
 void TForm1::exportBmp() {
   RenderButton();
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
-  ExportDialog1->setDefaultSuffix(QStringLiteral("BMP"));
-  ExportDialog1->setNameFilters(DialogNameFilters(kBmpFilter));
+  writeThroughDialog(QStringLiteral("BMP"), kBmpFilter, Image3->picture(), ImageType::Bmp);
+}
+
+// ExportDialog1 keeps the last name chosen in it for every export alike.
+void TForm1::writeThroughDialog(const QString& suffix, const QString& filter, const QImage& image,
+                                ImageType type) {
+  ExportDialog1->setDefaultSuffix(suffix);
+  ExportDialog1->setNameFilters(DialogNameFilters(filter));
   const QString path = chooseFile(ExportDialog1, ExportDialog1FileName);
   if (path.isEmpty()) return;
   ExportDialog1FileName = path;
   QString error;
-  if (!ExportBmp(Image3->picture(), path, &error)) showError(error);
+  if (!ExportImage(image, path, type, &error)) showError(error);
 }
 
 void TForm1::Copy1Click() {

@@ -9,6 +9,7 @@
 #include "ButtonRenderer.h"
 #include "DesignHistory.h"
 #include "DesignHost.h"
+#include "ImageExport.h"
 #include "RenderHost.h"
 #include "ui_MainWindow.h"
 
@@ -295,6 +296,9 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void exportBmp();
   void exportMultiple();
   void exportPng();
+  // Asks for a file in ExportDialog1 (with its ending and filter) and writes the image there.
+  void writeThroughDialog(const QString& suffix, const QString& filter, const QImage& image,
+                          ImageType type);
   void exportSet();
   // The images besides the button that the preview and a running export need.
   unsigned wantedExtras() const;

@@ -68,13 +68,7 @@ void TForm1::exportPng() {
   QCoreApplication::processEvents();
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
 
-  ExportDialog1->setDefaultSuffix(QStringLiteral("PNG"));
-  ExportDialog1->setNameFilters(DialogNameFilters(kPngFilter));
-  const QString path = chooseFile(ExportDialog1, ExportDialog1FileName);
-  if (path.isEmpty()) return;
-  ExportDialog1FileName = path;
-  QString error;
-  if (!ExportImage(transparent, path, ImageType::Png, &error)) showError(error);
+  writeThroughDialog(QStringLiteral("PNG"), kPngFilter, transparent, ImageType::Png);
 }
 
 bool TForm1::execExportSet() {

@@ -6,16 +6,11 @@
 #include "ButtonSet.h"
 #include "ButtonSize.h"
 #include "DesignFixtures.h"
+#include "ImageFiles.h"
 #include "RandomDesign.h"
 #include "TempDir.h"
 
 namespace {
-
-QImage readPng(const QString& path) {
-  QImageReader reader(path, "png");
-  reader.setDecideFormatFromContent(false);
-  return reader.read().convertToFormat(QImage::Format_ARGB32);
-}
 
 ButtonLook threeCaptions() {
   ButtonLook look;
@@ -51,15 +46,15 @@ TEST(ButtonSet, WritesEveryCaptionStateAndScaleAndSizesThemUniformlyOnRequest) {
     QSize largest(0, 0);
     QSet<int> widths;
     for (int i = 1; i <= 3; ++i) {
-      const QImage normal = readPng(dir.path(QStringLiteral("nav%1.png").arg(i)));
+      const QImage normal = ReadPng(dir.path(QStringLiteral("nav%1.png").arg(i)));
       largest = largest.expandedTo(normal.size());
       widths << normal.width();
       for (const char* state : {"-hover", "-pressed", "-disabled"}) {
         const QString name = QStringLiteral("nav%1%2").arg(i).arg(QLatin1String(state));
-        EXPECT_EQ(readPng(dir.path(name + ".png")).size(), normal.size()) << name.toStdString();
-        EXPECT_EQ(readPng(dir.path(name + "@2x.png")).size(), normal.size() * 2);
+        EXPECT_EQ(ReadPng(dir.path(name + ".png")).size(), normal.size()) << name.toStdString();
+        EXPECT_EQ(ReadPng(dir.path(name + "@2x.png")).size(), normal.size() * 2);
       }
-      EXPECT_TRUE(readPng(dir.path(QStringLiteral("nav%1.png").arg(i))).hasAlphaChannel());
+      EXPECT_TRUE(ReadPng(dir.path(QStringLiteral("nav%1.png").arg(i))).hasAlphaChannel());
     }
     if (uniform) {
       EXPECT_EQ(widths.size(), 1) << "one size for the whole set";
@@ -96,7 +91,7 @@ TEST(ButtonSet, RendersSlotBySlotAndStateByStateFromOneGenerator) {
       d.TextIndex = slot;
       renderer.RenderButton(d, look.font);
       const QString file = QStringLiteral("button%1%2").arg(slot + 1).arg(SetImageEnding(state, 1));
-      EXPECT_EQ(readPng(dir.path(file)), renderer.extraImages().transparent) << file.toStdString();
+      EXPECT_EQ(ReadPng(dir.path(file)), renderer.extraImages().transparent) << file.toStdString();
     }
   }
 }

@@ -6,16 +6,11 @@
 #include <QTemporaryDir>
 
 #include "EditorFixture.h"
+#include "ImageFiles.h"
 #include "PreviewBox.h"
 #include "SetExportDialog.h"
 
 namespace {
-
-QImage readPng(const QString& path) {
-  QImageReader reader(path, "png");
-  reader.setDecideFormatFromContent(false);
-  return reader.read();
-}
 
 class WebExportTest : public EditorTest {
  protected:
@@ -65,7 +60,7 @@ TEST_F(WebExportTest, PngIsTheTransparentButtonAndThePreviewShowsWhatAPageShows)
   form->Png1->trigger();
   ASSERT_EQ(form->fileDialogs.size(), 1u);
   EXPECT_EQ(form->fileDialogs[0].suffix, "PNG");
-  const QImage png = readPng(dir.filePath("b.PNG"));
+  const QImage png = ReadPng(dir.filePath("b.PNG"));
   EXPECT_EQ(png.size(), previewSize());
   EXPECT_TRUE(png.hasAlphaChannel());
   EXPECT_EQ(qAlpha(png.pixel(0, 0)), 255 * 9 / 16) << "a corner the page partly shows through";

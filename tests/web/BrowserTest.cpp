@@ -11,6 +11,7 @@
 
 #include "ButtonSet.h"
 #include "DesignFixtures.h"
+#include "ImageFiles.h"
 
 namespace {
 
@@ -22,12 +23,6 @@ QString FindBrowser() {
     if (!found.isEmpty()) return found;
   }
   return {};
-}
-
-QImage readPng(const QString& path) {
-  QImageReader reader(path, "png");
-  reader.setDecideFormatFromContent(false);
-  return reader.read().convertToFormat(QImage::Format_ARGB32);
 }
 
 // A headless screenshot of the page, at a device scale factor.
@@ -45,7 +40,7 @@ QImage Screenshot(const QString& browser, const QString& page, int scale, QStrin
        "--screenshot=" + shot, QUrl::fromLocalFile(page).toString()});
   if (!process.waitForFinished(120000)) process.kill();
   *log = QString::fromLocal8Bit(process.readAll());
-  return readPng(shot).convertToFormat(QImage::Format_RGB32);
+  return ReadPng(shot).convertToFormat(QImage::Format_RGB32);
 }
 
 // Whether the image, over the white page, shows at `at` of the screenshot: the same where
@@ -109,7 +104,7 @@ TEST(Browser, ShowsTheSetsImagesInTheStateTableAtEachScale) {
       int row = -1;
       int column = -1;
       for (ButtonState state : options.states) {
-        const QImage image = readPng(dir.filePath(
+        const QImage image = ReadPng(dir.filePath(
             QStringLiteral("nav%1%2").arg(slot + 1).arg(SetImageEnding(state, scale))));
         const QList<QPoint> found = FindAll(shot, image);
         // The normal button also stands in the navigation bar, above the table.

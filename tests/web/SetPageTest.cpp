@@ -6,16 +6,11 @@
 
 #include "ButtonSet.h"
 #include "DesignFixtures.h"
+#include "ImageFiles.h"
 #include "SetWebPage.h"
 #include "TempDir.h"
 
 namespace {
-
-QImage readPng(const QString& path) {
-  QImageReader reader(path, "png");
-  reader.setDecideFormatFromContent(false);
-  return reader.read().convertToFormat(QImage::Format_ARGB32);
-}
 
 SetSheetLayout ThreeByFour() {
   SetSheetLayout layout;
@@ -105,14 +100,14 @@ TEST(SetSheets, CellsHoldExactlyTheImagesOfTheSet) {
   QSize cell(0, 0);
   for (const QString& name : QDir(dir.root()).entryList({"button?*.png"}, QDir::Files)) {
     if (!name.contains("@2x") && !name.contains("sheet"))
-      cell = cell.expandedTo(readPng(dir.path(name)).size());
+      cell = cell.expandedTo(ReadPng(dir.path(name)).size());
   }
   for (int scale : {1, 2}) {
-    const QImage sheet = readPng(dir.path(scale == 1 ? "button-sheet.png" : "button-sheet@2x.png"));
+    const QImage sheet = ReadPng(dir.path(scale == 1 ? "button-sheet.png" : "button-sheet@2x.png"));
     ASSERT_EQ(sheet.size(), QSize(3 * cell.width(), 2 * cell.height()) * scale);
     for (int slot = 0; slot < 2; ++slot) {
       for (int s = 0; s < 3; ++s) {
-        const QImage image = readPng(dir.path(QStringLiteral("button%1%2")
+        const QImage image = ReadPng(dir.path(QStringLiteral("button%1%2")
                                                   .arg(slot + 1)
                                                   .arg(SetImageEnding(options.states[s], scale))));
         const QRect at(QPoint(s * cell.width(), slot * cell.height()) * scale, cell * scale);
