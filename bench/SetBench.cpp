@@ -1,6 +1,7 @@
 // Button sets: the default design with 32 captions, in all four states at 1x and 2x (256
-// transparent PNGs), written into a scratch folder as tessaro-render --set does; and the
-// rendering alone, without encoding or files.
+// transparent PNGs), written into a scratch folder as tessaro-render --set does, without and
+// with the sprite sheets, stylesheet and page; and the rendering alone, without encoding or
+// files.
 #include <benchmark/benchmark.h>
 
 #include <QTemporaryDir>
@@ -30,6 +31,20 @@ void BM_SetOf32CaptionsInFourStatesAtTwoScales(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * 256);
 }
 BENCHMARK(BM_SetOf32CaptionsInFourStatesAtTwoScales)->Unit(benchmark::kMillisecond);
+
+// The same with the sprite sheets, the stylesheet and the page.
+void BM_SetWithSheetStylesheetAndPage(benchmark::State& state) {
+  const ButtonLook look = ThirtyTwoCaptions();
+  QTemporaryDir dir;
+  ButtonSetOptions options;
+  options.folder = dir.path();
+  options.sheet = true;
+  for (auto _ : state) {
+    QString error;
+    if (!ExportButtonSet(look, options, &error)) state.SkipWithError(qPrintable(error));
+  }
+}
+BENCHMARK(BM_SetWithSheetStylesheetAndPage)->Unit(benchmark::kMillisecond);
 
 void BM_SetRendersOnly(benchmark::State& state) {
   const ButtonLook look = ThirtyTwoCaptions();

@@ -186,12 +186,13 @@ class SetSheets {
     return true;
   }
 
-  bool write(QString* error) const {
-    for (int scale : {1, 2}) {
-      if (sheets_[scale - 1].isNull()) continue;
-      if (!ExportPng(sheets_[scale - 1], path(SetSheetFileName(layout_.prefix, scale)), error)) {
-        return false;
-      }
+  // The largest sheet goes to the writing thread, the rest is written here meanwhile.
+  bool write(PngWriterThread& files, QString* error) const {
+    const int largest = sheets_[1].isNull() ? 1 : 2;
+    files.write(path(SetSheetFileName(layout_.prefix, largest)), sheets_[largest - 1]);
+    if (largest == 2 && !sheets_[0].isNull() &&
+        !ExportPng(sheets_[0], path(SetSheetFileName(layout_.prefix, 1)), error)) {
+      return false;
     }
     return WriteFileAtomically(path(SetStylesheetFileName(layout_.prefix)),
                                SetStylesheet(layout_).toUtf8(), error) &&
@@ -260,6 +261,6 @@ bool ExportButtonSet(
       }
     }
   }
-  if (!files.finish(error)) return false;
-  return !sheets || sheets->write(error);
+  if (sheets && !sheets->write(files, error)) return stop(*error);
+  return files.finish(error);
 }
