@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "BevelOutline.h"
 #include "CaptionText.h"
 #include "PixelKernels.h"
 
@@ -184,49 +183,98 @@ void ButtonRenderer::paintRow(int y, const ScaledLengths& len) {
   const std::int32_t* bottom = shape_.bottomEdge().data();
   const long long o = len.outline;
   const long long b = len.bevel;
-  auto border = [&](long long x) {
-    return OutlineRule(x - l, (W - 1) - r - x, y - static_cast<long long>(top[x]),
-                       (H - 1) - static_cast<long long>(bottom[x]) - y, outlinePixel_, backPixel_);
+  // Every distance below is within the image, whose sides are below 2^31.
+  const BorderRow borderRow{static_cast<int>(l),
+                            static_cast<int>((W - 1) - r),
+                            y,
+                            static_cast<int>((H - 1) - y),
+                            outlinePixel_,
+                            backPixel_};
+  auto border = [&](long long from, long long to) {
+    BorderSpan(borderRow, top, bottom, static_cast<int>(from), static_cast<int>(to), row);
   };
 
   // Columns left of x0 or from x1 on lie within o of the row's left or right edge: border
   // pixels whatever their column. The others are filled as one span; those of them whose
   // column puts them within o of the top or bottom edge are border pixels too.
-  const long long x0 = std::clamp(l + o, 0LL, W);
-  const long long x1 = std::clamp((W - 1) - r - o + 1, x0, W);
-  for (long long x = 0; x < x0; ++x)
-    row[x] = border(x);
-  for (long long x = x1; x < W; ++x)
-    row[x] = border(x);
+  const int x0 = static_cast<int>(std::clamp(l + o, 0LL, W));
+  const int x1 = static_cast<int>(std::clamp((W - 1) - r - o + 1, static_cast<long long>(x0), W));
+  border(0, x0);
+  border(x1, W);
   if (x0 == x1) return;
   float* R = spanR_.data();
   float* G = spanG_.data();
   float* B = spanB_.data();
-  fill_.fillSpan<Kind>(y, static_cast<int>(x0), static_cast<int>(x1), R, G, B);
+  fill_.fillSpan<Kind>(y, x0, x1, R, G, B);
 
-  // Noise and bevel, pixel by pixel in order: the noise draws once per inside pixel.
-  const bool noise = fill_.hasNoise();
-  borderColumns_.clear();
-  for (long long x = x0; x < x1; ++x) {
-    const long long dT = y - static_cast<long long>(top[x]) - o;
-    const long long dB = (H - 1) - static_cast<long long>(bottom[x]) - y - o;
-    if (dT < 0 || dB < 0) {
-      borderColumns_.push_back(static_cast<std::int32_t>(x));
-      continue;
-    }
-    const long long dL = x - l - o;
-    const long long dR = (W - 1) - r - x - o;
-    if (!noise && dL >= b && dR >= b && dT >= b && dB >= b) continue;
-    Channels c{R[x], G[x], B[x]};
-    if (noise) c = fill_.DistortionNoise(c);
-    c = BevelShade(c, dL, dR, dT, dB, b, highlight_, shadow_);
-    R[x] = c.r;
-    G[x] = c.g;
-    B[x] = c.b;
+  // The span's inside pixels (dT, dB >= 0), and those of them clear of the bevel (all four
+  // distances at least b), which the bevel leaves as they are. In the rows of every shape
+  // each of the two is one run.
+  auto limit = [&](long long v) { return static_cast<int>(std::clamp(v, -1LL, H)); };
+  const int topLimit = limit(y - o);
+  const int bottomLimit = limit((H - 1) - y - o);
+  const SpanRun inside = CountRun(top, bottom, topLimit, bottomLimit, x0, x1);
+  if (inside.count == 0) {
+    border(x0, x1);
+    return;
   }
-  PackPixels(R, G, B, row, static_cast<int>(x0), static_cast<int>(x1));
-  for (std::int32_t x : borderColumns_)
-    row[x] = border(x);
+  const long long bevel = std::max(b, 0LL);
+  const long long c0 =
+      std::clamp(l + o + bevel, static_cast<long long>(x0), static_cast<long long>(x1));
+  const long long c1 = std::clamp((W - 1) - r - o - bevel + 1, c0, static_cast<long long>(x1));
+  SpanRun clear = CountRun(top, bottom, limit(y - o - bevel), limit((H - 1) - y - o - bevel),
+                           static_cast<int>(c0), static_cast<int>(c1));
+  // Clear pixels that are not one run are shaded like the others, which leaves them as
+  // they are.
+  if (clear.count != clear.last - clear.first + 1) clear = {0, x1, x0 - 1};
+  const BevelRow bevelRow{static_cast<int>(l + o),
+                          static_cast<int>((W - 1) - r - o),
+                          static_cast<int>(y - o),
+                          static_cast<int>((H - 1) - y - o),
+                          b,
+                          highlight_.r,
+                          highlight_.g,
+                          highlight_.b,
+                          shadow_.r,
+                          shadow_.g,
+                          shadow_.b};
+
+  // Noise and bevel on each run of inside pixels in order: the noise draws once per inside
+  // pixel, left to right.
+  std::uint32_t seed = RandomSeed();
+  auto paintRun = [&](int from, int to) {
+    if (fill_.hasNoise()) seed = NoiseSpan(fill_.noiseTable(), seed, from, to, R, G, B);
+    if (b > 0) {
+      const int clearFrom = std::max(from, clear.first);
+      const int clearTo = std::min(to, clear.last + 1);
+      if (clearFrom < clearTo) {
+        BevelSpan(bevelRow, top, bottom, from, clearFrom, R, G, B);
+        BevelSpan(bevelRow, top, bottom, clearTo, to, R, G, B);
+      } else {
+        BevelSpan(bevelRow, top, bottom, from, to, R, G, B);
+      }
+    }
+    PackPixels(R, G, B, row, from, to);
+  };
+  border(x0, inside.first);
+  if (inside.count == inside.last - inside.first + 1) {
+    paintRun(inside.first, inside.last + 1);
+  } else {
+    auto in = [&](int x) { return top[x] <= topLimit && bottom[x] <= bottomLimit; };
+    for (int x = inside.first; x <= inside.last;) {
+      int end = x;
+      while (end <= inside.last && in(end))
+        ++end;
+      paintRun(x, end);
+      x = end;
+      while (end <= inside.last && !in(end))
+        ++end;
+      border(x, end);
+      x = end;
+    }
+  }
+  border(inside.last + 1, x1);
+  SetRandomSeed(seed);
 }
 
 void ButtonRenderer::reduce(int u) {

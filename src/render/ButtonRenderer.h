@@ -83,7 +83,6 @@ class ButtonRenderer {
   ShapeTables shape_;
   SurfaceFill fill_;
   std::vector<float> spanR_, spanG_, spanB_;  // one row's surface channels
-  std::vector<std::int32_t> borderColumns_;   // border pixels inside a row's span
   std::uint32_t outlinePixel_ = 0, backPixel_ = 0;
   Channels highlight_{}, shadow_{};
 };

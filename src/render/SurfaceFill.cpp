@@ -38,15 +38,19 @@ void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, doub
   }
 
   distortion_ = d.Distortion;
-  noise_.clear();
+  const auto draws = static_cast<std::size_t>(std::max(distortion_, 0));
+  noiseR_.resize(draws);
+  noiseG_.resize(draws);
+  noiseB_.resize(draws);
+  noiseKeep_.resize(draws);
   if (distortion_ > 0) {
     const Channels s = ChannelsOf(d.SurfaceColour);
-    noise_.resize(static_cast<std::size_t>(distortion_));
-    for (int r = 0; r < distortion_; ++r) {
-      const float t = static_cast<float>(r / 100.0);
-      noise_[static_cast<std::size_t>(r)] = {RoundHalfEven(s.r * double{t}),
-                                             RoundHalfEven(s.g * double{t}),
-                                             RoundHalfEven(s.b * double{t}), 1 - double{t}};
+    for (std::size_t r = 0; r < draws; ++r) {
+      const float t = static_cast<float>(static_cast<int>(r) / 100.0);
+      noiseR_[r] = RoundHalfEven(s.r * double{t});
+      noiseG_[r] = RoundHalfEven(s.g * double{t});
+      noiseB_[r] = RoundHalfEven(s.b * double{t});
+      noiseKeep_[r] = 1 - double{t};
     }
   }
 

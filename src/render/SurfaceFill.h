@@ -39,11 +39,15 @@ class SurfaceFill {
   bool hasNoise() const { return distortion_ > 0; }
   // Mixes a random share of SurfaceColour in; one draw of RandomInt per call.
   Channels DistortionNoise(Channels c) const {
-    const int r = RandomInt(distortion_);
-    const Noise& n = noise_[static_cast<std::size_t>(r)];
-    return {static_cast<float>(n.r + double{c.r} * n.keep),
-            static_cast<float>(n.g + double{c.g} * n.keep),
-            static_cast<float>(n.b + double{c.b} * n.keep)};
+    const auto r = static_cast<std::size_t>(RandomInt(distortion_));
+    const double keep = noiseKeep_[r];
+    return {static_cast<float>(noiseR_[r] + double{c.r} * keep),
+            static_cast<float>(noiseG_[r] + double{c.g} * keep),
+            static_cast<float>(noiseB_[r] + double{c.b} * keep)};
+  }
+  // The same noise for whole spans (NoiseSpan); only while hasNoise().
+  NoiseTable noiseTable() const {
+    return {noiseR_.data(), noiseG_.data(), noiseB_.data(), noiseKeep_.data(), distortion_};
   }
 
   // Exposed for tests.
@@ -54,11 +58,6 @@ class SurfaceFill {
  private:
   void TextureRow(int y);
 
-  struct Noise {
-    double r, g, b;  // Round(SurfaceColour x t), per channel
-    double keep;     // 1 - t
-  };
-
   int kind_ = kSingleColour;
   int W_ = 0, H_ = 0;
   double W0_ = 0, H0_ = 0;
@@ -67,7 +66,8 @@ class SurfaceFill {
   Channels c1_{}, c2_{}, p_{};
   BlendColours blend_{};
   int distortion_ = 0;
-  std::vector<Noise> noise_;
+  // By the draw r, with t = r / 100: Round(SurfaceColour x t) per channel, and 1 - t.
+  std::vector<double> noiseR_, noiseG_, noiseB_, noiseKeep_;
 
   // Gradient: x * c and (W0 - x) * c per column; when s == 0 the gradient does not depend
   // on the row and whole columns are computed once.
