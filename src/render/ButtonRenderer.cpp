@@ -5,6 +5,7 @@
 
 #include "CaptionText.h"
 #include "PixelKernels.h"
+#include "RandomDesign.h"
 
 ScaledLengths ScaleLengths(const ButtonDesign& d) {
   ScaledLengths s;
@@ -119,9 +120,6 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
 
   fill_.FillSetup(d, W, H, static_cast<double>(g.W0), static_cast<double>(g.H0),
                   host_.textureBitmap());
-  spanR_.resize(static_cast<std::size_t>(W));
-  spanG_.resize(static_cast<std::size_t>(W));
-  spanB_.resize(static_cast<std::size_t>(W));
 
   shape_.begin(d.ShapeKind, W, H);
   for (int y = 0; y < H; ++y) {
@@ -134,27 +132,7 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   backPixel_ = PixelOf(d.BackColour);
   highlight_ = ChannelsOf(d.HighlightColour);
   shadow_ = ChannelsOf(d.ShadowColour);
-  for (int y = 0; y < H; ++y) {
-    if (pumpAndCheck()) return Outcome::GaveUp;
-    fill_.beginRow(y);
-    switch (fill_.effectiveKind()) {
-      case kGradient:
-        paintRow<kGradient>(y, len);
-        break;
-      case kPlasma:
-        paintRow<kPlasma>(y, len);
-        break;
-      case kPlasma2:
-        paintRow<kPlasma2>(y, len);
-        break;
-      case kTexture:
-        paintRow<kTexture>(y, len);
-        break;
-      default:
-        paintRow<kSingleColour>(y, len);
-        break;
-    }
-  }
+  if (pixelPass(len) == Outcome::GaveUp) return Outcome::GaveUp;
 
   DrawCaption(WorkBitmap_, qfont, caption, d.TextColour, len.offsetX, len.offsetY);
 
@@ -172,13 +150,136 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   return Outcome::Finished;
 }
 
+ButtonRenderer::Outcome ButtonRenderer::pixelPass(const ScaledLengths& len) {
+  W_ = WorkBitmap_.width();
+  H_ = WorkBitmap_.height();
+  pixels_ = reinterpret_cast<std::uint32_t*>(WorkBitmap_.bits());
+  stride_ = WorkBitmap_.bytesPerLine() / static_cast<qsizetype>(sizeof(std::uint32_t));
+  for (auto* channel : {&callerBuffers_.R, &callerBuffers_.G, &callerBuffers_.B})
+    channel->resize(static_cast<std::size_t>(W_));
+
+  // A large image: the worker paints the lower half, from the seed the upper half leaves,
+  // while this thread paints the upper half and pumps events once per row. Whatever way
+  // this pass is left, the worker has stopped by then.
+  int split = H_;
+  struct StopOnExit {
+    ButtonRenderer& renderer;
+    const int& split;
+    ~StopOnExit() {
+      if (split < renderer.H_) renderer.stopWorker();
+    }
+  } stopOnExit{*this, split};
+  if (static_cast<long long>(W_) * H_ >= splitPixels_ && H_ >= 2) {
+    for (auto* channel : {&workerBuffers_.R, &workerBuffers_.G, &workerBuffers_.B})
+      channel->resize(static_cast<std::size_t>(W_));
+    seedAfterRow_.resize(static_cast<std::size_t>(H_));
+    workerDone_.store(H_ / 2, std::memory_order_relaxed);
+    workerStop_.store(false, std::memory_order_relaxed);
+    const std::uint32_t seed = RandomSeed();
+    if (worker_.start([this, &len, seed] { workerRows(len, H_ / 2, seed); })) split = H_ / 2;
+  }
+
+  std::uint32_t seed = RandomSeed();
+  for (int y = 0; y < H_; ++y) {
+    // The generator as the rows before this one leave it, for handlers that draw from it.
+    SetRandomSeed(seed);
+    if (pumpAndCheck()) return Outcome::GaveUp;
+    if (RandomSeed() != seed) {
+      // A handler drew: the worker's rows start from a seed that no longer holds. The rest
+      // is painted here.
+      if (split < H_) stopWorker();
+      split = H_;
+      seed = RandomSeed();
+    }
+    if (y < split) {
+      seed = paintRow(y, len, callerBuffers_, seed);
+      continue;
+    }
+    for (int done = workerDone_.load(std::memory_order_acquire); done <= y;
+         done = workerDone_.load(std::memory_order_acquire)) {
+      workerDone_.wait(done, std::memory_order_acquire);
+    }
+    seed = seedAfterRow_[static_cast<std::size_t>(y)];
+  }
+  SetRandomSeed(seed);
+  return Outcome::Finished;
+}
+
+void ButtonRenderer::workerRows(const ScaledLengths& len, int first, std::uint32_t seedAtRow0) {
+  std::uint32_t seed = seedAtRow0;
+  if (fill_.hasNoise()) {
+    // The rows before `first` draw once per inside pixel; the edge tables tell how many.
+    std::uint64_t draws = 0;
+    for (int y = 0; y < first; ++y)
+      draws += static_cast<std::uint64_t>(rowDraws(y, len));
+    seed = SeedAfterDraws(seedAtRow0, draws);
+  }
+  for (int y = first; y < H_ && !workerStop_.load(std::memory_order_relaxed); ++y) {
+    seed = paintRow(y, len, workerBuffers_, seed);
+    seedAfterRow_[static_cast<std::size_t>(y)] = seed;
+    workerDone_.store(y + 1, std::memory_order_release);
+    workerDone_.notify_one();
+  }
+}
+
+void ButtonRenderer::stopWorker() {
+  workerStop_.store(true, std::memory_order_relaxed);
+  worker_.wait();
+}
+
+ButtonRenderer::RowSpan ButtonRenderer::rowSpan(int y, const ScaledLengths& len) const {
+  const long long W = W_;
+  const long long H = H_;
+  const long long o = len.outline;
+  RowSpan span;
+  span.l = shape_.leftEdge()[static_cast<std::size_t>(y)];
+  span.r = span.l + shape_.rightInset();
+  // Columns left of x0 or from x1 on lie within o of the row's left or right edge: border
+  // pixels whatever their column. The others are filled as one span; those of them whose
+  // column puts them within o of the top or bottom edge are border pixels too.
+  span.x0 = static_cast<int>(std::clamp(span.l + o, 0LL, W));
+  span.x1 =
+      static_cast<int>(std::clamp((W - 1) - span.r - o + 1, static_cast<long long>(span.x0), W));
+  // Inside pixels have dT, dB >= 0: top[x] <= y - o and bottom[x] <= (H - 1) - y - o.
+  span.topLimit = static_cast<int>(std::clamp(y - o, -1LL, H));
+  span.bottomLimit = static_cast<int>(std::clamp((H - 1) - y - o, -1LL, H));
+  return span;
+}
+
+int ButtonRenderer::rowDraws(int y, const ScaledLengths& len) const {
+  const RowSpan span = rowSpan(y, len);
+  return CountRun(shape_.topEdge().data(), shape_.bottomEdge().data(), span.topLimit,
+                  span.bottomLimit, span.x0, span.x1)
+      .count;
+}
+
+std::uint32_t ButtonRenderer::paintRow(int y, const ScaledLengths& len, RowBuffers& buffers,
+                                       std::uint32_t seed) {
+  switch (fill_.effectiveKind()) {
+    case kGradient:
+      return paintRowOf<kGradient>(y, len, buffers, seed);
+    case kPlasma:
+      return paintRowOf<kPlasma>(y, len, buffers, seed);
+    case kPlasma2:
+      return paintRowOf<kPlasma2>(y, len, buffers, seed);
+    case kTexture:
+      return paintRowOf<kTexture>(y, len, buffers, seed);
+    default:
+      return paintRowOf<kSingleColour>(y, len, buffers, seed);
+  }
+}
+
 template <int Kind>
-void ButtonRenderer::paintRow(int y, const ScaledLengths& len) {
-  auto* row = reinterpret_cast<std::uint32_t*>(WorkBitmap_.scanLine(y));
-  const long long W = WorkBitmap_.width();
-  const long long H = WorkBitmap_.height();
-  const long long l = shape_.leftEdge()[static_cast<std::size_t>(y)];
-  const long long r = l + shape_.rightInset();
+std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuffers& buffers,
+                                         std::uint32_t seed) {
+  std::uint32_t* row = pixels_ + y * stride_;
+  const long long W = W_;
+  const long long H = H_;
+  const RowSpan span = rowSpan(y, len);
+  const long long l = span.l;
+  const long long r = span.r;
+  const int x0 = span.x0;
+  const int x1 = span.x1;
   const std::int32_t* top = shape_.topEdge().data();
   const std::int32_t* bottom = shape_.bottomEdge().data();
   const long long o = len.outline;
@@ -193,31 +294,23 @@ void ButtonRenderer::paintRow(int y, const ScaledLengths& len) {
   auto border = [&](long long from, long long to) {
     BorderSpan(borderRow, top, bottom, static_cast<int>(from), static_cast<int>(to), row);
   };
-
-  // Columns left of x0 or from x1 on lie within o of the row's left or right edge: border
-  // pixels whatever their column. The others are filled as one span; those of them whose
-  // column puts them within o of the top or bottom edge are border pixels too.
-  const int x0 = static_cast<int>(std::clamp(l + o, 0LL, W));
-  const int x1 = static_cast<int>(std::clamp((W - 1) - r - o + 1, static_cast<long long>(x0), W));
   border(0, x0);
   border(x1, W);
-  if (x0 == x1) return;
-  float* R = spanR_.data();
-  float* G = spanG_.data();
-  float* B = spanB_.data();
-  fill_.fillSpan<Kind>(y, x0, x1, R, G, B);
+  if (x0 == x1) return seed;
+  float* R = buffers.R.data();
+  float* G = buffers.G.data();
+  float* B = buffers.B.data();
+  fill_.fillSpan<Kind>(fill_.rowOf(y), y, x0, x1, R, G, B);
 
-  // The span's inside pixels (dT, dB >= 0), and those of them clear of the bevel (all four
-  // distances at least b), which the bevel leaves as they are. In the rows of every shape
-  // each of the two is one run.
-  auto limit = [&](long long v) { return static_cast<int>(std::clamp(v, -1LL, H)); };
-  const int topLimit = limit(y - o);
-  const int bottomLimit = limit((H - 1) - y - o);
-  const SpanRun inside = CountRun(top, bottom, topLimit, bottomLimit, x0, x1);
+  // The span's inside pixels, and those of them clear of the bevel (all four distances at
+  // least b), which the bevel leaves as they are. In the rows of every shape each of the
+  // two is one run.
+  const SpanRun inside = CountRun(top, bottom, span.topLimit, span.bottomLimit, x0, x1);
   if (inside.count == 0) {
     border(x0, x1);
-    return;
+    return seed;
   }
+  auto limit = [&](long long v) { return static_cast<int>(std::clamp(v, -1LL, H)); };
   const long long bevel = std::max(b, 0LL);
   const long long c0 =
       std::clamp(l + o + bevel, static_cast<long long>(x0), static_cast<long long>(x1));
@@ -241,7 +334,6 @@ void ButtonRenderer::paintRow(int y, const ScaledLengths& len) {
 
   // Noise and bevel on each run of inside pixels in order: the noise draws once per inside
   // pixel, left to right.
-  std::uint32_t seed = RandomSeed();
   auto paintRun = [&](int from, int to) {
     if (fill_.hasNoise()) seed = NoiseSpan(fill_.noiseTable(), seed, from, to, R, G, B);
     if (b > 0) {
@@ -260,7 +352,7 @@ void ButtonRenderer::paintRow(int y, const ScaledLengths& len) {
   if (inside.count == inside.last - inside.first + 1) {
     paintRun(inside.first, inside.last + 1);
   } else {
-    auto in = [&](int x) { return top[x] <= topLimit && bottom[x] <= bottomLimit; };
+    auto in = [&](int x) { return top[x] <= span.topLimit && bottom[x] <= span.bottomLimit; };
     for (int x = inside.first; x <= inside.last;) {
       int end = x;
       while (end <= inside.last && in(end))
@@ -274,7 +366,7 @@ void ButtonRenderer::paintRow(int y, const ScaledLengths& len) {
     }
   }
   border(inside.last + 1, x1);
-  SetRandomSeed(seed);
+  return seed;
 }
 
 void ButtonRenderer::reduce(int u) {

@@ -7,8 +7,10 @@
 #include "RandomDesign.h"
 
 // GCC only: clang 14 names the dispatcher of the clones "<function>.ifunc", so calls from
-// other files find no symbol at all.
-#if defined(__x86_64__) && defined(__has_attribute) && !defined(__clang__)
+// other files find no symbol at all. Not under ThreadSanitizer, which instruments the
+// clones' resolver, and that runs before the sanitizer is set up.
+#if defined(__x86_64__) && defined(__has_attribute) && !defined(__clang__) && \
+    !defined(__SANITIZE_THREAD__)
 #if __has_attribute(target_clones)
 #define TESSARO_CLONES __attribute__((target_clones("avx2", "default")))
 #endif

@@ -233,6 +233,58 @@ TEST(RenderDriver, RestartsRunAsALoopNotARecursion) {
   EXPECT_EQ(maxDepth, 1);
 }
 
+// The pixel pass shared with a second thread against the same pass on one thread: the same
+// image, generator and event pumps, also when a handler in the pump restarts the render or
+// draws from the generator (before the worker's rows, and within them).
+TEST(RenderDriver, SharedPixelPassEqualsTheOneThreadPass) {
+  ButtonDesign d = WorkedExample();
+  d.Antialias = 0;
+  d.CaptionSlots[0].length = 0;
+  d.ShapeKind = kEllipse;
+  d.FillKind = kPlasma2;
+  d.Distortion = 50;
+  d.ButtonWidth = 300;
+  d.ButtonHeight = 90;  // H = 100: pumps 1..100 shape the rows, 101..200 paint them
+  struct Outcome {
+    QImage image;
+    std::uint32_t seed;
+    int pumps, sizeTexts;
+  };
+  auto run = [&](long long splitPixels, int pump, bool restart) {
+    ButtonDesign design = d;
+    ImageRenderHost host;
+    ButtonRenderer renderer(host);
+    renderer.setSplitPixels(splitPixels);
+    host.onPump = [&](int p) {
+      if (p != pump) return;
+      if (restart) {
+        design.Distortion = 30;
+        renderer.RenderButton(design, CaptionFont{});
+      } else {
+        RandomInt(7);
+      }
+    };
+    SetRandomSeed(99);
+    renderer.RenderButton(design, CaptionFont{});
+    return Outcome{host.image, RandomSeed(), host.pumps, host.sizeTexts};
+  };
+  const std::uint32_t seedWithoutEvents = run(0, 0, false).seed;
+  for (int pump : {50, 101, 130, 150, 151, 175, 200}) {
+    for (bool restart : {true, false}) {
+      const Outcome shared = run(0, pump, restart);
+      const Outcome alone = run(kMaxRenderPixels, pump, restart);
+      EXPECT_EQ(shared.image, alone.image) << pump << " " << restart;
+      EXPECT_EQ(shared.seed, alone.seed) << pump << " " << restart;
+      EXPECT_EQ(shared.pumps, alone.pumps) << pump << " " << restart;
+      EXPECT_EQ(shared.sizeTexts, alone.sizeTexts) << pump << " " << restart;
+      // The handler's draw comes on top of the render's, which go on after it.
+      if (!restart) {
+        EXPECT_EQ(shared.seed, SeedAfterDraws(seedWithoutEvents, 1)) << pump;
+      }
+    }
+  }
+}
+
 TEST(RenderDriver, SyncingSuppressesRendersAndRestartRequests) {
   ButtonDesign d = WorkedExample();
   ImageRenderHost host;
