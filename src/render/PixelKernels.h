@@ -3,8 +3,9 @@
 #include <cstdint>
 
 // The innermost loops of the pixel pass, over one row's span of channel arrays. They are
-// built twice, for AVX2 and for any x86-64, and the loader picks one at start: the same
-// IEEE operations in the same order either way (no contraction), so the same results.
+// built three times, for AVX-512 (x86-64-v4), for AVX2 and for any x86-64, and the loader
+// picks one at start: the same IEEE operations in the same order each way (no
+// contraction), so the same results.
 
 struct BlendColours {
   double r1, g1, b1;  // Colour1
