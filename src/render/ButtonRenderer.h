@@ -120,8 +120,8 @@ class ButtonRenderer {
   std::uint32_t outlinePixel_ = 0, backPixel_ = 0;
   Channels highlight_{}, shadow_{};
 
-  // The pixel pass. Both threads write WorkBitmap_'s rows through pixels_, set before it
-  // starts, and only read the other members.
+  // The pixel pass. Each thread writes its own rows of WorkBitmap_ (through pixels_, set
+  // before the pass starts) and its own buffers; the tables and colours are only read.
   std::uint32_t* pixels_ = nullptr;
   long long stride_ = 0;  // pixels from one row to the next
   int W_ = 0, H_ = 0;
