@@ -27,8 +27,9 @@ void BM_DefaultDesign(benchmark::State& state) {
 }
 BENCHMARK(BM_DefaultDesign)->Unit(benchmark::kMillisecond);
 
-// Ellipse, distortion 50, bevel 3, outline 1, at the clamp, with the given fill.
-void BM_SizeClamp(benchmark::State& state) {
+// Ellipse, distortion 50, bevel 3, outline 1, at the clamp, with the given fill; the pixel
+// pass shared with a second thread unless splitPixels says otherwise.
+void sizeClamp(benchmark::State& state, long long splitPixels) {
   ButtonDesign d = defaults();
   d.AutoSize = 0;
   d.ButtonWidth = 1024;
@@ -44,6 +45,7 @@ void BM_SizeClamp(benchmark::State& state) {
     host.texture.fill(qRgb(120, 80, 40));
   }
   ButtonRenderer renderer(host);
+  renderer.setSplitPixels(splitPixels);
   for (auto _ : state)
     renderer.RenderButton(d, CaptionFont{});
   state.SetItemsProcessed(state.iterations() * 2032 * 1032);
@@ -51,7 +53,17 @@ void BM_SizeClamp(benchmark::State& state) {
                      .value(static_cast<int>(state.range(0)))
                      .toStdString());
 }
+void BM_SizeClamp(benchmark::State& state) {
+  sizeClamp(state, kSplitRenderPixels);
+}
 BENCHMARK(BM_SizeClamp)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+// The same on the calling thread alone: what the second thread adds, and the time on a
+// machine whose other core is busy.
+void BM_SizeClampOneThread(benchmark::State& state) {
+  sizeClamp(state, kMaxRenderPixels);
+}
+BENCHMARK(BM_SizeClampOneThread)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

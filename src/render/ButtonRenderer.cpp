@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "BevelOutline.h"
 #include "CaptionText.h"
 #include "ExtraImages.h"
 #include "PixelKernels.h"
+#include "RandomDesign.h"
 
 ScaledLengths ScaleLengths(const ButtonDesign& d) {
   ScaledLengths s;
@@ -122,9 +122,6 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
 
   fill_.FillSetup(d, W, H, static_cast<double>(g.W0), static_cast<double>(g.H0),
                   host_.textureBitmap());
-  spanR_.resize(static_cast<std::size_t>(W));
-  spanG_.resize(static_cast<std::size_t>(W));
-  spanB_.resize(static_cast<std::size_t>(W));
 
   shape_.begin(d.ShapeKind, W, H);
   for (int y = 0; y < H; ++y) {
@@ -137,27 +134,7 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   backPixel_ = PixelOf(d.BackColour);
   highlight_ = ChannelsOf(d.HighlightColour);
   shadow_ = ChannelsOf(d.ShadowColour);
-  for (int y = 0; y < H; ++y) {
-    if (pumpAndCheck()) return Outcome::GaveUp;
-    fill_.beginRow(y);
-    switch (fill_.effectiveKind()) {
-      case kGradient:
-        paintRow<kGradient>(y, len);
-        break;
-      case kPlasma:
-        paintRow<kPlasma>(y, len);
-        break;
-      case kPlasma2:
-        paintRow<kPlasma2>(y, len);
-        break;
-      case kTexture:
-        paintRow<kTexture>(y, len);
-        break;
-      default:
-        paintRow<kSingleColour>(y, len);
-        break;
-    }
-  }
+  if (pixelPass(len) == Outcome::GaveUp) return Outcome::GaveUp;
 
   DrawCaption(WorkBitmap_, qfont, caption, d.TextColour, len.offsetX, len.offsetY);
   if (extraKinds_ != 0) makeExtras(d, len, qfont, caption);
@@ -176,60 +153,223 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   return Outcome::Finished;
 }
 
+ButtonRenderer::Outcome ButtonRenderer::pixelPass(const ScaledLengths& len) {
+  W_ = WorkBitmap_.width();
+  H_ = WorkBitmap_.height();
+  pixels_ = reinterpret_cast<std::uint32_t*>(WorkBitmap_.bits());
+  stride_ = WorkBitmap_.bytesPerLine() / static_cast<qsizetype>(sizeof(std::uint32_t));
+  for (auto* channel : {&callerBuffers_.R, &callerBuffers_.G, &callerBuffers_.B})
+    channel->resize(static_cast<std::size_t>(W_));
+
+  // A large image: the worker paints the lower half, from the seed the upper half leaves,
+  // while this thread paints the upper half and pumps events once per row. Whatever way
+  // this pass is left, the worker has stopped by then.
+  int split = H_;
+  struct StopOnExit {
+    ButtonRenderer& renderer;
+    const int& split;
+    ~StopOnExit() {
+      if (split < renderer.H_) renderer.stopWorker();
+    }
+  } stopOnExit{*this, split};
+  if (static_cast<long long>(W_) * H_ >= splitPixels_ && H_ >= 2) {
+    for (auto* channel : {&workerBuffers_.R, &workerBuffers_.G, &workerBuffers_.B})
+      channel->resize(static_cast<std::size_t>(W_));
+    seedAfterRow_.resize(static_cast<std::size_t>(H_));
+    workerDone_.store(H_ / 2, std::memory_order_relaxed);
+    workerStop_.store(false, std::memory_order_relaxed);
+    const std::uint32_t seed = RandomSeed();
+    if (worker_.start([this, &len, seed] { workerRows(len, H_ / 2, seed); })) split = H_ / 2;
+  }
+
+  std::uint32_t seed = RandomSeed();
+  for (int y = 0; y < H_; ++y) {
+    // The generator as the rows before this one leave it, for handlers that draw from it.
+    SetRandomSeed(seed);
+    if (pumpAndCheck()) return Outcome::GaveUp;
+    if (RandomSeed() != seed) {
+      // A handler drew: the worker's rows start from a seed that no longer holds. The rest
+      // is painted here.
+      if (split < H_) stopWorker();
+      split = H_;
+      seed = RandomSeed();
+    }
+    if (y < split) {
+      seed = paintRow(y, len, callerBuffers_, seed);
+      continue;
+    }
+    for (int done = workerDone_.load(std::memory_order_acquire); done <= y;
+         done = workerDone_.load(std::memory_order_acquire)) {
+      workerDone_.wait(done, std::memory_order_acquire);
+    }
+    seed = seedAfterRow_[static_cast<std::size_t>(y)];
+  }
+  SetRandomSeed(seed);
+  return Outcome::Finished;
+}
+
+void ButtonRenderer::workerRows(const ScaledLengths& len, int first, std::uint32_t seedAtRow0) {
+  std::uint32_t seed = seedAtRow0;
+  if (fill_.hasNoise()) {
+    // The rows before `first` draw once per inside pixel; the edge tables tell how many.
+    std::uint64_t draws = 0;
+    for (int y = 0; y < first; ++y)
+      draws += static_cast<std::uint64_t>(rowDraws(y, len));
+    seed = SeedAfterDraws(seedAtRow0, draws);
+  }
+  for (int y = first; y < H_ && !workerStop_.load(std::memory_order_relaxed); ++y) {
+    seed = paintRow(y, len, workerBuffers_, seed);
+    seedAfterRow_[static_cast<std::size_t>(y)] = seed;
+    workerDone_.store(y + 1, std::memory_order_release);
+    workerDone_.notify_one();
+  }
+}
+
+void ButtonRenderer::stopWorker() {
+  workerStop_.store(true, std::memory_order_relaxed);
+  worker_.wait();
+}
+
+ButtonRenderer::RowSpan ButtonRenderer::rowSpan(int y, const ScaledLengths& len) const {
+  const long long W = W_;
+  const long long H = H_;
+  const long long o = len.outline;
+  RowSpan span;
+  span.l = shape_.leftEdge()[static_cast<std::size_t>(y)];
+  span.r = span.l + shape_.rightInset();
+  // Columns left of x0 or from x1 on lie within o of the row's left or right edge: border
+  // pixels whatever their column. The others are filled as one span; those of them whose
+  // column puts them within o of the top or bottom edge are border pixels too.
+  span.x0 = static_cast<int>(std::clamp(span.l + o, 0LL, W));
+  span.x1 =
+      static_cast<int>(std::clamp((W - 1) - span.r - o + 1, static_cast<long long>(span.x0), W));
+  // Inside pixels have dT, dB >= 0: top[x] <= y - o and bottom[x] <= (H - 1) - y - o.
+  span.topLimit = static_cast<int>(std::clamp(y - o, -1LL, H));
+  span.bottomLimit = static_cast<int>(std::clamp((H - 1) - y - o, -1LL, H));
+  return span;
+}
+
+int ButtonRenderer::rowDraws(int y, const ScaledLengths& len) const {
+  const RowSpan span = rowSpan(y, len);
+  return CountRun(shape_.topEdge().data(), shape_.bottomEdge().data(), span.topLimit,
+                  span.bottomLimit, span.x0, span.x1)
+      .count;
+}
+
+std::uint32_t ButtonRenderer::paintRow(int y, const ScaledLengths& len, RowBuffers& buffers,
+                                       std::uint32_t seed) {
+  switch (fill_.effectiveKind()) {
+    case kGradient:
+      return paintRowOf<kGradient>(y, len, buffers, seed);
+    case kPlasma:
+      return paintRowOf<kPlasma>(y, len, buffers, seed);
+    case kPlasma2:
+      return paintRowOf<kPlasma2>(y, len, buffers, seed);
+    case kTexture:
+      return paintRowOf<kTexture>(y, len, buffers, seed);
+    default:
+      return paintRowOf<kSingleColour>(y, len, buffers, seed);
+  }
+}
+
 template <int Kind>
-void ButtonRenderer::paintRow(int y, const ScaledLengths& len) {
-  auto* row = reinterpret_cast<std::uint32_t*>(WorkBitmap_.scanLine(y));
-  const long long W = WorkBitmap_.width();
-  const long long H = WorkBitmap_.height();
-  const long long l = shape_.leftEdge()[static_cast<std::size_t>(y)];
-  const long long r = l + shape_.rightInset();
+std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuffers& buffers,
+                                         std::uint32_t seed) {
+  std::uint32_t* row = pixels_ + y * stride_;
+  const long long W = W_;
+  const long long H = H_;
+  const RowSpan span = rowSpan(y, len);
+  const long long l = span.l;
+  const long long r = span.r;
+  const int x0 = span.x0;
+  const int x1 = span.x1;
   const std::int32_t* top = shape_.topEdge().data();
   const std::int32_t* bottom = shape_.bottomEdge().data();
   const long long o = len.outline;
   const long long b = len.bevel;
-  auto border = [&](long long x) {
-    return OutlineRule(x - l, (W - 1) - r - x, y - static_cast<long long>(top[x]),
-                       (H - 1) - static_cast<long long>(bottom[x]) - y, outlinePixel_, backPixel_);
+  // Every distance below is within the image, whose sides are below 2^31.
+  const BorderRow borderRow{static_cast<int>(l),
+                            static_cast<int>((W - 1) - r),
+                            y,
+                            static_cast<int>((H - 1) - y),
+                            outlinePixel_,
+                            backPixel_};
+  auto border = [&](long long from, long long to) {
+    BorderSpan(borderRow, top, bottom, static_cast<int>(from), static_cast<int>(to), row);
   };
+  border(0, x0);
+  border(x1, W);
+  if (x0 == x1) return seed;
+  float* R = buffers.R.data();
+  float* G = buffers.G.data();
+  float* B = buffers.B.data();
+  fill_.fillSpan<Kind>(fill_.rowOf(y), y, x0, x1, R, G, B);
 
-  // Columns left of x0 or from x1 on lie within o of the row's left or right edge: border
-  // pixels whatever their column. The others are filled as one span; those of them whose
-  // column puts them within o of the top or bottom edge are border pixels too.
-  const long long x0 = std::clamp(l + o, 0LL, W);
-  const long long x1 = std::clamp((W - 1) - r - o + 1, x0, W);
-  for (long long x = 0; x < x0; ++x)
-    row[x] = border(x);
-  for (long long x = x1; x < W; ++x)
-    row[x] = border(x);
-  if (x0 == x1) return;
-  float* R = spanR_.data();
-  float* G = spanG_.data();
-  float* B = spanB_.data();
-  fill_.fillSpan<Kind>(y, static_cast<int>(x0), static_cast<int>(x1), R, G, B);
-
-  // Noise and bevel, pixel by pixel in order: the noise draws once per inside pixel.
-  const bool noise = fill_.hasNoise();
-  borderColumns_.clear();
-  for (long long x = x0; x < x1; ++x) {
-    const long long dT = y - static_cast<long long>(top[x]) - o;
-    const long long dB = (H - 1) - static_cast<long long>(bottom[x]) - y - o;
-    if (dT < 0 || dB < 0) {
-      borderColumns_.push_back(static_cast<std::int32_t>(x));
-      continue;
-    }
-    const long long dL = x - l - o;
-    const long long dR = (W - 1) - r - x - o;
-    if (!noise && dL >= b && dR >= b && dT >= b && dB >= b) continue;
-    Channels c{R[x], G[x], B[x]};
-    if (noise) c = fill_.DistortionNoise(c);
-    c = BevelShade(c, dL, dR, dT, dB, b, highlight_, shadow_);
-    R[x] = c.r;
-    G[x] = c.g;
-    B[x] = c.b;
+  // The span's inside pixels, and those of them clear of the bevel (all four distances at
+  // least b), which the bevel leaves as they are. In the rows of every shape each of the
+  // two is one run.
+  const SpanRun inside = CountRun(top, bottom, span.topLimit, span.bottomLimit, x0, x1);
+  if (inside.count == 0) {
+    border(x0, x1);
+    return seed;
   }
-  PackPixels(R, G, B, row, static_cast<int>(x0), static_cast<int>(x1));
-  for (std::int32_t x : borderColumns_)
-    row[x] = border(x);
+  auto limit = [&](long long v) { return static_cast<int>(std::clamp(v, -1LL, H)); };
+  const long long bevel = std::max(b, 0LL);
+  const long long c0 =
+      std::clamp(l + o + bevel, static_cast<long long>(x0), static_cast<long long>(x1));
+  const long long c1 = std::clamp((W - 1) - r - o - bevel + 1, c0, static_cast<long long>(x1));
+  SpanRun clear = CountRun(top, bottom, limit(y - o - bevel), limit((H - 1) - y - o - bevel),
+                           static_cast<int>(c0), static_cast<int>(c1));
+  // Clear pixels that are not one run are shaded like the others, which leaves them as
+  // they are.
+  if (clear.count != clear.last - clear.first + 1) clear = {0, x1, x0 - 1};
+  const BevelRow bevelRow{static_cast<int>(l + o),
+                          static_cast<int>((W - 1) - r - o),
+                          static_cast<int>(y - o),
+                          static_cast<int>((H - 1) - y - o),
+                          b,
+                          highlight_.r,
+                          highlight_.g,
+                          highlight_.b,
+                          shadow_.r,
+                          shadow_.g,
+                          shadow_.b};
+
+  // Noise and bevel on each run of inside pixels in order: the noise draws once per inside
+  // pixel, left to right.
+  auto paintRun = [&](int from, int to) {
+    if (fill_.hasNoise()) seed = NoiseSpan(fill_.noiseTable(), seed, from, to, R, G, B);
+    if (b > 0) {
+      const int clearFrom = std::max(from, clear.first);
+      const int clearTo = std::min(to, clear.last + 1);
+      if (clearFrom < clearTo) {
+        BevelSpan(bevelRow, top, bottom, from, clearFrom, R, G, B);
+        BevelSpan(bevelRow, top, bottom, clearTo, to, R, G, B);
+      } else {
+        BevelSpan(bevelRow, top, bottom, from, to, R, G, B);
+      }
+    }
+    PackPixels(R, G, B, row, from, to);
+  };
+  border(x0, inside.first);
+  if (inside.count == inside.last - inside.first + 1) {
+    paintRun(inside.first, inside.last + 1);
+  } else {
+    auto in = [&](int x) { return top[x] <= span.topLimit && bottom[x] <= span.bottomLimit; };
+    for (int x = inside.first; x <= inside.last;) {
+      int end = x;
+      while (end <= inside.last && in(end))
+        ++end;
+      paintRun(x, end);
+      x = end;
+      while (end <= inside.last && !in(end))
+        ++end;
+      border(x, end);
+      x = end;
+    }
+  }
+  border(inside.last + 1, x1);
+  return seed;
 }
 
 void ButtonRenderer::reduce(int u) {

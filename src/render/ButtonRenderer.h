@@ -1,17 +1,25 @@
 #pragma once
 
 #include <QImage>
+#include <atomic>
 #include <cstdint>
+#include <vector>
 
 #include "ButtonDesign.h"
 #include "ExtraImages.h"
 #include "RenderHost.h"
+#include "RowWorker.h"
 #include "ShapeTables.h"
 #include "SurfaceFill.h"
 
 // The largest working image a render will allocate: 134,217,728 scaled pixels, 512 MiB.
 // Only an outline width far beyond any real button (from a damaged file) reaches it.
 inline constexpr long long kMaxRenderPixels = 134'217'728;
+
+// Working images from this many pixels on have their pixel pass shared with a second
+// thread. Smaller ones (the default design has about 60,000) are painted by the calling
+// thread alone: for them the hand-over would cost about what it saves.
+inline constexpr long long kSplitRenderPixels = 131'072;
 
 // The sizes of one render, in scaled pixels.
 struct ButtonGeometry {
@@ -55,6 +63,9 @@ class ButtonRenderer {
   // Those of the last finished render: null images when it was refused, or when they were
   // not asked for.
   const ButtonExtras& extraImages() const { return extras_; }
+  // Renders whose working image has at least this many pixels share their pixel pass with
+  // a second thread (kSplitRenderPixels unless set); the result is the same either way.
+  void setSplitPixels(long long pixels) { splitPixels_ = pixels; }
 
   bool RenderBusy() const { return RenderBusy_; }
   bool RenderRestart() const { return RenderRestart_; }
@@ -78,8 +89,31 @@ class ButtonRenderer {
   Outcome renderOnce(const ButtonDesign& design, const CaptionFont& font);
   // Pumps events; true when a render was requested meanwhile.
   bool pumpAndCheck();
+  // The pixel pass: every row once, in order as far as the generator and the event pump
+  // can tell.
+  Outcome pixelPass(const ScaledLengths& len);
+  // The worker's part of it: rows from `first` on, from the seed the rows before leave.
+  void workerRows(const ScaledLengths& len, int first, std::uint32_t seedAtRow0);
+  void stopWorker();
+
+  // One row's channel arrays; one set per thread.
+  struct RowBuffers {
+    std::vector<float> R, G, B;
+  };
+  // Where row y's span lies, and the limits of top[x] and bottom[x] for its inside pixels.
+  struct RowSpan {
+    long long l, r;
+    int x0, x1;
+    int topLimit, bottomLimit;
+  };
+  RowSpan rowSpan(int y, const ScaledLengths& len) const;
+  // The noise draws of row y: one per inside pixel.
+  int rowDraws(int y, const ScaledLengths& len) const;
+  // Paints row y with the noise drawn from seed; returns the seed after the row's draws.
+  std::uint32_t paintRow(int y, const ScaledLengths& len, RowBuffers& buffers, std::uint32_t seed);
   template <int Kind>
-  void paintRow(int y, const ScaledLengths& len);
+  std::uint32_t paintRowOf(int y, const ScaledLengths& len, RowBuffers& buffers,
+                           std::uint32_t seed);
   void reduce(int u);
   // The extra images, from the working image with its caption, before the reduction.
   void makeExtras(const ButtonDesign& d, const ScaledLengths& len, const QFont& font,
@@ -93,11 +127,23 @@ class ButtonRenderer {
   QImage WorkBitmap_;
   ShapeTables shape_;
   SurfaceFill fill_;
-  std::vector<float> spanR_, spanG_, spanB_;  // one row's surface channels
-  std::vector<std::int32_t> borderColumns_;   // border pixels inside a row's span
   unsigned extraKinds_ = 0;
   ButtonExtras extras_;
   std::vector<std::uint8_t> coverage_;  // of every working pixel, for the transparent images
   std::uint32_t outlinePixel_ = 0, backPixel_ = 0;
   Channels highlight_{}, shadow_{};
+
+  // The pixel pass. Each thread writes its own rows of WorkBitmap_ (through pixels_, set
+  // before the pass starts) and its own buffers; the tables and colours are only read.
+  std::uint32_t* pixels_ = nullptr;
+  long long stride_ = 0;  // pixels from one row to the next
+  int W_ = 0, H_ = 0;
+  RowBuffers callerBuffers_, workerBuffers_;
+  long long splitPixels_ = kSplitRenderPixels;
+  // The worker's rows: how far it got (rows before this are done), and the generator's seed
+  // after each; stop asks it to end after the row it is painting.
+  std::atomic<int> workerDone_{0};
+  std::atomic<bool> workerStop_{false};
+  std::vector<std::uint32_t> seedAfterRow_;
+  RowWorker worker_;  // last: its thread ends before the buffers go
 };

@@ -3,8 +3,9 @@
 #include <cstdint>
 
 // The innermost loops of the pixel pass, over one row's span of channel arrays. They are
-// built twice, for AVX2 and for any x86-64, and the loader picks one at start: the same
-// IEEE operations in the same order either way (no contraction), so the same results.
+// built three times, for AVX-512 (x86-64-v4), for AVX2 and for any x86-64, and the loader
+// picks one at start: the same IEEE operations in the same order each way (no
+// contraction), so the same results.
 
 struct BlendColours {
   double r1, g1, b1;  // Colour1
@@ -23,3 +24,44 @@ void GradientRow(const BlendColours& colours, const double* xc, const double* wc
                  double hs, double N, int x0, int x1, float* R, float* G, float* B);
 // Clamp to 0..255, round halves to even, pack as 0xFFRRGGBB; a NaN counts as 0.
 void PackPixels(const float* R, const float* G, const float* B, std::uint32_t* out, int x0, int x1);
+
+// Of the pixels x0 .. x1 - 1 of a row, those whose column has top[x] <= topLimit and
+// bottom[x] <= bottomLimit: how many, the first and the last (count 0: none). With
+// count == last - first + 1 they are one run.
+struct SpanRun {
+  int count, first, last;
+};
+SpanRun CountRun(const std::int32_t* top, const std::int32_t* bottom, int topLimit, int bottomLimit,
+                 int x0, int x1);
+
+// The distortion noise by the draw r: channel v becomes add[r] + v x keep[r].
+struct NoiseTable {
+  const double *r, *g, *b, *keep;
+  int n;  // draws are 0 .. n - 1; n >= 1
+};
+// Noise on the pixels x0 .. x1 - 1, one draw each in order from seed; returns the seed after
+// the last draw.
+std::uint32_t NoiseSpan(const NoiseTable& table, std::uint32_t seed, int x0, int x1, float* R,
+                        float* G, float* B);
+
+// The bevel (BevelShade) on the pixels x0 .. x1 - 1 of one row, all inside the border:
+// dL = x - left, dR = right - x, dT = topRow - top[x], dB = bottomRow - bottom[x], each
+// already reduced by the outline width; b >= 1.
+struct BevelRow {
+  int left, right, topRow, bottomRow;
+  long long b;
+  double hr, hg, hb;  // highlight
+  double sr, sg, sb;  // shadow
+};
+void BevelSpan(const BevelRow& row, const std::int32_t* top, const std::int32_t* bottom, int x0,
+               int x1, float* R, float* G, float* B);
+
+// Border pixels x0 .. x1 - 1 of one row (OutlineRule): outline where dL = x - left,
+// dR = right - x, dT = y - top[x] and dB = lastRow - bottom[x] are all positive, else
+// background.
+struct BorderRow {
+  int left, right, y, lastRow;
+  std::uint32_t outline, back;
+};
+void BorderSpan(const BorderRow& row, const std::int32_t* top, const std::int32_t* bottom, int x0,
+                int x1, std::uint32_t* out);

@@ -27,14 +27,26 @@ class ShapeTables {
  private:
   // Rows of kinds 1, 4 and 5 move their left end inwards by Round(x - inset + f) and
   // are otherwise full: the inside pixels of such a row are a suffix of the left part.
+  struct InsetRow {
+    bool full;  // no curve in this row
+    double inset;
+    float f;
+  };
+  InsetRow insetRow(int y) const;
+  static bool insideInsetRow(const InsetRow& row, int x);
   int firstInsideOfInsetRow(int y) const;
   bool hasInsetRows() const;
+  // Kinds 2 and 3 decide pixel by pixel and keep a mask; every other kind's rows are
+  // suffixes of the left part, which LeftEdge alone describes.
+  bool keepsMask() const { return shapeKind_ == 2 || shapeKind_ == 3; }
+  void suffixEdges();
+  void maskEdges();
 
   int shapeKind_ = 0;
   int W_ = 0;
   int H_ = 0;
   int leftWidth_ = 0;  // columns of the left part
-  // One inside flag per pixel of the left part, row by row.
+  // One inside flag per pixel of the left part, row by row (kinds 2 and 3 only).
   std::vector<std::uint8_t> ShapeMask;
   std::vector<std::int32_t> LeftEdge;    // per row
   std::vector<std::int32_t> TopEdge;     // per column

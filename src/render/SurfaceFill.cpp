@@ -38,15 +38,19 @@ void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, doub
   }
 
   distortion_ = d.Distortion;
-  noise_.clear();
+  const auto draws = static_cast<std::size_t>(std::max(distortion_, 0));
+  noiseR_.resize(draws);
+  noiseG_.resize(draws);
+  noiseB_.resize(draws);
+  noiseKeep_.resize(draws);
   if (distortion_ > 0) {
     const Channels s = ChannelsOf(d.SurfaceColour);
-    noise_.resize(static_cast<std::size_t>(distortion_));
-    for (int r = 0; r < distortion_; ++r) {
-      const float t = static_cast<float>(r / 100.0);
-      noise_[static_cast<std::size_t>(r)] = {RoundHalfEven(s.r * double{t}),
-                                             RoundHalfEven(s.g * double{t}),
-                                             RoundHalfEven(s.b * double{t}), 1 - double{t}};
+    for (std::size_t r = 0; r < draws; ++r) {
+      const float t = static_cast<float>(static_cast<int>(r) / 100.0);
+      noiseR_[r] = RoundHalfEven(s.r * double{t});
+      noiseG_[r] = RoundHalfEven(s.g * double{t});
+      noiseB_[r] = RoundHalfEven(s.b * double{t});
+      noiseKeep_[r] = 1 - double{t};
     }
   }
 
@@ -72,7 +76,7 @@ void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, doub
         // y * s and (H0 - y) * s are zeros, which leave every sum unchanged: row 0 holds
         // every row's values.
         std::vector<float> r(static_cast<std::size_t>(W)), g(r.size()), b(r.size());
-        fillSpan<kGradient>(0, 0, W, r.data(), g.data(), b.data());
+        fillSpan<kGradient>(Row{}, 0, 0, W, r.data(), g.data(), b.data());
         columnR_ = std::move(r);
         columnG_ = std::move(g);
         columnB_ = std::move(b);
@@ -126,15 +130,17 @@ void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, doub
   }
 }
 
-void SurfaceFill::beginRow(int y) {
+SurfaceFill::Row SurfaceFill::rowOf(int y) const {
+  Row row;
   if (kind_ == kPlasma) {
-    rowA_ = static_cast<float>(std::fabs(std::sin((static_cast<double>(direction_) + y) / H_)));
+    row.a = static_cast<float>(std::fabs(std::sin((static_cast<double>(direction_) + y) / H_)));
   } else if (kind_ == kTexture) {
-    TextureRow(y);
+    row.textureLine = TextureRow(y);
   }
+  return row;
 }
 
-void SurfaceFill::TextureRow(int y) {
+const std::uint32_t* SurfaceFill::TextureRow(int y) const {
   long long row = 0;
   if (stretch_) {
     // Round(y * texH / H) reaches texH on the last rows of a short texture: hold it there.
@@ -143,8 +149,7 @@ void SurfaceFill::TextureRow(int y) {
   } else {
     row = (y / 4) % texH_;
   }
-  textureLine_ =
-      reinterpret_cast<const std::uint32_t*>(texture_.constScanLine(static_cast<int>(row)));
+  return reinterpret_cast<const std::uint32_t*>(texture_.constScanLine(static_cast<int>(row)));
 }
 
 Channels SurfaceFill::FillColour(int x, int y) const {
@@ -154,21 +159,22 @@ Channels SurfaceFill::FillColour(int x, int y) const {
   float* R = r.data();
   float* G = g.data();
   float* B = b.data();
+  const Row row = rowOf(y);
   switch (kind_) {
     case kGradient:
-      fillSpan<kGradient>(y, x, x + 1, R, G, B);
+      fillSpan<kGradient>(row, y, x, x + 1, R, G, B);
       break;
     case kPlasma:
-      fillSpan<kPlasma>(y, x, x + 1, R, G, B);
+      fillSpan<kPlasma>(row, y, x, x + 1, R, G, B);
       break;
     case kPlasma2:
-      fillSpan<kPlasma2>(y, x, x + 1, R, G, B);
+      fillSpan<kPlasma2>(row, y, x, x + 1, R, G, B);
       break;
     case kTexture:
-      fillSpan<kTexture>(y, x, x + 1, R, G, B);
+      fillSpan<kTexture>(row, y, x, x + 1, R, G, B);
       break;
     default:
-      fillSpan<kSingleColour>(y, x, x + 1, R, G, B);
+      fillSpan<kSingleColour>(row, y, x, x + 1, R, G, B);
       break;
   }
   return {r.back(), g.back(), b.back()};

@@ -21,29 +21,38 @@ class SurfaceFill {
   // is a shallow copy: an edit during the render cannot pull it from under the render.
   void FillSetup(const ButtonDesign& design, int W, int H, double W0, double H0,
                  const QImage& texture);
-  // Once per image row, before its pixels: the plasma's row weight, the texture row.
-  void beginRow(int y);
+  // What the pixels of one row share: the plasma's row weight, the texture row. Kept apart
+  // from the fill, so that rows can be filled on two threads at once.
+  struct Row {
+    float a = 0;
+    const std::uint32_t* textureLine = nullptr;
+  };
+  Row rowOf(int y) const;
 
   // The fill kind that actually paints: kinds above 4, and Texture without a usable
   // texture, paint as single colour.
   int effectiveKind() const { return kind_; }
 
-  // The surface of the pixels x0 .. x1 - 1 of row y (the row of the last beginRow), for
-  // the kind K == effectiveKind(), into channel arrays indexed by x. Written as plain
-  // loops over arrays so that the compiler can vectorise them.
+  // The surface of the pixels x0 .. x1 - 1 of row y (row: rowOf(y)), for the kind
+  // K == effectiveKind(), into channel arrays indexed by x. Written as plain loops over
+  // arrays so that the compiler can vectorise them.
   template <int K>
-  void fillSpan(int y, int x0, int x1, float* R, float* G, float* B) const;
+  void fillSpan(const Row& row, int y, int x0, int x1, float* R, float* G, float* B) const;
   // One pixel, through the same code.
   Channels FillColour(int x, int y) const;
 
   bool hasNoise() const { return distortion_ > 0; }
   // Mixes a random share of SurfaceColour in; one draw of RandomInt per call.
   Channels DistortionNoise(Channels c) const {
-    const int r = RandomInt(distortion_);
-    const Noise& n = noise_[static_cast<std::size_t>(r)];
-    return {static_cast<float>(n.r + double{c.r} * n.keep),
-            static_cast<float>(n.g + double{c.g} * n.keep),
-            static_cast<float>(n.b + double{c.b} * n.keep)};
+    const auto r = static_cast<std::size_t>(RandomInt(distortion_));
+    const double keep = noiseKeep_[r];
+    return {static_cast<float>(noiseR_[r] + double{c.r} * keep),
+            static_cast<float>(noiseG_[r] + double{c.g} * keep),
+            static_cast<float>(noiseB_[r] + double{c.b} * keep)};
+  }
+  // The same noise for whole spans (NoiseSpan); only while hasNoise().
+  NoiseTable noiseTable() const {
+    return {noiseR_.data(), noiseG_.data(), noiseB_.data(), noiseKeep_.data(), distortion_};
   }
 
   // Exposed for tests.
@@ -52,12 +61,7 @@ class SurfaceFill {
   float N() const { return N_; }
 
  private:
-  void TextureRow(int y);
-
-  struct Noise {
-    double r, g, b;  // Round(SurfaceColour x t), per channel
-    double keep;     // 1 - t
-  };
+  const std::uint32_t* TextureRow(int y) const;
 
   int kind_ = kSingleColour;
   int W_ = 0, H_ = 0;
@@ -67,15 +71,15 @@ class SurfaceFill {
   Channels c1_{}, c2_{}, p_{};
   BlendColours blend_{};
   int distortion_ = 0;
-  std::vector<Noise> noise_;
+  // By the draw r, with t = r / 100: Round(SurfaceColour x t) per channel, and 1 - t.
+  std::vector<double> noiseR_, noiseG_, noiseB_, noiseKeep_;
 
   // Gradient: x * c and (W0 - x) * c per column; when s == 0 the gradient does not depend
   // on the row and whole columns are computed once.
   std::vector<double> xc_, wc_;
   std::vector<float> columnR_, columnG_, columnB_;
-  // Plasma: sin((FillDirection + x) / W) per column; a per row.
+  // Plasma: sin((FillDirection + x) / W) per column.
   std::vector<double> plasmaSin_;
-  float rowA_ = 0;
   // Plasma 2: a by 4x + y, kept as four tables by y mod 4 so that a row reads one of them
   // contiguously; the sine of b by 4y + x. Empty when the image is too large to pay off.
   std::array<std::vector<float>, 4> plasma2A_;
@@ -86,11 +90,11 @@ class SurfaceFill {
   bool stretch_ = false;
   std::vector<std::int32_t> textureColumn_;
   std::array<float, 256> brightness_{};
-  const std::uint32_t* textureLine_ = nullptr;
 };
 
 template <int K>
-inline void SurfaceFill::fillSpan(int y, int x0, int x1, float* R, float* G, float* B) const {
+inline void SurfaceFill::fillSpan(const Row& row, int y, int x0, int x1, float* R, float* G,
+                                  float* B) const {
   if constexpr (K == kGradient) {
     if (!columnR_.empty()) {
       for (int x = x0; x < x1; ++x) {
@@ -103,7 +107,7 @@ inline void SurfaceFill::fillSpan(int y, int x0, int x1, float* R, float* G, flo
     GradientRow(blend_, xc_.data(), wc_.data(), y * double{s_}, (H0_ - y) * double{s_}, N_, x0, x1,
                 R, G, B);
   } else if constexpr (K == kPlasma) {
-    PlasmaRow(blend_, rowA_, plasmaSin_.data(), x0, x1, R, G, B);
+    PlasmaRow(blend_, row.a, plasmaSin_.data(), x0, x1, R, G, B);
   } else if constexpr (K == kPlasma2) {
     if (!plasma2Sin_.empty()) {
       Plasma2Row(blend_, plasma2A_[static_cast<std::size_t>(y & 3)].data() + (y >> 2),
@@ -119,7 +123,7 @@ inline void SurfaceFill::fillSpan(int y, int x0, int x1, float* R, float* G, flo
     }
   } else if constexpr (K == kTexture) {
     for (int x = x0; x < x1; ++x) {
-      const std::uint32_t px = textureLine_[textureColumn_[static_cast<std::size_t>(x)]];
+      const std::uint32_t px = row.textureLine[textureColumn_[static_cast<std::size_t>(x)]];
       R[x] = brightness_[(px >> 16) & 0xFF];
       G[x] = brightness_[(px >> 8) & 0xFF];
       B[x] = brightness_[px & 0xFF];

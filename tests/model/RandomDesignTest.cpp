@@ -21,6 +21,20 @@ TEST(RandomInt, FollowsTheLinearCongruentialSequenceFromSeedZero) {
   EXPECT_EQ(RandomSeed(), after);
 }
 
+TEST(RandomInt, JumpAheadEqualsSingleDraws) {
+  for (std::uint32_t start : {0u, 1u, 0xDEADBEEFu}) {
+    SetRandomSeed(start);
+    std::uint64_t drawn = 0;
+    for (std::uint64_t n : {0, 1, 2, 7, 8, 9, 255, 256, 257, 1000, 65537}) {
+      for (; drawn < n; ++drawn)
+        RandomInt(2);
+      EXPECT_EQ(SeedAfterDraws(start, n), RandomSeed()) << start << " + " << n;
+    }
+  }
+  // The period is 2^32: a full cycle returns to the start.
+  EXPECT_EQ(SeedAfterDraws(12345, std::uint64_t{1} << 32), 12345u);
+}
+
 TEST(RandomDesign, FirstRandomDesignAfterStart) {
   SetRandomSeed(0);
   ButtonDesign d{};

@@ -21,8 +21,7 @@ Rgb rgb(const Channels& c) {
   return {static_cast<int>(c.r), static_cast<int>(c.g), static_cast<int>(c.b)};
 }
 
-Channels at(SurfaceFill& fill, int x, int y) {
-  fill.beginRow(y);
+Channels at(const SurfaceFill& fill, int x, int y) {
   return fill.FillColour(x, y);
 }
 

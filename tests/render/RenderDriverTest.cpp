@@ -92,12 +92,18 @@ TEST(RenderDriver, SupersamplingIsTheScaledRenderReducedFourByFour) {
 TEST(RenderDriver, PixelPassMatchesThePlainPerPixelFormulas) {
   struct Case {
     int shape, fill, direction, distortion, outline, bevel, width, height;
+    int borderWidth = 18;
   };
+  // The last case is a hexagon narrower than high: some of its rows have two runs of inside
+  // pixels.
   const Case cases[] = {
-      {0, 0, 0, 0, 1, 3, 100, 20},  {0, 0, 30, 0, 0, 12, 200, 47}, {1, 0, -45, 0, 2, 3, 40, 40},
-      {2, 1, 0, 50, 1, 3, 150, 33}, {3, 2, 17, 0, 4, 12, 300, 90}, {4, 2, -90, 100, 1, 5, 251, 61},
-      {5, 1, 90, 0, 0, 0, 77, 13},  {6, 3, 0, 10, 3, 2, 60, 30},   {4, 0, 45, 0, 1, 3, 1024, 256},
-      {1, 9, 0, 0, 1, 3, 31, 7},    {2, 0, -60, 30, 1, 8, 3, 2},   {5, 2, 5, 0, 1, 3, 2024, 11},
+      {0, 0, 0, 0, 1, 3, 100, 20},    {0, 0, 30, 0, 0, 12, 200, 47},
+      {1, 0, -45, 0, 2, 3, 40, 40},   {2, 1, 0, 50, 1, 3, 150, 33},
+      {3, 2, 17, 0, 4, 12, 300, 90},  {4, 2, -90, 100, 1, 5, 251, 61},
+      {5, 1, 90, 0, 0, 0, 77, 13},    {6, 3, 0, 10, 3, 2, 60, 30},
+      {4, 0, 45, 0, 1, 3, 1024, 256}, {1, 9, 0, 0, 1, 3, 31, 7},
+      {2, 0, -60, 30, 1, 8, 3, 2},    {5, 2, 5, 0, 1, 3, 2024, 11},
+      {2, 2, 10, 40, 1, 3, 3, 92, 8},
   };
   for (const Case& c : cases) {
     ButtonDesign d = WorkedExample();
@@ -111,6 +117,7 @@ TEST(RenderDriver, PixelPassMatchesThePlainPerPixelFormulas) {
     d.BevelSize = c.bevel;
     d.ButtonWidth = c.width;
     d.ButtonHeight = c.height;
+    d.BorderWidth = c.borderWidth;
     d.Colour1 = MakeColour(200, 30, 90);
     d.SurfaceColour = MakeColour(255, 255, 0);
     d.PlasmaColour = MakeColour(10, 240, 250);
@@ -118,12 +125,15 @@ TEST(RenderDriver, PixelPassMatchesThePlainPerPixelFormulas) {
     const ButtonGeometry g = ComputeGeometry(d, len, 0, 0, 1);
     SetRandomSeed(12345);
     const QImage fast = render(d).image;
+    const std::uint32_t seedAfterFast = RandomSeed();
     SetRandomSeed(12345);
     const QImage plain =
         ReferencePixelPass(d, int(g.W), int(g.H), double(g.W0), double(g.H0), QImage());
     ASSERT_EQ(fast.size(), plain.size());
     EXPECT_EQ(fast, plain) << "shape " << c.shape << " fill " << c.fill << " direction "
                            << c.direction;
+    // The noise draws in bulk; the generator must end where drawing pixel by pixel leaves it.
+    EXPECT_EQ(seedAfterFast, RandomSeed()) << "shape " << c.shape;
   }
 }
 
@@ -221,6 +231,58 @@ TEST(RenderDriver, RestartsRunAsALoopNotARecursion) {
   EXPECT_EQ(host.sizeText, "(201 x 20)");
   EXPECT_EQ(host.images, 1);
   EXPECT_EQ(maxDepth, 1);
+}
+
+// The pixel pass shared with a second thread against the same pass on one thread: the same
+// image, generator and event pumps, also when a handler in the pump restarts the render or
+// draws from the generator (before the worker's rows, and within them).
+TEST(RenderDriver, SharedPixelPassEqualsTheOneThreadPass) {
+  ButtonDesign d = WorkedExample();
+  d.Antialias = 0;
+  d.CaptionSlots[0].length = 0;
+  d.ShapeKind = kEllipse;
+  d.FillKind = kPlasma2;
+  d.Distortion = 50;
+  d.ButtonWidth = 300;
+  d.ButtonHeight = 90;  // H = 100: pumps 1..100 shape the rows, 101..200 paint them
+  struct Outcome {
+    QImage image;
+    std::uint32_t seed;
+    int pumps, sizeTexts;
+  };
+  auto run = [&](long long splitPixels, int pump, bool restart) {
+    ButtonDesign design = d;
+    ImageRenderHost host;
+    ButtonRenderer renderer(host);
+    renderer.setSplitPixels(splitPixels);
+    host.onPump = [&](int p) {
+      if (p != pump) return;
+      if (restart) {
+        design.Distortion = 30;
+        renderer.RenderButton(design, CaptionFont{});
+      } else {
+        RandomInt(7);
+      }
+    };
+    SetRandomSeed(99);
+    renderer.RenderButton(design, CaptionFont{});
+    return Outcome{host.image, RandomSeed(), host.pumps, host.sizeTexts};
+  };
+  const std::uint32_t seedWithoutEvents = run(0, 0, false).seed;
+  for (int pump : {50, 101, 130, 150, 151, 175, 200}) {
+    for (bool restart : {true, false}) {
+      const Outcome shared = run(0, pump, restart);
+      const Outcome alone = run(kMaxRenderPixels, pump, restart);
+      EXPECT_EQ(shared.image, alone.image) << pump << " " << restart;
+      EXPECT_EQ(shared.seed, alone.seed) << pump << " " << restart;
+      EXPECT_EQ(shared.pumps, alone.pumps) << pump << " " << restart;
+      EXPECT_EQ(shared.sizeTexts, alone.sizeTexts) << pump << " " << restart;
+      // The handler's draw comes on top of the render's, which go on after it.
+      if (!restart) {
+        EXPECT_EQ(shared.seed, SeedAfterDraws(seedWithoutEvents, 1)) << pump;
+      }
+    }
+  }
 }
 
 TEST(RenderDriver, SyncingSuppressesRendersAndRestartRequests) {
