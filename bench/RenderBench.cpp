@@ -2,7 +2,6 @@
 // every fill kind. Items are scaled pixels, so the rate reads as pixels per second.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 
 #include "ButtonRenderer.h"
 #include "DesignFile.h"
@@ -66,12 +65,3 @@ void BM_SizeClampOneThread(benchmark::State& state) {
 BENCHMARK(BM_SizeClampOneThread)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
