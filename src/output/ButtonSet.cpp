@@ -234,33 +234,40 @@ bool ExportButtonSet(
     *error = writeError.isEmpty() ? message : writeError;
     return false;
   };
-  for (int slot = 0; slot <= set.lastSlot(); ++slot) {
-    for (qsizetype s = 0; s < options.states.size(); ++s) {
-      if (keepGoing && !keepGoing()) return stop(QString());
-      if (files.failed()) return stop(QString());
-      const ButtonState state = options.states[s];
-      QImage images[2];
-      QString reason;
-      if (!set.render(slot, state, &images[0], &images[1], &reason)) {
-        const QString path = SeriesFileName(options.folder, options.prefix, slot + 1,
-                                            SetImageEnding(state, options.scales.value(0)));
-        return stop(QStringLiteral("Nothing was written to %1: the button cannot be rendered.\n%2")
-                        .arg(QDir::toNativeSeparators(path), reason));
-      }
-      for (int scale : {1, 2}) {
-        if (!options.scales.contains(scale)) continue;
-        const QImage& image = images[scale - 1];
-        const QString path =
-            SeriesFileName(options.folder, options.prefix, slot + 1, SetImageEnding(state, scale));
-        files.write(path, image);
-        QString misfit;
-        if (sheets && !sheets->place(slot, static_cast<int>(s), scale, image, &misfit)) {
-          return stop(misfit);
+  // The slots of the series, each in every state asked for.
+  ButtonDesign series = normal.design;
+  const bool rendered = RunExportSeries(
+      series,
+      [&](int slot, QString* failure) {
+        for (qsizetype s = 0; s < options.states.size(); ++s) {
+          if ((keepGoing && !keepGoing()) || files.failed()) return false;
+          const ButtonState state = options.states[s];
+          QImage images[2];
+          QString reason;
+          if (!set.render(slot, state, &images[0], &images[1], &reason)) {
+            const QString path = SeriesFileName(options.folder, options.prefix, slot + 1,
+                                                SetImageEnding(state, options.scales.value(0)));
+            *failure =
+                QStringLiteral("Nothing was written to %1: the button cannot be rendered.\n%2")
+                    .arg(QDir::toNativeSeparators(path), reason);
+            return false;
+          }
+          for (int scale : {1, 2}) {
+            if (!options.scales.contains(scale)) continue;
+            const QImage& image = images[scale - 1];
+            files.write(SeriesFileName(options.folder, options.prefix, slot + 1,
+                                       SetImageEnding(state, scale)),
+                        image);
+            if (sheets && !sheets->place(slot, static_cast<int>(s), scale, image, failure)) {
+              return false;
+            }
+            if (onImage) onImage(slot, static_cast<int>(s), scale, image);
+          }
         }
-        if (onImage) onImage(slot, static_cast<int>(s), scale, image);
-      }
-    }
-  }
+        return true;
+      },
+      error);
+  if (!rendered) return stop(*error);
   if (sheets && !sheets->write(files, error)) return stop(*error);
   return files.finish(error);
 }
