@@ -2,7 +2,6 @@
 // every fill kind. Items are scaled pixels, so the rate reads as pixels per second.
 #include <benchmark/benchmark.h>
 
-
 #include "ButtonRenderer.h"
 #include "DesignFile.h"
 #include "ImageRenderHost.h"

@@ -30,24 +30,6 @@ bool LoadLook(const QString& path, ButtonLook* look) {
   return true;
 }
 
-// The look of the one button of -o in its state, with the design's captions.
-ButtonLook StateLook(const ButtonLook& normal, const CommandOptions& options,
-                     const QMap<ButtonState, ButtonLook>& stateLooks) {
-  ButtonLook look;
-  const auto own = stateLooks.constFind(options.state);
-  if (own != stateLooks.constEnd()) {
-    look = *own;
-    std::copy(std::begin(normal.design.CaptionSlots), std::end(normal.design.CaptionSlots),
-              std::begin(look.design.CaptionSlots));
-    look.design.TextIndex = normal.design.TextIndex;
-    look.design.LastTextIndex = normal.design.LastTextIndex;
-  } else {
-    look.design = DesignForState(normal.design, options.state, options.stateOptions);
-    look.font = normal.font;
-    look.texture = TextureForState(normal.texture, normal.design, options.state);
-  }
-  return look;
-}
 }  // namespace
 
 int RunRenderCommand(const CommandOptions& options) {
@@ -94,7 +76,7 @@ int RunRenderCommand(const CommandOptions& options) {
   };
 
   if (!options.outputPath.isEmpty()) {
-    const ButtonLook look = StateLook(normal, options, stateLooks);
+    const ButtonLook look = LookOfState(normal, options.state, options.stateOptions, stateLooks);
     const bool twice = options.scale == 2;
     renderer.setExtraImages(options.transparent ? (twice ? kTransparent2x : kTransparent)
                                                 : (twice ? kOpaque2x : 0u));

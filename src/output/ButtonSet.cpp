@@ -54,65 +54,68 @@ bool ButtonSetRenderer::prepare(QString* error) {
   }
   lastSlot_ = LastSlot(normal_.design);
   uniformSize_ = QSize();
+  looks_.clear();
+  for (ButtonState state : o.states)
+    looks_[state] = LookOfState(normal_, state, o.stateOptions, o.stateLooks);
   if (!o.uniform) return true;
 
   // The largest width and height any caption gets by itself in the normal state.
+  ButtonLook normal = LookOfState(normal_, ButtonState::Normal, o.stateOptions, o.stateLooks);
   QSize largest(0, 0);
   for (int slot = 0; slot <= lastSlot_; ++slot) {
-    ButtonLook look = lookFor(slot, ButtonState::Normal);
-    largest = largest.expandedTo(ButtonImageSize(look.design, look.font));
+    normal.design.TextIndex = slot;
+    largest = largest.expandedTo(ButtonImageSize(normal.design, normal.font));
   }
   uniformSize_ = largest;
-  for (int slot = 0; slot <= lastSlot_; ++slot) {
-    for (ButtonState state : o.states) {
-      ButtonLook look = lookFor(slot, state);
-      if (!FixButtonSize(look.design, look.font, uniformSize_)) {
-        *error = QStringLiteral(
-                     "The %1 button of caption %2 cannot be made %3 x %4 pixels like "
-                     "the others of the set.")
-                     .arg(StateName(state))
-                     .arg(slot + 1)
-                     .arg(uniformSize_.width())
-                     .arg(uniformSize_.height());
-        return false;
-      }
+  // A fixed size does not depend on the caption: each state is sized once.
+  for (ButtonState state : o.states) {
+    ButtonLook& look = looks_[state];
+    if (!FixButtonSize(look.design, look.font, uniformSize_)) {
+      *error =
+          QStringLiteral("The %1 buttons cannot be made %2 x %3 pixels like the others of the set.")
+              .arg(StateName(state))
+              .arg(uniformSize_.width())
+              .arg(uniformSize_.height());
+      return false;
     }
   }
   return true;
 }
 
-ButtonLook ButtonSetRenderer::lookFor(int slot, ButtonState state) const {
+ButtonLook LookOfState(const ButtonLook& normal, ButtonState state, const StateOptions& options,
+                       const QMap<ButtonState, ButtonLook>& ownLooks) {
   ButtonLook look;
-  const auto own = options_.stateLooks.constFind(state);
-  if (own != options_.stateLooks.constEnd()) {
+  const auto own = ownLooks.constFind(state);
+  if (own != ownLooks.constEnd()) {
     look = *own;
-    std::copy(std::begin(normal_.design.CaptionSlots), std::end(normal_.design.CaptionSlots),
+    std::copy(std::begin(normal.design.CaptionSlots), std::end(normal.design.CaptionSlots),
               std::begin(look.design.CaptionSlots));
+    look.design.TextIndex = normal.design.TextIndex;
+    look.design.LastTextIndex = normal.design.LastTextIndex;
   } else {
-    look.design = DesignForState(normal_.design, state, options_.stateOptions);
-    look.font = normal_.font;
-    look.texture = TextureForState(normal_.texture, normal_.design, state);
+    look.design = DesignForState(normal.design, state, options);
+    look.font = normal.font;
+    look.texture = TextureForState(normal.texture, normal.design, state);
   }
+  return look;
+}
+
+ButtonLook ButtonSetRenderer::lookFor(int slot, ButtonState state) const {
+  ButtonLook look = looks_.value(state);
   look.design.TextIndex = slot;
   look.design.LastTextIndex = lastSlot_;
   return look;
 }
 
 QSize ButtonSetRenderer::imageSize(int slot, ButtonState state) const {
-  ButtonLook look = lookFor(slot, state);
   if (uniformSize_.isValid()) return uniformSize_;
+  const ButtonLook look = lookFor(slot, state);
   return ButtonImageSize(look.design, look.font);
 }
 
 bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage* twoX,
                                QString* reason) {
-  ButtonLook look = lookFor(slot, state);
-  if (uniformSize_.isValid() && !FixButtonSize(look.design, look.font, uniformSize_)) {
-    *reason = QStringLiteral("The button cannot be made %1 x %2 pixels.")
-                  .arg(uniformSize_.width())
-                  .arg(uniformSize_.height());
-    return false;
-  }
+  const ButtonLook look = lookFor(slot, state);
   host_.texture = look.texture;
   const int before = host_.images;
   renderer_.RenderButton(look.design, look.font);

@@ -37,6 +37,11 @@ struct ButtonSetOptions {
   bool sheet = false;
 };
 
+// The look of a state: the state's own look with the captions (and caption slot) of
+// `normal` when `ownLooks` has one, otherwise the state's transform of `normal`.
+ButtonLook LookOfState(const ButtonLook& normal, ButtonState state, const StateOptions& options,
+                       const QMap<ButtonState, ButtonLook>& ownLooks);
+
 // The file-name ending of one image: "", "-hover", ... then "@2x" for scale 2, then ".png".
 QString SetImageEnding(ButtonState state, int scale);
 
@@ -65,6 +70,9 @@ class ButtonSetRenderer {
   // The look of a state with the set's captions, on `slot`, sized for the set.
   ButtonLook lookFor(int slot, ButtonState state) const;
 
+  // Each state's look, made once by prepare (and sized for the set with `uniform`): only
+  // the caption slot differs from one render of a state to the next.
+  QMap<ButtonState, ButtonLook> looks_;
   ButtonLook normal_;
   ButtonSetOptions options_;
   int lastSlot_ = 0;
