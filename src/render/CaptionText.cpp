@@ -1,8 +1,12 @@
 #include "CaptionText.h"
 
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 #include "PixelMath.h"
@@ -52,6 +56,32 @@ long long CaptionMetrics::width(const QByteArray& line) const {
 }
 
 namespace {
+// Qt's FreeType engine moves a font file's outlines by the sub-pixel position of the last
+// glyph it rasterised into its glyph cache, and loads the outlines of large text (a caption
+// at 4 x its size) without undoing that: text drawn anywhere in the program at a fractional
+// position (the memo, a font dialog, a render without antialiasing) would shift the next
+// caption by a fraction of a pixel. Rasterising one glyph of each font of the line under a
+// transform no glyph set holds yet makes the engine set the file's transform afresh when the
+// caption's outlines are loaded, whatever was drawn before.
+void ResetOutlineTransforms(const QFont& font, const QString& line) {
+  // Glyph sets are told apart by their transform in 16.16 fixed point: a scale of a new
+  // number of 1/65536 steps each time, from 1/256 to 1/16, so that a cached set never answers
+  // and the few sets the engine keeps are reused. The glyphs stay a pixel or two.
+  static std::atomic<unsigned> fresh{0};
+  QTextLayout layout(line, font);
+  layout.beginLayout();
+  layout.createLine();
+  layout.endLayout();
+  for (const QGlyphRun& run : layout.glyphRuns()) {
+    const QList<quint32> glyphs = run.glyphIndexes();
+    if (glyphs.isEmpty()) continue;
+    const unsigned steps = 256 + fresh.fetch_add(1, std::memory_order_relaxed) % 3840;
+    QTransform tiny;
+    tiny.scale(steps / 65536.0, 1.0 / 256);
+    run.rawFont().alphaMapForGlyph(glyphs.first(), QRawFont::PixelAntialiasing, tiny);
+  }
+}
+
 // Each line centred on the image, the block centred vertically and shifted by the offsets;
 // only glyph pixels are painted, in `pen`. Lines wholly outside the image are skipped.
 void DrawCaptionLines(QImage& image, const QFont& font, const QByteArray& caption,
@@ -75,8 +105,9 @@ void DrawCaptionLines(QImage& image, const QFont& font, const QByteArray& captio
     const long long x = ((W - tw) >> 1) + offsetX;
     const long long y = ((H - th * n) >> 1) + th * (i - 1) + offsetY;
     if (x >= W || y >= H || x + tw <= 0 || y + th <= 0) continue;
-    painter.drawText(QPoint(static_cast<int>(x), static_cast<int>(y) + fm.ascent()),
-                     DecodeWindows1252(line));
+    const QString text = DecodeWindows1252(line);
+    ResetOutlineTransforms(font, text);
+    painter.drawText(QPoint(static_cast<int>(x), static_cast<int>(y) + fm.ascent()), text);
   }
 }
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QPainter>
+#include <functional>
+
 #include "ButtonRenderer.h"
 #include "CaptionText.h"
 #include "DesignFixtures.h"
@@ -118,6 +121,57 @@ TEST(Caption, TooWideCaptionIsClampedCentredAndClipped) {
   renderer.RenderButton(d, font);
   // 2024 scaled pixels plus the outline on both sides, reduced by 4.
   EXPECT_EQ(host.image.width(), (2024 + 2 * 4) / 4);
+}
+
+// Text the rest of a program draws between two renders: at other sizes, weights and
+// fractional positions, as the caption memo, the font chooser and the widgets do, and a render
+// of another design. None of it may reach the next caption's pixels.
+void DrawText(const CaptionFont& font, int k, QPointF at, const QString& text) {
+  QImage image(400, 200, QImage::Format_RGB32);
+  QPainter painter(&image);
+  painter.setFont(CaptionQFont(font, k));
+  painter.drawText(at, text);
+}
+
+TEST(Caption, PixelsDoNotDependOnWhatWasDrawnBefore) {
+  CaptionFont bold8;
+  bold8.size = 6;
+  CaptionFont regular;
+  regular.bold = false;
+  regular.size = 9;
+  CaptionFont large;
+  large.size = 30;
+  ButtonDesign plain = DefaultDesign();
+  plain.Antialias = 0;
+  const std::pair<const char*, std::function<void()>> between[] = {
+      {"the memo's text at 8 px",
+       [&] {
+         DrawText(bold8, 1, {5, 100}, "Button Text");
+       }},
+      {"text at a fractional position",
+       [&] {
+         DrawText(bold8, 1, {5.25, 100}, "Button Text");
+       }},
+      {"another weight",
+       [&] {
+         DrawText(regular, 1, {3.5, 60}, "Hello world");
+       }},
+      {"large text at a fractional position",
+       [&] {
+         DrawText(large, 1, {7.75, 150}, "Button Text");
+       }},
+      {"a render without antialiasing", [&] { render(plain); }},
+      {"a render in another font", [&] { render(DefaultDesign(), regular); }},
+  };
+  ButtonDesign twoLines = DefaultDesign();
+  twoLines.CaptionSlots[0].setBytes("Home\r\nNews");
+  for (const ButtonDesign& design : {DefaultDesign(), plain, twoLines}) {
+    const QImage first = render(design);
+    for (const auto& [what, draw] : between) {
+      draw();
+      EXPECT_EQ(render(design), first) << "after " << what;
+    }
+  }
 }
 
 }  // namespace
