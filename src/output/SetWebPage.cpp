@@ -2,6 +2,8 @@
 
 #include <QUrl>
 
+#include "CaptionLines.h"
+
 namespace {
 // A file name as a relative URL of a file beside the page.
 QString Url(const QString& fileName) {
@@ -73,9 +75,7 @@ QString SetPageFileName(const QString& prefix) {
 }
 
 QString CaptionAsOneLine(const QString& caption) {
-  QString text = caption;
-  text.remove(u'\n');
-  return text.split(u'\r').join(u' ');
+  return CaptionLines(caption).join(u' ');
 }
 
 QString CssIdentifier(const QString& name) {

@@ -38,8 +38,7 @@ QString SetSheetFileName(const QString& prefix, int scale);
 QString SetStylesheetFileName(const QString& prefix);
 QString SetPageFileName(const QString& prefix);
 
-// A caption's lines as one line, separated by single blanks (CR separates lines, LF is
-// ignored, as the renderer reads them).
+// A caption's lines (CaptionLines) as one line, separated by single blanks.
 QString CaptionAsOneLine(const QString& caption);
 // A name as a CSS identifier, escaped where CSS needs it (a leading digit, blanks, dots...).
 QString CssIdentifier(const QString& name);
