@@ -23,7 +23,7 @@ void printSize(const QString& sizeText, const QImage& image) {
 // Reads a design file into a look, as the editor opens one (a texture that cannot be read
 // is reported and left out); false when the file cannot be read.
 bool LoadLook(const QString& path, ButtonLook* look) {
-  CommandHost host(look->design);
+  CommandHost host;
   ResetDesign(look->design, look->font, host);
   if (!LoadDesign(path, look->design, look->font, host)) return false;
   look->texture = host.texture;
@@ -41,7 +41,7 @@ int RunRenderCommand(const CommandOptions& options) {
   }
 
   ButtonLook normal;
-  CommandHost host(normal.design);
+  CommandHost host;
   ButtonRenderer renderer(host);
   ResetDesign(normal.design, normal.font, host);
   if (!options.designPath.isEmpty() &&

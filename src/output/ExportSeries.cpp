@@ -11,8 +11,8 @@ QString SeriesFileName(const QString& directory, const QString& prefix, int numb
 bool RunExportSeries(ButtonDesign& design,
                      const std::function<bool(int slot, QString* error)>& exportSlot,
                      QString* error) {
-  const int last = LastSlot(design);
-  design.LastTextIndex = last;
+  SetLastTextIndex(design);
+  const int last = design.LastTextIndex;
   for (int slot = 0; slot <= last; ++slot) {
     design.TextIndex = slot;
     if (!exportSlot(slot, error)) return false;

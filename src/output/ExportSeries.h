@@ -18,9 +18,9 @@
 QString SeriesFileName(const QString& directory, const QString& prefix, int number,
                        const QString& ending);
 
-// Runs the series: sets LastTextIndex to the last slot in use (LastSlot), then for each slot
-// from 0 to it, in order, sets TextIndex to the slot and calls exportSlot. Empty slots are
-// exported too, as buttons without a caption. The first failure ends the series: false,
+// Runs the series: sets LastTextIndex to the last slot in use (SetLastTextIndex), then for
+// each slot from 0 to it, in order, sets TextIndex to the slot and calls exportSlot. Empty
+// slots are exported too, as buttons without a caption. The first failure ends the series: false,
 // with exportSlot's *error (which may be empty for a series that was called off). TextIndex
 // stays on the slot the series ended on.
 bool RunExportSeries(ButtonDesign& design,
