@@ -44,12 +44,13 @@ bool ButtonSetRenderer::prepare(QString* error) {
     *error = QStringLiteral("A set is made at scale 1, 2 or both.");
     return false;
   }
-  if (o.stateOptions.hoverLightness < 0 || o.stateOptions.hoverLightness > 100) {
-    *error = QStringLiteral("The hover lightness lies within 0..100.");
+  if (!kHoverLightnessRange.holds(o.stateOptions.hoverLightness)) {
+    *error =
+        QStringLiteral("The hover lightness lies within %1.").arg(RangeText(kHoverLightnessRange));
     return false;
   }
-  if (o.stateOptions.pressedShift < 0 || o.stateOptions.pressedShift > 20) {
-    *error = QStringLiteral("The pressed shift lies within 0..20.");
+  if (!kPressedShiftRange.holds(o.stateOptions.pressedShift)) {
+    *error = QStringLiteral("The pressed shift lies within %1.").arg(RangeText(kPressedShiftRange));
     return false;
   }
   lastSlot_ = LastSlot(normal_.design);
