@@ -65,10 +65,9 @@ int RunRenderCommand(const CommandOptions& options) {
   // The finished button of a look, or false with the render's reason.
   auto render = [&](const ButtonLook& look, QImage* image, QString* reason) {
     host.texture = look.texture;
-    const int before = host.images;
-    renderer.RenderButton(look.design, look.font);
-    if (host.images == before) {
-      *reason = host.refusal;
+    const RenderOutcome outcome = renderer.RenderButton(look.design, look.font);
+    if (!outcome.finished()) {
+      *reason = outcome.reason;
       return false;
     }
     *image = host.image;

@@ -118,10 +118,9 @@ bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage
                                QString* reason) {
   const ButtonLook look = lookFor(slot, state);
   host_.texture = look.texture;
-  const int before = host_.images;
-  renderer_.RenderButton(look.design, look.font);
-  if (host_.images == before) {
-    *reason = host_.refusal;
+  const RenderOutcome outcome = renderer_.RenderButton(look.design, look.font);
+  if (!outcome.finished()) {
+    *reason = outcome.reason;
     return false;
   }
   if (host_.image.isNull()) {

@@ -63,7 +63,7 @@ class ButtonSetRenderer {
   QSize imageSize(int slot, ButtonState state) const;
 
   // The images of one slot in one state, at the scales asked for (the other stays null);
-  // false with the render's reason when it was refused.
+  // false with the render's reason when it was refused (empty when it gave up).
   bool render(int slot, ButtonState state, QImage* oneX, QImage* twoX, QString* reason);
 
  private:
