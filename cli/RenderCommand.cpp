@@ -9,6 +9,7 @@
 #include "CommandHost.h"
 #include "DesignFile.h"
 #include "ExportSeries.h"
+#include "ImageChoice.h"
 #include "RandomDesign.h"
 
 namespace {
@@ -76,18 +77,14 @@ int RunRenderCommand(const CommandOptions& options) {
 
   if (!options.outputPath.isEmpty()) {
     const ButtonLook look = LookOfState(normal, options.state, options.stateOptions, stateLooks);
-    const bool twice = options.scale == 2;
-    renderer.setExtraImages(options.transparent ? (twice ? kTransparent2x : kTransparent)
-                                                : (twice ? kOpaque2x : 0u));
+    renderer.setExtraImages(ExtrasFor(options.transparent, options.scale));
     QImage image;
     QString error;
     if (!render(look, &image, &error)) {
       fail(error);
       return kCommandFailed;
     }
-    const ButtonExtras& extras = renderer.extraImages();
-    if (options.transparent) image = twice ? extras.transparent2x : extras.transparent;
-    if (!options.transparent && twice) image = extras.opaque2x;
+    image = ChosenImage(renderer.extraImages(), image, options.transparent, options.scale);
     renderer.setExtraImages(0);
     if (options.printSize) printSize(host.sizeText, image);
     if (!ExportImage(image, options.outputPath, options.outputType, &error)) {

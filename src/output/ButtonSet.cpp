@@ -9,6 +9,7 @@
 #include "AtomicFile.h"
 #include "ButtonSize.h"
 #include "ExportSeries.h"
+#include "ImageChoice.h"
 #include "ImageExport.h"
 #include "PngWriterThread.h"
 #include "SetWebPage.h"
@@ -22,8 +23,8 @@ QString SetImageEnding(ButtonState state, int scale) {
 ButtonSetRenderer::ButtonSetRenderer(const ButtonLook& normal, const ButtonSetOptions& options)
     : normal_(normal), options_(options) {
   unsigned extras = 0;
-  if (options_.scales.contains(1)) extras |= kTransparent;
-  if (options_.scales.contains(2)) extras |= kTransparent2x;
+  for (int scale : options_.scales)
+    extras |= ExtrasFor(true, scale);
   renderer_.setExtraImages(extras);
 }
 
@@ -127,8 +128,10 @@ bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage
     *reason = QStringLiteral("The button is empty (a size of 0).");
     return false;
   }
-  *oneX = renderer_.extraImages().transparent;
-  *twoX = renderer_.extraImages().transparent2x;
+  *oneX =
+      options_.scales.contains(1) ? ChosenImage(renderer_.extraImages(), {}, true, 1) : QImage();
+  *twoX =
+      options_.scales.contains(2) ? ChosenImage(renderer_.extraImages(), {}, true, 2) : QImage();
   return true;
 }
 
