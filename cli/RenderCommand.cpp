@@ -34,9 +34,23 @@ bool LoadLook(const QString& path, ButtonLook* look) {
 }  // namespace
 
 int RunRenderCommand(const CommandOptions& options) {
-  for (const QString& folder : {options.captionsFolder, options.setFolder}) {
-    if (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
-      fail(QStringLiteral("%1 is not a folder").arg(folder));
+  if (!options.captionsFolder.isEmpty() && !QFileInfo(options.captionsFolder).isDir()) {
+    fail(QStringLiteral("%1 is not a folder").arg(options.captionsFolder));
+    return kCommandFailed;
+  }
+  ButtonSetOptions set;
+  set.folder = options.setFolder;
+  set.prefix = options.prefix;
+  set.states = options.setStates;
+  set.scales = options.setScales;
+  set.uniform = options.uniform;
+  set.sheet = options.sheet;
+  set.stateOptions = options.stateOptions;
+  // A set that cannot be written stops the command before it writes anything.
+  if (!options.setFolder.isEmpty()) {
+    QString error;
+    if (!CheckSetOptions(set, &error)) {
+      fail(error);
       return kCommandFailed;
     }
   }
@@ -110,14 +124,6 @@ int RunRenderCommand(const CommandOptions& options) {
   }
 
   if (!options.setFolder.isEmpty()) {
-    ButtonSetOptions set;
-    set.folder = options.setFolder;
-    set.prefix = options.prefix;
-    set.states = options.setStates;
-    set.scales = options.setScales;
-    set.uniform = options.uniform;
-    set.sheet = options.sheet;
-    set.stateOptions = options.stateOptions;
     set.stateLooks = stateLooks;
     QString error;
     if (!ExportButtonSet(normal, set, &error)) {

@@ -28,8 +28,9 @@ ButtonSetRenderer::ButtonSetRenderer(const ButtonLook& normal, const ButtonSetOp
   renderer_.setExtraImages(extras);
 }
 
-bool ButtonSetRenderer::prepare(QString* error) {
-  const ButtonSetOptions& o = options_;
+namespace {
+// What the images of a set need of the options; the folder and prefix only matter for writing.
+bool CheckImageOptions(const ButtonSetOptions& o, QString* error) {
   if (o.states.isEmpty()) {
     *error = QStringLiteral("A set needs at least one state.");
     return false;
@@ -40,8 +41,9 @@ bool ButtonSetRenderer::prepare(QString* error) {
       return false;
     }
   }
-  if (o.scales.isEmpty() || std::any_of(o.scales.begin(), o.scales.end(),
-                                        [](int scale) { return scale != 1 && scale != 2; })) {
+  const bool scalesHeld = o.scales == QList<int>{1} || o.scales == QList<int>{2} ||
+                          o.scales == QList<int>{1, 2} || o.scales == QList<int>{2, 1};
+  if (!scalesHeld) {
     *error = QStringLiteral("A set is made at scale 1, 2 or both.");
     return false;
   }
@@ -54,6 +56,35 @@ bool ButtonSetRenderer::prepare(QString* error) {
     *error = QStringLiteral("The pressed shift lies within %1.").arg(RangeText(kPressedShiftRange));
     return false;
   }
+  return true;
+}
+}  // namespace
+
+bool CheckSetOptions(const ButtonSetOptions& o, QString* error) {
+  if (o.folder.isEmpty()) {
+    *error = QStringLiteral("Choose the folder of the set.");
+    return false;
+  }
+  if (!QFileInfo(o.folder).isDir()) {
+    *error = QStringLiteral("%1 is not a folder.").arg(QDir::toNativeSeparators(o.folder));
+    return false;
+  }
+  // Without a prefix the stylesheet and page would be hidden files named ".css" and ".html".
+  if (o.prefix.isEmpty()) {
+    *error = QStringLiteral("The set's file names need a prefix.");
+    return false;
+  }
+  if (o.prefix.contains(u'/') || o.prefix.contains(QChar(0))) {
+    *error = QStringLiteral("The prefix %1 cannot stand in a file name: it holds a \"/\".")
+                 .arg(o.prefix);
+    return false;
+  }
+  return CheckImageOptions(o, error);
+}
+
+bool ButtonSetRenderer::prepare(QString* error) {
+  const ButtonSetOptions& o = options_;
+  if (!CheckImageOptions(o, error)) return false;
   lastSlot_ = LastSlot(normal_.design);
   uniformSize_ = QSize();
   looks_.clear();
@@ -148,10 +179,7 @@ class SetSheets {
     for (int slot = 0; slot <= set.lastSlot(); ++slot) {
       for (ButtonState state : options.states)
         cell = cell.expandedTo(set.imageSize(slot, state));
-      const ButtonState base = options.states.contains(ButtonState::Normal)
-                                   ? ButtonState::Normal
-                                   : options.states.value(0);
-      layout_.imageSizes << set.imageSize(slot, base);
+      layout_.imageSizes << set.imageSize(slot, BaseState(options.states));
       layout_.captions << CaptionAsOneLine(normal.design.CaptionSlots[slot].text());
     }
     layout_.cell = cell;
@@ -207,9 +235,7 @@ class SetSheets {
   }
 
  private:
-  QString path(const QString& name) const {
-    return folder_.endsWith(u'/') ? folder_ + name : folder_ + u'/' + name;
-  }
+  QString path(const QString& name) const { return PathInFolder(folder_, name); }
 
   SetSheetLayout layout_;
   QString folder_;
@@ -221,10 +247,7 @@ bool ExportButtonSet(
     const ButtonLook& normal, const ButtonSetOptions& options, QString* error,
     const std::function<void(int slot, int stateIndex, int scale, const QImage& image)>& onImage,
     const std::function<bool()>& keepGoing) {
-  if (!QFileInfo(options.folder).isDir()) {
-    *error = QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(options.folder));
-    return false;
-  }
+  if (!CheckSetOptions(options, error)) return false;
   ButtonSetRenderer set(normal, options);
   if (!set.prepare(error)) return false;
   std::optional<SetSheets> sheets;
@@ -253,9 +276,7 @@ bool ExportButtonSet(
           if (!set.render(slot, state, &images[0], &images[1], &reason)) {
             const QString path = SeriesFileName(options.folder, options.prefix, slot + 1,
                                                 SetImageEnding(state, options.scales.value(0)));
-            *failure =
-                QStringLiteral("Nothing was written to %1: the button cannot be rendered.\n%2")
-                    .arg(QDir::toNativeSeparators(path), reason);
+            *failure = NothingWrittenMessage(path, reason);
             return false;
           }
           for (int scale : {1, 2}) {

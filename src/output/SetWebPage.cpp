@@ -109,8 +109,7 @@ QString SetStylesheet(const SetSheetLayout& layout) {
     sheets << QStringLiteral("url(\"%1\") 2x").arg(Url(SetSheetFileName(layout.prefix, 2)));
   }
   const QSize sheet = layout.sheetSize();
-  const ButtonState base =
-      layout.states.contains(ButtonState::Normal) ? ButtonState::Normal : layout.states.value(0);
+  const ButtonState base = BaseState(layout.states);
   QString css = QStringLiteral(
       "/* A button set: one sprite sheet per scale, one class per caption. The text inside a\n"
       "   button is not drawn but stays for screen readers. */\n");

@@ -36,6 +36,9 @@ QString StateName(ButtonState state);
 std::optional<ButtonState> StateOfName(const QString& name);
 inline const QList<ButtonState> kAllStates = {ButtonState::Normal, ButtonState::Hover,
                                               ButtonState::Pressed, ButtonState::Disabled};
+// The state an element shows when no other applies: normal, or the first state asked for
+// when normal is not among them.
+ButtonState BaseState(const QList<ButtonState>& states);
 
 // The design of a state; captions and every field the state leaves alone stay.
 // - hover: Colour1, Colour2, PlasmaColour, SurfaceColour: c + Round((255 - c) x L / 100) per

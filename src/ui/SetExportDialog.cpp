@@ -195,12 +195,10 @@ QString SetExportDialog::chooseFolder(const QString& start) {
 
 void SetExportDialog::optionsChanged() {
   const ButtonSetOptions o = options();
-  ExampleLabel->setText(QStringLiteral("ex. %1").arg(
-      SeriesFileName(QString(), o.prefix, 1,
-                     SetImageEnding(o.states.value(0, ButtonState::Normal), o.scales.value(0, 1)))
-          .mid(1)));
+  ExampleLabel->setText(QStringLiteral("ex. %1").arg(SeriesName(
+      o.prefix, 1, SetImageEnding(o.states.value(0, ButtonState::Normal), o.scales.value(0, 1)))));
   QString problem;
-  if (!QFileInfo(o.folder).isDir()) problem = QStringLiteral("Choose an existing folder.");
+  const bool writable = CheckSetOptions(o, &problem);
   ButtonSetRenderer set(look_, o);
   QString error;
   if (!set.prepare(&error)) {
@@ -225,8 +223,8 @@ void SetExportDialog::optionsChanged() {
     return;
   }
   Strip->setImages(images, o.states);
-  ExportButton->setEnabled(problem.isEmpty());
-  ExportButton->setToolTip(problem);
+  ExportButton->setEnabled(writable);
+  ExportButton->setToolTip(writable ? QString() : problem);
 }
 
 void SetExportDialog::saveChoices() const {

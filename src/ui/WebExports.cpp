@@ -11,6 +11,7 @@
 #include "ButtonSet.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
+#include "ExportSeries.h"
 #include "ImageChoice.h"
 #include "ImageExport.h"
 #include "MainWindow.h"
@@ -103,6 +104,6 @@ void TForm1::exportSet() {
     if (!error.isEmpty()) showError(error);
     return;
   }
-  const QString page = QDir(options.folder).filePath(SetPageFileName(options.prefix));
+  const QString page = PathInFolder(options.folder, SetPageFileName(options.prefix));
   if (options.sheet && askToOpenPage(page)) openWebPage(QUrl::fromLocalFile(page));
 }
