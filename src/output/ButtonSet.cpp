@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "AtomicFile.h"
@@ -13,6 +12,7 @@
 #include "ImageExport.h"
 #include "PngWriterThread.h"
 #include "SetWebPage.h"
+#include "SpriteSheet.h"
 
 QString SetImageEnding(ButtonState state, int scale) {
   QString ending = state == ButtonState::Normal ? QString() : u'-' + StateName(state);
@@ -167,80 +167,42 @@ bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage
 }
 
 namespace {
-// The sheets, the stylesheet and the page of a set, filled as its images are written.
-class SetSheets {
- public:
-  SetSheets(const ButtonLook& normal, const ButtonSetOptions& options, ButtonSetRenderer& set) {
-    layout_.prefix = options.prefix;
-    layout_.states = options.states;
-    layout_.oneX = options.scales.contains(1);
-    layout_.twoX = options.scales.contains(2);
-    QSize cell(0, 0);
-    for (int slot = 0; slot <= set.lastSlot(); ++slot) {
-      for (ButtonState state : options.states)
-        cell = cell.expandedTo(set.imageSize(slot, state));
-      layout_.imageSizes << set.imageSize(slot, BaseState(options.states));
-      layout_.captions << CaptionAsOneLine(normal.design.CaptionSlots[slot].text());
-    }
-    layout_.cell = cell;
-    folder_ = options.folder;
+// Where the images of the set go in its sheets, and what its page says of each slot.
+SetSheetLayout LayoutOfSet(const ButtonLook& normal, const ButtonSetOptions& options,
+                           const ButtonSetRenderer& set) {
+  SetSheetLayout layout;
+  layout.prefix = options.prefix;
+  layout.states = options.states;
+  layout.oneX = options.scales.contains(1);
+  layout.twoX = options.scales.contains(2);
+  QSize cell(0, 0);
+  for (int slot = 0; slot <= set.lastSlot(); ++slot) {
+    for (ButtonState state : options.states)
+      cell = cell.expandedTo(set.imageSize(slot, state));
+    layout.imageSizes << set.imageSize(slot, BaseState(options.states));
+    layout.captions << CaptionAsOneLine(normal.design.CaptionSlots[slot].text());
   }
+  layout.cell = cell;
+  return layout;
+}
 
-  // Makes the sheets; false when they cannot be held in memory.
-  bool allocate(QString* error) {
-    for (int scale : {1, 2}) {
-      if (!(scale == 1 ? layout_.oneX : layout_.twoX)) continue;
-      QImage& sheet = sheets_[scale - 1];
-      sheet = QImage(layout_.sheetSize() * scale, QImage::Format_ARGB32);
-      if (sheet.isNull()) {
-        *error = QStringLiteral("Not enough memory for a sprite sheet of %1 x %2 pixels.")
-                     .arg(layout_.sheetSize().width() * scale)
-                     .arg(layout_.sheetSize().height() * scale);
-        return false;
-      }
-      sheet.fill(Qt::transparent);
-    }
-    return true;
+// The sheets, NAME.css and NAME.html. The largest sheet goes to the writing thread, the rest
+// is written here meanwhile.
+bool WriteSheetsAndPage(const SpriteSheets& sheets, const QString& folder, PngWriterThread& files,
+                        QString* error) {
+  const SetSheetLayout& layout = sheets.layout();
+  const auto path = [&](const QString& name) { return PathInFolder(folder, name); };
+  const int largest = sheets.sheet(2).isNull() ? 1 : 2;
+  files.write(path(SetSheetFileName(layout.prefix, largest)), sheets.sheet(largest));
+  if (largest == 2 && !sheets.sheet(1).isNull() &&
+      !ExportPng(sheets.sheet(1), path(SetSheetFileName(layout.prefix, 1)), error)) {
+    return false;
   }
-
-  // Copies an image into its cell, exactly; false when it does not fit its cell.
-  bool place(int slot, int stateIndex, int scale, const QImage& image, QString* error) {
-    QImage& sheet = sheets_[scale - 1];
-    const QPoint at = layout_.cellAt(slot, stateIndex) * scale;
-    if (image.width() > layout_.cell.width() * scale ||
-        image.height() > layout_.cell.height() * scale) {
-      *error = QStringLiteral("A button of the set came out larger than its sprite sheet cell.");
-      return false;
-    }
-    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < pixels.height(); ++y) {
-      std::memcpy(sheet.scanLine(at.y() + y) + 4 * at.x(), pixels.constScanLine(y),
-                  4 * static_cast<std::size_t>(pixels.width()));
-    }
-    return true;
-  }
-
-  // The largest sheet goes to the writing thread, the rest is written here meanwhile.
-  bool write(PngWriterThread& files, QString* error) const {
-    const int largest = sheets_[1].isNull() ? 1 : 2;
-    files.write(path(SetSheetFileName(layout_.prefix, largest)), sheets_[largest - 1]);
-    if (largest == 2 && !sheets_[0].isNull() &&
-        !ExportPng(sheets_[0], path(SetSheetFileName(layout_.prefix, 1)), error)) {
-      return false;
-    }
-    return WriteFileAtomically(path(SetStylesheetFileName(layout_.prefix)),
-                               SetStylesheet(layout_).toUtf8(), error) &&
-           WriteFileAtomically(path(SetPageFileName(layout_.prefix)),
-                               SetPreviewPage(layout_).toUtf8(), error);
-  }
-
- private:
-  QString path(const QString& name) const { return PathInFolder(folder_, name); }
-
-  SetSheetLayout layout_;
-  QString folder_;
-  QImage sheets_[2];
-};
+  return WriteFileAtomically(path(SetStylesheetFileName(layout.prefix)),
+                             SetStylesheet(layout).toUtf8(), error) &&
+         WriteFileAtomically(path(SetPageFileName(layout.prefix)), SetPreviewPage(layout).toUtf8(),
+                             error);
+}
 }  // namespace
 
 bool ExportButtonSet(
@@ -250,9 +212,9 @@ bool ExportButtonSet(
   if (!CheckSetOptions(options, error)) return false;
   ButtonSetRenderer set(normal, options);
   if (!set.prepare(error)) return false;
-  std::optional<SetSheets> sheets;
+  std::optional<SpriteSheets> sheets;
   if (options.sheet) {
-    sheets.emplace(normal, options, set);
+    sheets.emplace(LayoutOfSet(normal, options, set));
     if (!sheets->allocate(error)) return false;
   }
   // The files are compressed and written on a second thread while the next renders run.
@@ -295,6 +257,6 @@ bool ExportButtonSet(
       },
       error);
   if (!rendered) return stop(*error);
-  if (sheets && !sheets->write(files, error)) return stop(*error);
+  if (sheets && !WriteSheetsAndPage(*sheets, options.folder, files, error)) return stop(*error);
   return files.finish(error);
 }
