@@ -177,9 +177,11 @@ SetSheetLayout LayoutOfSet(const ButtonLook& normal, const ButtonSetOptions& opt
   layout.twoX = options.scales.contains(2);
   QSize cell(0, 0);
   for (int slot = 0; slot <= set.lastSlot(); ++slot) {
+    QSize largest(0, 0);
     for (ButtonState state : options.states)
-      cell = cell.expandedTo(set.imageSize(slot, state));
-    layout.imageSizes << set.imageSize(slot, BaseState(options.states));
+      largest = largest.expandedTo(set.imageSize(slot, state));
+    cell = cell.expandedTo(largest);
+    layout.elementSizes << largest;
     layout.captions << CaptionAsOneLine(normal.design.CaptionSlots[slot].text());
   }
   layout.cell = cell;
