@@ -70,38 +70,6 @@ TEST(CommandOptions, ReadsASetAndTheStateOfOneButton) {
   EXPECT_EQ(parsed.options.setScales, (QList<int>{1, 2}));
 }
 
-TEST(CommandOptions, StateOptionsTakeTheirWholeRangeAndDefaultToTheFallback) {
-  const struct {
-    const char* option;
-    StateOptionRange range;
-    int StateOptions::*field;
-  } cases[] = {
-      {"--hover-lightness", kHoverLightnessRange, &StateOptions::hoverLightness},
-      {"--pressed-shift", kPressedShiftRange, &StateOptions::pressedShift},
-  };
-  const QString help = parse({"--help"}).text.simplified();  // as one line, however wrapped
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.option);
-    const QString option = QLatin1String(c.option);
-    EXPECT_EQ(parse({"--set", "out"}).options.stateOptions.*c.field, c.range.fallback);
-    for (int value : {c.range.low, c.range.high}) {
-      const ParsedCommandLine parsed = parse({"--set", "out", option, QString::number(value)});
-      ASSERT_EQ(parsed.action, ParsedCommandLine::Action::Run) << parsed.text.toStdString();
-      EXPECT_EQ(parsed.options.stateOptions.*c.field, value);
-    }
-    for (int value : {c.range.low - 1, c.range.high + 1}) {
-      const ParsedCommandLine parsed = parse({"--set", "out", option, QString::number(value)});
-      EXPECT_EQ(parsed.action, ParsedCommandLine::Action::Refuse) << value;
-      EXPECT_TRUE(parsed.text.contains(RangeText(c.range))) << parsed.text.toStdString();
-    }
-    const qsizetype at = help.indexOf(option);
-    const QString line = help.mid(at, help.indexOf(QStringLiteral(")."), at) + 1 - at);
-    EXPECT_TRUE(line.contains(
-        QStringLiteral("%1 (default: %2)").arg(RangeText(c.range)).arg(c.range.fallback)))
-        << line.toStdString();
-  }
-}
-
 TEST(QtChatter, DropsQtsOwnNotesAndKeepsRealWarnings) {
   const struct {
     QtMsgType type;
