@@ -159,10 +159,9 @@ bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage
     *reason = QStringLiteral("The button is empty (a size of 0).");
     return false;
   }
-  *oneX =
-      options_.scales.contains(1) ? ChosenImage(renderer_.extraImages(), {}, true, 1) : QImage();
-  *twoX =
-      options_.scales.contains(2) ? ChosenImage(renderer_.extraImages(), {}, true, 2) : QImage();
+  // Null at a scale that was not asked for: the render made no such image.
+  *oneX = ChosenImage(renderer_.extraImages(), {}, true, 1);
+  *twoX = ChosenImage(renderer_.extraImages(), {}, true, 2);
   return true;
 }
 

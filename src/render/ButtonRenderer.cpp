@@ -65,9 +65,8 @@ RenderOutcome ButtonRenderer::RenderButton(const ButtonDesign& design, const Cap
     ~BusyScope() { busy = false; }
   } busy(RenderBusy_);
   // A restart runs the whole render again with the newest values, as a loop: however many
-  // edits arrive, the stack does not grow.
-  // A pass gives up only for a restart, which the loop runs: the last pass finished or was
-  // refused.
+  // edits arrive, the stack does not grow. A pass gives up only for a restart, so the last
+  // pass finished or was refused.
   Outcome outcome = Outcome::GaveUp;
   do {
     RenderRestart_ = false;
