@@ -16,7 +16,3 @@ bool CommandHost::loadTexture(const QString& path) {
   }
   return true;
 }
-
-void CommandHost::syncControls() {
-  design_.LastTextIndex = LastSlot(design_);
-}

@@ -15,6 +15,17 @@ std::optional<int> IntegerWithin(const QString& text, int low, int high) {
   return value;
 }
 
+std::optional<int> IntegerWithin(const QString& text, const StateOptionRange& range) {
+  return IntegerWithin(text, range.low, range.high);
+}
+
+// The help text of a state option: what it does, its range and its default.
+QString StateOptionHelp(const char* what, const StateOptionRange& range) {
+  return QStringLiteral("%1, %2 (default: %3).")
+      .arg(QLatin1String(what), RangeText(range))
+      .arg(range.fallback);
+}
+
 // A comma-separated list of state names, each at most once; none when a name is unknown.
 std::optional<QList<ButtonState>> StateList(const QString& text, QString* bad) {
   QList<ButtonState> states;
@@ -114,12 +125,12 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                      "PREFIX.html, a page that shows the set in a browser."));
   const QCommandLineOption hoverLightness(
       QStringLiteral("hover-lightness"),
-      QStringLiteral("How far hover lightens the surface, 0..100 (default: 25)."),
-      QStringLiteral("L"), QStringLiteral("25"));
+      StateOptionHelp("How far hover lightens the surface", kHoverLightnessRange),
+      QStringLiteral("L"), QString::number(kHoverLightnessRange.fallback));
   const QCommandLineOption pressedShift(
       QStringLiteral("pressed-shift"),
-      QStringLiteral("How far pressed moves the caption right and down, 0..20 (default: 1)."),
-      QStringLiteral("P"), QStringLiteral("1"));
+      StateOptionHelp("How far pressed moves the caption right and down", kPressedShiftRange),
+      QStringLiteral("P"), QString::number(kPressedShiftRange.fallback));
   const QCommandLineOption stateDesign(
       QStringLiteral("state-design"),
       QStringLiteral("Take a state's look from a design file of its own, with the captions of "
@@ -210,11 +221,17 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   o.uniform = parser.isSet(uniform);
   o.sheet = parser.isSet(sheet);
   if (o.sheet && o.setFolder.isEmpty()) return refuse(QStringLiteral("--sheet goes with --set"));
-  const std::optional<int> lightness = IntegerWithin(parser.value(hoverLightness), 0, 100);
-  if (!lightness) return refuse(QStringLiteral("--hover-lightness takes 0..100"));
+  const std::optional<int> lightness =
+      IntegerWithin(parser.value(hoverLightness), kHoverLightnessRange);
+  if (!lightness) {
+    return refuse(
+        QStringLiteral("--hover-lightness takes %1").arg(RangeText(kHoverLightnessRange)));
+  }
   o.stateOptions.hoverLightness = *lightness;
-  const std::optional<int> shift = IntegerWithin(parser.value(pressedShift), 0, 20);
-  if (!shift) return refuse(QStringLiteral("--pressed-shift takes 0..20"));
+  const std::optional<int> shift = IntegerWithin(parser.value(pressedShift), kPressedShiftRange);
+  if (!shift) {
+    return refuse(QStringLiteral("--pressed-shift takes %1").arg(RangeText(kPressedShiftRange)));
+  }
   o.stateOptions.pressedShift = *shift;
   for (const QString& given : parser.values(stateDesign)) {
     const qsizetype equals = given.indexOf(u'=');

@@ -9,6 +9,7 @@
 #include "CommandHost.h"
 #include "DesignFile.h"
 #include "ExportSeries.h"
+#include "ImageChoice.h"
 #include "RandomDesign.h"
 
 namespace {
@@ -23,7 +24,7 @@ void printSize(const QString& sizeText, const QImage& image) {
 // Reads a design file into a look, as the editor opens one (a texture that cannot be read
 // is reported and left out); false when the file cannot be read.
 bool LoadLook(const QString& path, ButtonLook* look) {
-  CommandHost host(look->design);
+  CommandHost host;
   ResetDesign(look->design, look->font, host);
   if (!LoadDesign(path, look->design, look->font, host)) return false;
   look->texture = host.texture;
@@ -33,15 +34,29 @@ bool LoadLook(const QString& path, ButtonLook* look) {
 }  // namespace
 
 int RunRenderCommand(const CommandOptions& options) {
-  for (const QString& folder : {options.captionsFolder, options.setFolder}) {
-    if (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
-      fail(QStringLiteral("%1 is not a folder").arg(folder));
+  if (!options.captionsFolder.isEmpty() && !QFileInfo(options.captionsFolder).isDir()) {
+    fail(QStringLiteral("%1 is not a folder").arg(options.captionsFolder));
+    return kCommandFailed;
+  }
+  ButtonSetOptions set;
+  set.folder = options.setFolder;
+  set.prefix = options.prefix;
+  set.states = options.setStates;
+  set.scales = options.setScales;
+  set.uniform = options.uniform;
+  set.sheet = options.sheet;
+  set.stateOptions = options.stateOptions;
+  // A set that cannot be written stops the command before it writes anything.
+  if (!options.setFolder.isEmpty()) {
+    QString error;
+    if (!CheckSetOptions(set, &error)) {
+      fail(error);
       return kCommandFailed;
     }
   }
 
   ButtonLook normal;
-  CommandHost host(normal.design);
+  CommandHost host;
   ButtonRenderer renderer(host);
   ResetDesign(normal.design, normal.font, host);
   if (!options.designPath.isEmpty() &&
@@ -65,10 +80,9 @@ int RunRenderCommand(const CommandOptions& options) {
   // The finished button of a look, or false with the render's reason.
   auto render = [&](const ButtonLook& look, QImage* image, QString* reason) {
     host.texture = look.texture;
-    const int before = host.images;
-    renderer.RenderButton(look.design, look.font);
-    if (host.images == before) {
-      *reason = host.refusal;
+    const RenderOutcome outcome = renderer.RenderButton(look.design, look.font);
+    if (!outcome.finished()) {
+      *reason = outcome.reason;
       return false;
     }
     *image = host.image;
@@ -77,18 +91,14 @@ int RunRenderCommand(const CommandOptions& options) {
 
   if (!options.outputPath.isEmpty()) {
     const ButtonLook look = LookOfState(normal, options.state, options.stateOptions, stateLooks);
-    const bool twice = options.scale == 2;
-    renderer.setExtraImages(options.transparent ? (twice ? kTransparent2x : kTransparent)
-                                                : (twice ? kOpaque2x : 0u));
+    renderer.setExtraImages(ExtrasFor(options.transparent, options.scale));
     QImage image;
     QString error;
     if (!render(look, &image, &error)) {
       fail(error);
       return kCommandFailed;
     }
-    const ButtonExtras& extras = renderer.extraImages();
-    if (options.transparent) image = twice ? extras.transparent2x : extras.transparent;
-    if (!options.transparent && twice) image = extras.opaque2x;
+    image = ChosenImage(renderer.extraImages(), image, options.transparent, options.scale);
     renderer.setExtraImages(0);
     if (options.printSize) printSize(host.sizeText, image);
     if (!ExportImage(image, options.outputPath, options.outputType, &error)) {
@@ -114,14 +124,6 @@ int RunRenderCommand(const CommandOptions& options) {
   }
 
   if (!options.setFolder.isEmpty()) {
-    ButtonSetOptions set;
-    set.folder = options.setFolder;
-    set.prefix = options.prefix;
-    set.states = options.setStates;
-    set.scales = options.setScales;
-    set.uniform = options.uniform;
-    set.sheet = options.sheet;
-    set.stateOptions = options.stateOptions;
     set.stateLooks = stateLooks;
     QString error;
     if (!ExportButtonSet(normal, set, &error)) {

@@ -126,14 +126,23 @@ void CheckAgainstReference(ButtonDesign d, const QImage& texture) {
 }
 
 // The bytes a save right after the load must hold: the file's own, except a TextIndex out of
-// 0..31 (brought into range), a texture the loader refused (its path emptied), the font
-// name's bytes past its length (meaningless, written as zeros) and style bits 4..7 (unused).
+// 0..31 (brought into range), LastTextIndex (the last slot in use), a texture the loader
+// refused (its path emptied), the font name's bytes past its length (meaningless, written as
+// zeros) and style bits 4..7 (unused).
 QByteArray ExpectedSave(const QByteArray& file, bool textureRefused) {
   QByteArray expected = file.left(kDesignFileSize);
   std::int32_t index;
   std::memcpy(&index, expected.constData(), 4);
   index = std::clamp(index, 0, kCaptionSlotCount - 1);
   std::memcpy(expected.data(), &index, 4);
+  std::int32_t last = index;
+  for (int slot = kCaptionSlotCount - 1; slot > index; --slot) {
+    if (expected[offsetof(ButtonDesign, CaptionSlots) + slot * sizeof(ShortString)] != 0) {
+      last = slot;
+      break;
+    }
+  }
+  std::memcpy(expected.data() + offsetof(ButtonDesign, LastTextIndex), &last, 4);
   if (textureRefused) expected[offsetof(ButtonDesign, TextureFile)] = 0;
   constexpr qsizetype kFontName = kDesignRecordSize + 4;
   const int nameLength = static_cast<std::uint8_t>(expected[kFontName]);

@@ -66,6 +66,10 @@ int LastSlot(const ButtonDesign& design) {
   return std::max(last, static_cast<int>(design.TextIndex));
 }
 
+void SetLastTextIndex(ButtonDesign& design) {
+  design.LastTextIndex = LastSlot(design);
+}
+
 void BringIntoRange(ButtonDesign& design) {
   design.TextIndex = clampedIndex(design.TextIndex);
 }

@@ -129,13 +129,17 @@ void ResetDesignFields(ButtonDesign& design, CaptionFont& font);
 
 // The highest slot index in use: max(TextIndex, highest non-empty slot, 0).
 int LastSlot(const ButtonDesign& design);
+// LastTextIndex := LastSlot. Whatever replaces the record as a whole (reset, load, random
+// design) and whatever moves the caption slot applies it, so a saved record always holds it.
+void SetLastTextIndex(ButtonDesign& design);
 
 // A loaded record is taken as the file holds it, so that saving it again writes the same
 // bytes; these are the rules that give every value a defined meaning, and the one place
 // where they are listed:
 // - TextIndex: brought into 0..31 here, because the caption editor and the renderer index
-//   the slots by it (currentSlot() clamps as well). This and emptying a TextureFile that
-//   cannot be read (LoadDesign) are the only changes a load makes to the record.
+//   the slots by it (currentSlot() clamps as well). This, LastTextIndex set anew from the
+//   slots (SetLastTextIndex) and emptying a TextureFile that cannot be read (LoadDesign) are
+//   the only changes a load makes to the record.
 // - ShapeKind above 5: drawn as a rectangle. FillKind above 4, or Texture without a loaded
 //   texture: painted as a single colour. Both stay as loaded.
 // - ButtonWidth, ButtonHeight, BorderWidth, BorderHeight, OutlineSize: sizes are formed in
@@ -149,6 +153,6 @@ int LastSlot(const ButtonDesign& design);
 //   byte is true.
 // - Font size: any value; the caption is drawn at its size in pixels brought into
 //   1..8192 (kMaxCaptionPixels), a negative size counting as its magnitude.
-// - LastTextIndex, ReservedFlag, ReservedBlock, padding and the bytes past each string's
-//   length: kept and written back unread.
+// - ReservedFlag, ReservedBlock, padding and the bytes past each string's length: kept and
+//   written back unread.
 void BringIntoRange(ButtonDesign& design);

@@ -43,6 +43,7 @@ bool SaveDesign(const QString& path, const ButtonDesign& design, const CaptionFo
 
 void ResetDesign(ButtonDesign& design, CaptionFont& font, DesignHost& host) {
   ResetDesignFields(design, font);
+  SetLastTextIndex(design);
   host.clearTexture();
   host.syncControls();
 }
@@ -64,6 +65,7 @@ bool LoadDesign(const QString& path, ButtonDesign& design, CaptionFont& font, De
         design.TextureFile.length = 0;
       }
     }
+    SetLastTextIndex(design);
   }
   host.syncControls();
   host.render();

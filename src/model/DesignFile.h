@@ -20,10 +20,11 @@ bool SaveDesign(const QString& path, const ButtonDesign& design, const CaptionFo
                 QString* error);
 
 // Replaces the design by the file's, reporting an unreadable file ("Invalid file") or
-// texture ("Couldnt find or open texturefile") through the host; then synchronises the
-// controls and renders. Afterwards the record holds the loaded design or the defaults;
-// false when the file could not be read (the defaults).
+// texture ("Couldnt find or open texturefile") through the host; then sets LastTextIndex
+// (SetLastTextIndex), synchronises the controls and renders. Afterwards the record holds the
+// loaded design or the defaults; false when the file could not be read (the defaults).
 bool LoadDesign(const QString& path, ButtonDesign& design, CaptionFont& font, DesignHost& host);
 
-// The defaults, the texture bitmap emptied and the controls synchronised.
+// The defaults with LastTextIndex set (SetLastTextIndex), the texture bitmap emptied and the
+// controls synchronised.
 void ResetDesign(ButtonDesign& design, CaptionFont& font, DesignHost& host);

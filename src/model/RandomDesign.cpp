@@ -41,5 +41,6 @@ void MakeRandomDesign(ButtonDesign& d, CaptionFont& font, DesignHost& host) {
   d.FillKind = static_cast<std::uint8_t>(RandomInt(5));
   d.BackColour = 0xFFFFFF;
   d.PlasmaColour = randomColour();
+  SetLastTextIndex(d);
   host.syncControls();
 }

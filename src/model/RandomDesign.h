@@ -48,6 +48,6 @@ inline void SetRandomSeed(std::uint32_t seed) {
 }
 
 // Replaces the look of the design by a random one (19 draws, in a fixed order); captions,
-// the caption slot and ReservedBlock are kept. Ends by synchronising the controls; does
-// not render.
+// the caption slot and ReservedBlock are kept. Ends by setting LastTextIndex
+// (SetLastTextIndex) and synchronising the controls; does not render.
 void MakeRandomDesign(ButtonDesign& design, CaptionFont& font, DesignHost& host);

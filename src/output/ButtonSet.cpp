@@ -3,15 +3,16 @@
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
-#include <cstring>
 #include <optional>
 
 #include "AtomicFile.h"
 #include "ButtonSize.h"
 #include "ExportSeries.h"
+#include "ImageChoice.h"
 #include "ImageExport.h"
 #include "PngWriterThread.h"
 #include "SetWebPage.h"
+#include "SpriteSheet.h"
 
 QString SetImageEnding(ButtonState state, int scale) {
   QString ending = state == ButtonState::Normal ? QString() : u'-' + StateName(state);
@@ -22,13 +23,14 @@ QString SetImageEnding(ButtonState state, int scale) {
 ButtonSetRenderer::ButtonSetRenderer(const ButtonLook& normal, const ButtonSetOptions& options)
     : normal_(normal), options_(options) {
   unsigned extras = 0;
-  if (options_.scales.contains(1)) extras |= kTransparent;
-  if (options_.scales.contains(2)) extras |= kTransparent2x;
+  for (int scale : options_.scales)
+    extras |= ExtrasFor(true, scale);
   renderer_.setExtraImages(extras);
 }
 
-bool ButtonSetRenderer::prepare(QString* error) {
-  const ButtonSetOptions& o = options_;
+namespace {
+// What the images of a set need of the options; the folder and prefix only matter for writing.
+bool CheckImageOptions(const ButtonSetOptions& o, QString* error) {
   if (o.states.isEmpty()) {
     *error = QStringLiteral("A set needs at least one state.");
     return false;
@@ -39,19 +41,50 @@ bool ButtonSetRenderer::prepare(QString* error) {
       return false;
     }
   }
-  if (o.scales.isEmpty() || std::any_of(o.scales.begin(), o.scales.end(),
-                                        [](int scale) { return scale != 1 && scale != 2; })) {
+  const bool scalesHeld = o.scales == QList<int>{1} || o.scales == QList<int>{2} ||
+                          o.scales == QList<int>{1, 2} || o.scales == QList<int>{2, 1};
+  if (!scalesHeld) {
     *error = QStringLiteral("A set is made at scale 1, 2 or both.");
     return false;
   }
-  if (o.stateOptions.hoverLightness < 0 || o.stateOptions.hoverLightness > 100) {
-    *error = QStringLiteral("The hover lightness lies within 0..100.");
+  if (!kHoverLightnessRange.holds(o.stateOptions.hoverLightness)) {
+    *error =
+        QStringLiteral("The hover lightness lies within %1.").arg(RangeText(kHoverLightnessRange));
     return false;
   }
-  if (o.stateOptions.pressedShift < 0 || o.stateOptions.pressedShift > 20) {
-    *error = QStringLiteral("The pressed shift lies within 0..20.");
+  if (!kPressedShiftRange.holds(o.stateOptions.pressedShift)) {
+    *error = QStringLiteral("The pressed shift lies within %1.").arg(RangeText(kPressedShiftRange));
     return false;
   }
+  return true;
+}
+}  // namespace
+
+bool CheckSetOptions(const ButtonSetOptions& o, QString* error) {
+  if (o.folder.isEmpty()) {
+    *error = QStringLiteral("Choose the folder of the set.");
+    return false;
+  }
+  if (!QFileInfo(o.folder).isDir()) {
+    *error = QStringLiteral("%1 is not a folder.").arg(QDir::toNativeSeparators(o.folder));
+    return false;
+  }
+  // Without a prefix the stylesheet and page would be hidden files named ".css" and ".html".
+  if (o.prefix.isEmpty()) {
+    *error = QStringLiteral("The set's file names need a prefix.");
+    return false;
+  }
+  if (o.prefix.contains(u'/') || o.prefix.contains(QChar(0))) {
+    *error = QStringLiteral("The prefix %1 cannot stand in a file name: it holds a \"/\".")
+                 .arg(o.prefix);
+    return false;
+  }
+  return CheckImageOptions(o, error);
+}
+
+bool ButtonSetRenderer::prepare(QString* error) {
+  const ButtonSetOptions& o = options_;
+  if (!CheckImageOptions(o, error)) return false;
   lastSlot_ = LastSlot(normal_.design);
   uniformSize_ = QSize();
   looks_.clear();
@@ -117,116 +150,72 @@ bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage
                                QString* reason) {
   const ButtonLook look = lookFor(slot, state);
   host_.texture = look.texture;
-  const int before = host_.images;
-  renderer_.RenderButton(look.design, look.font);
-  if (host_.images == before) {
-    *reason = host_.refusal;
+  const RenderOutcome outcome = renderer_.RenderButton(look.design, look.font);
+  if (!outcome.finished()) {
+    *reason = outcome.reason;
     return false;
   }
   if (host_.image.isNull()) {
     *reason = QStringLiteral("The button is empty (a size of 0).");
     return false;
   }
-  *oneX = renderer_.extraImages().transparent;
-  *twoX = renderer_.extraImages().transparent2x;
+  // Null at a scale that was not asked for: the render made no such image.
+  *oneX = ChosenImage(renderer_.extraImages(), {}, true, 1);
+  *twoX = ChosenImage(renderer_.extraImages(), {}, true, 2);
   return true;
 }
 
 namespace {
-// The sheets, the stylesheet and the page of a set, filled as its images are written.
-class SetSheets {
- public:
-  SetSheets(const ButtonLook& normal, const ButtonSetOptions& options, ButtonSetRenderer& set) {
-    layout_.prefix = options.prefix;
-    layout_.states = options.states;
-    layout_.oneX = options.scales.contains(1);
-    layout_.twoX = options.scales.contains(2);
-    QSize cell(0, 0);
-    for (int slot = 0; slot <= set.lastSlot(); ++slot) {
-      for (ButtonState state : options.states)
-        cell = cell.expandedTo(set.imageSize(slot, state));
-      const ButtonState base = options.states.contains(ButtonState::Normal)
-                                   ? ButtonState::Normal
-                                   : options.states.value(0);
-      layout_.imageSizes << set.imageSize(slot, base);
-      layout_.captions << CaptionAsOneLine(normal.design.CaptionSlots[slot].text());
-    }
-    layout_.cell = cell;
-    folder_ = options.folder;
+// Where the images of the set go in its sheets, and what its page says of each slot.
+SetSheetLayout LayoutOfSet(const ButtonLook& normal, const ButtonSetOptions& options,
+                           const ButtonSetRenderer& set) {
+  SetSheetLayout layout;
+  layout.prefix = options.prefix;
+  layout.states = options.states;
+  layout.oneX = options.scales.contains(1);
+  layout.twoX = options.scales.contains(2);
+  QSize cell(0, 0);
+  for (int slot = 0; slot <= set.lastSlot(); ++slot) {
+    QSize largest(0, 0);
+    for (ButtonState state : options.states)
+      largest = largest.expandedTo(set.imageSize(slot, state));
+    cell = cell.expandedTo(largest);
+    layout.elementSizes << largest;
+    layout.captions << CaptionAsOneLine(normal.design.CaptionSlots[slot].text());
   }
+  layout.cell = cell;
+  return layout;
+}
 
-  // Makes the sheets; false when they cannot be held in memory.
-  bool allocate(QString* error) {
-    for (int scale : {1, 2}) {
-      if (!(scale == 1 ? layout_.oneX : layout_.twoX)) continue;
-      QImage& sheet = sheets_[scale - 1];
-      sheet = QImage(layout_.sheetSize() * scale, QImage::Format_ARGB32);
-      if (sheet.isNull()) {
-        *error = QStringLiteral("Not enough memory for a sprite sheet of %1 x %2 pixels.")
-                     .arg(layout_.sheetSize().width() * scale)
-                     .arg(layout_.sheetSize().height() * scale);
-        return false;
-      }
-      sheet.fill(Qt::transparent);
-    }
-    return true;
+// The sheets, NAME.css and NAME.html. The largest sheet goes to the writing thread, the rest
+// is written here meanwhile.
+bool WriteSheetsAndPage(const SpriteSheets& sheets, const QString& folder, PngWriterThread& files,
+                        QString* error) {
+  const SetSheetLayout& layout = sheets.layout();
+  const auto path = [&](const QString& name) { return PathInFolder(folder, name); };
+  const int largest = sheets.sheet(2).isNull() ? 1 : 2;
+  files.write(path(SetSheetFileName(layout.prefix, largest)), sheets.sheet(largest));
+  if (largest == 2 && !sheets.sheet(1).isNull() &&
+      !ExportPng(sheets.sheet(1), path(SetSheetFileName(layout.prefix, 1)), error)) {
+    return false;
   }
-
-  // Copies an image into its cell, exactly; false when it does not fit its cell.
-  bool place(int slot, int stateIndex, int scale, const QImage& image, QString* error) {
-    QImage& sheet = sheets_[scale - 1];
-    const QPoint at = layout_.cellAt(slot, stateIndex) * scale;
-    if (image.width() > layout_.cell.width() * scale ||
-        image.height() > layout_.cell.height() * scale) {
-      *error = QStringLiteral("A button of the set came out larger than its sprite sheet cell.");
-      return false;
-    }
-    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < pixels.height(); ++y) {
-      std::memcpy(sheet.scanLine(at.y() + y) + 4 * at.x(), pixels.constScanLine(y),
-                  4 * static_cast<std::size_t>(pixels.width()));
-    }
-    return true;
-  }
-
-  // The largest sheet goes to the writing thread, the rest is written here meanwhile.
-  bool write(PngWriterThread& files, QString* error) const {
-    const int largest = sheets_[1].isNull() ? 1 : 2;
-    files.write(path(SetSheetFileName(layout_.prefix, largest)), sheets_[largest - 1]);
-    if (largest == 2 && !sheets_[0].isNull() &&
-        !ExportPng(sheets_[0], path(SetSheetFileName(layout_.prefix, 1)), error)) {
-      return false;
-    }
-    return WriteFileAtomically(path(SetStylesheetFileName(layout_.prefix)),
-                               SetStylesheet(layout_).toUtf8(), error) &&
-           WriteFileAtomically(path(SetPageFileName(layout_.prefix)),
-                               SetPreviewPage(layout_).toUtf8(), error);
-  }
-
- private:
-  QString path(const QString& name) const {
-    return folder_.endsWith(u'/') ? folder_ + name : folder_ + u'/' + name;
-  }
-
-  SetSheetLayout layout_;
-  QString folder_;
-  QImage sheets_[2];
-};
+  return WriteFileAtomically(path(SetStylesheetFileName(layout.prefix)),
+                             SetStylesheet(layout).toUtf8(), error) &&
+         WriteFileAtomically(path(SetPageFileName(layout.prefix)), SetPreviewPage(layout).toUtf8(),
+                             error);
+}
 }  // namespace
 
 bool ExportButtonSet(
     const ButtonLook& normal, const ButtonSetOptions& options, QString* error,
     const std::function<void(int slot, int stateIndex, int scale, const QImage& image)>& onImage,
     const std::function<bool()>& keepGoing) {
-  if (!QFileInfo(options.folder).isDir()) {
-    *error = QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(options.folder));
-    return false;
-  }
+  if (!CheckSetOptions(options, error)) return false;
   ButtonSetRenderer set(normal, options);
   if (!set.prepare(error)) return false;
-  std::optional<SetSheets> sheets;
+  std::optional<SpriteSheets> sheets;
   if (options.sheet) {
-    sheets.emplace(normal, options, set);
+    sheets.emplace(LayoutOfSet(normal, options, set));
     if (!sheets->allocate(error)) return false;
   }
   // The files are compressed and written on a second thread while the next renders run.
@@ -250,9 +239,7 @@ bool ExportButtonSet(
           if (!set.render(slot, state, &images[0], &images[1], &reason)) {
             const QString path = SeriesFileName(options.folder, options.prefix, slot + 1,
                                                 SetImageEnding(state, options.scales.value(0)));
-            *failure =
-                QStringLiteral("Nothing was written to %1: the button cannot be rendered.\n%2")
-                    .arg(QDir::toNativeSeparators(path), reason);
+            *failure = NothingWrittenMessage(path, reason);
             return false;
           }
           for (int scale : {1, 2}) {
@@ -271,6 +258,6 @@ bool ExportButtonSet(
       },
       error);
   if (!rendered) return stop(*error);
-  if (sheets && !sheets->write(files, error)) return stop(*error);
+  if (sheets && !WriteSheetsAndPage(*sheets, options.folder, files, error)) return stop(*error);
   return files.finish(error);
 }

@@ -37,6 +37,11 @@ struct ButtonSetOptions {
   bool sheet = false;
 };
 
+// Whether the options make a set that can be written: an existing folder; a prefix that can
+// begin a file name (not empty, no "/"); at least one state, each once; scale 1, 2 or both;
+// the state options within their ranges. False with the first reason it cannot otherwise.
+bool CheckSetOptions(const ButtonSetOptions& options, QString* error);
+
 // The look of a state: the state's own look with the captions (and caption slot) of
 // `normal` when `ownLooks` has one, otherwise the state's transform of `normal`.
 ButtonLook LookOfState(const ButtonLook& normal, ButtonState state, const StateOptions& options,
@@ -51,8 +56,9 @@ class ButtonSetRenderer {
  public:
   ButtonSetRenderer(const ButtonLook& normal, const ButtonSetOptions& options);
 
-  // Checks the options and works out every look (and the uniform size); false with a
-  // message when the set cannot be made. Draws nothing from the generator.
+  // Checks the options that the images depend on (CheckSetOptions but for the folder and the
+  // prefix) and works out every look (and the uniform size); false with a message when the
+  // images cannot be made. Draws nothing from the generator.
   bool prepare(QString* error);
   // The last caption slot of the set (the first is 0).
   int lastSlot() const { return lastSlot_; }
@@ -63,7 +69,7 @@ class ButtonSetRenderer {
   QSize imageSize(int slot, ButtonState state) const;
 
   // The images of one slot in one state, at the scales asked for (the other stays null);
-  // false with the render's reason when it was refused.
+  // false with the render's reason when it was refused (empty when it gave up).
   bool render(int slot, ButtonState state, QImage* oneX, QImage* twoX, QString* reason);
 
  private:

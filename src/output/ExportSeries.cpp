@@ -2,17 +2,29 @@
 
 #include <QDir>
 
+QString PathInFolder(const QString& folder, const QString& name) {
+  return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+QString SeriesName(const QString& prefix, int number, const QString& ending) {
+  return prefix + QString::number(number) + ending;
+}
+
 QString SeriesFileName(const QString& directory, const QString& prefix, int number,
                        const QString& ending) {
-  const QString separator = directory.endsWith(u'/') ? QString() : QStringLiteral("/");
-  return directory + separator + prefix + QString::number(number) + ending;
+  return PathInFolder(directory, SeriesName(prefix, number, ending));
+}
+
+QString NothingWrittenMessage(const QString& path, const QString& reason) {
+  return QStringLiteral("Nothing was written to %1: the button cannot be rendered.\n%2")
+      .arg(QDir::toNativeSeparators(path), reason);
 }
 
 bool RunExportSeries(ButtonDesign& design,
                      const std::function<bool(int slot, QString* error)>& exportSlot,
                      QString* error) {
-  const int last = LastSlot(design);
-  design.LastTextIndex = last;
+  SetLastTextIndex(design);
+  const int last = design.LastTextIndex;
   for (int slot = 0; slot <= last; ++slot) {
     design.TextIndex = slot;
     if (!exportSlot(slot, error)) return false;
@@ -30,11 +42,7 @@ bool ExportImageSeries(ButtonDesign& design, const QString& directory, const QSt
         QImage image;
         QString reason;
         if (!render(&image, &reason)) {
-          *failure = reason.isEmpty() ? QString()
-                                      : QStringLiteral(
-                                            "Nothing was written to %1: the button cannot be "
-                                            "rendered.\n%2")
-                                            .arg(QDir::toNativeSeparators(path), reason);
+          *failure = reason.isEmpty() ? QString() : NothingWrittenMessage(path, reason);
           return false;
         }
         return ExportImage(image, path, type, failure);

@@ -11,16 +11,23 @@
 // to the last in use, as Export multiple, `tessaro-render --all-captions` and button sets
 // write them.
 
-// The file of caption slot `number` (counted from 1): the directory, one separator, the
-// prefix, the number without leading zeros, then `ending` (".jpg", "-hover@2x.png"). A
-// directory that already ends in a separator (the root) gets no second one. The prefix is
-// taken as it stands.
+// A file in a folder: the folder, one separator, the name. A folder that already ends in a
+// separator (the root) gets no second one.
+QString PathInFolder(const QString& folder, const QString& name);
+
+// The name of caption slot `number`'s file (counted from 1): the prefix, the number without
+// leading zeros, then `ending` (".jpg", "-hover@2x.png"). The prefix is taken as it stands.
+QString SeriesName(const QString& prefix, int number, const QString& ending);
+// That file in the directory (PathInFolder).
 QString SeriesFileName(const QString& directory, const QString& prefix, int number,
                        const QString& ending);
 
-// Runs the series: sets LastTextIndex to the last slot in use (LastSlot), then for each slot
-// from 0 to it, in order, sets TextIndex to the slot and calls exportSlot. Empty slots are
-// exported too, as buttons without a caption. The first failure ends the series: false,
+// Why nothing was written to `path`: the button cannot be rendered, for `reason`.
+QString NothingWrittenMessage(const QString& path, const QString& reason);
+
+// Runs the series: sets LastTextIndex to the last slot in use (SetLastTextIndex), then for
+// each slot from 0 to it, in order, sets TextIndex to the slot and calls exportSlot. Empty
+// slots are exported too, as buttons without a caption. The first failure ends the series: false,
 // with exportSlot's *error (which may be empty for a series that was called off). TextIndex
 // stays on the slot the series ended on.
 bool RunExportSeries(ButtonDesign& design,

@@ -1,6 +1,10 @@
 #include "SetWebPage.h"
 
+#include <QMap>
 #include <QUrl>
+#include <utility>
+
+#include "CaptionLines.h"
 
 namespace {
 // A file name as a relative URL of a file beside the page.
@@ -9,12 +13,58 @@ QString Url(const QString& fileName) {
   return QString::fromLatin1(QUrl::toPercentEncoding(fileName, "@!$&'()*+,;="));
 }
 
-QString Html(const QString& text) {
-  return text.toHtmlEscaped();
+// The code point at text[i] and how many UTF-16 units it takes; a lone surrogate is
+// returned as it is.
+char32_t CodePointAt(const QString& text, qsizetype i, qsizetype* units) {
+  if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+    *units = 2;
+    return QChar::surrogateToUcs4(text[i], text[i + 1]);
+  }
+  *units = 1;
+  return text[i].unicode();
 }
 
-QString ClassName(const QString& prefix, int slot) {
-  return QStringLiteral("%1-%2").arg(prefix).arg(slot + 1);
+// Code points a page may not hold as they are: controls (C0, DEL, C1), noncharacters and
+// lone surrogates.
+bool PageCannotHold(char32_t u) {
+  return u < 0x20 || (u >= 0x7F && u <= 0x9F) || (u >= 0xFDD0 && u <= 0xFDEF) ||
+         (u & 0xFFFE) == 0xFFFE || (u >= 0xD800 && u <= 0xDFFF);
+}
+
+// Text as the page shows it: blanks (tab, line breaks) as blanks, every other code point a
+// page cannot hold left out.
+QString PageText(const QString& text) {
+  QString shown;
+  shown.reserve(text.size());
+  for (qsizetype i = 0, units = 1; i < text.size(); i += units) {
+    const char32_t u = CodePointAt(text, i, &units);
+    if (u == u'\t' || u == u'\n' || u == u'\r' || u == u'\f') {
+      shown += u' ';
+    } else if (!PageCannotHold(u)) {
+      shown += text.mid(i, units);
+    }
+  }
+  return shown;
+}
+
+QString Html(const QString& text) {
+  return PageText(text).toHtmlEscaped();
+}
+
+// The prefix as a CSS identifier that needs no escapes (SetClassName).
+QString ClassBase(const QString& prefix) {
+  QString name;
+  for (qsizetype i = 0, units = 1; i < prefix.size(); i += units) {
+    const char32_t u = CodePointAt(prefix, i, &units);
+    const bool kept = u < 0x80 ? (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') ||
+                                     (u >= u'0' && u <= u'9') || u == u'-' || u == u'_'
+                               : QChar::isLetterOrNumber(u) && !PageCannotHold(u);
+    name += kept ? prefix.mid(i, units) : QStringLiteral("_");
+  }
+  const char16_t first = name.isEmpty() ? u'0' : name[0].unicode();
+  const bool starts = first == u'_' || (first >= u'a' && first <= u'z') ||
+                      (first >= u'A' && first <= u'Z') || first >= 0x80;
+  return starts ? name : u'_' + name;
 }
 
 QString Position(QPoint at) {
@@ -39,24 +89,31 @@ QString StateSelectors(const QString& selector, ButtonState state) {
   return selector;
 }
 
-QString StateClass(ButtonState state) {
+// The attributes an example of a state carries besides its slot's class.
+QString StateAttributes(ButtonState state) {
   switch (state) {
     case ButtonState::Normal:
       break;
     case ButtonState::Hover:
-      return QStringLiteral(" is-hover");
+      return QStringLiteral(" is-hover\"");
     case ButtonState::Pressed:
-      return QStringLiteral(" is-pressed");
+      return QStringLiteral(" is-pressed\"");
     case ButtonState::Disabled:
-      return QStringLiteral(" is-disabled");
+      return QStringLiteral(" is-disabled\" aria-disabled=\"true\"");
   }
-  return {};
+  return QStringLiteral("\"");
 }
 
-// The caption a link reads out: the caption, or the button's file name when it has none.
+// A slot's caption as the page reads it out; empty for a slot without one.
 QString LinkText(const SetSheetLayout& layout, int slot) {
-  const QString caption = layout.captions.value(slot).trimmed();
-  return caption.isEmpty() ? QStringLiteral("%1%2").arg(layout.prefix).arg(slot + 1) : caption;
+  return PageText(layout.captions.value(slot)).simplified();
+}
+
+// "1", "1 and 2", "1, 2 and 3".
+QString Enumeration(const QStringList& items) {
+  if (items.size() < 2) return items.value(0);
+  return items.mid(0, items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" and ") +
+         items.last();
 }
 }  // namespace
 
@@ -73,31 +130,11 @@ QString SetPageFileName(const QString& prefix) {
 }
 
 QString CaptionAsOneLine(const QString& caption) {
-  QString text = caption;
-  text.remove(u'\n');
-  return text.split(u'\r').join(u' ');
+  return CaptionLines(caption).join(u' ');
 }
 
-QString CssIdentifier(const QString& name) {
-  QString out;
-  for (qsizetype i = 0; i < name.size(); ++i) {
-    const char16_t c = name[i].unicode();
-    const bool digit = c >= u'0' && c <= u'9';
-    if (c == 0) {
-      out += QChar(0xFFFD);
-    } else if (c < 0x20 || c == 0x7F || (i == 0 && digit) || (i == 1 && digit && name[0] == u'-')) {
-      out += QStringLiteral("\\%1 ").arg(static_cast<int>(c), 0, 16);
-    } else if (i == 0 && c == u'-' && name.size() == 1) {
-      out += QStringLiteral("\\-");
-    } else if (c >= 0x80 || c == u'-' || c == u'_' || digit || (c >= u'a' && c <= u'z') ||
-               (c >= u'A' && c <= u'Z')) {
-      out += name[i];
-    } else {
-      out += u'\\';
-      out += name[i];
-    }
-  }
-  return out;
+QString SetClassName(const QString& prefix, int slot) {
+  return QStringLiteral("%1-%2").arg(ClassBase(prefix)).arg(slot + 1);
 }
 
 QString SetStylesheet(const SetSheetLayout& layout) {
@@ -108,24 +145,38 @@ QString SetStylesheet(const SetSheetLayout& layout) {
   if (layout.twoX) {
     sheets << QStringLiteral("url(\"%1\") 2x").arg(Url(SetSheetFileName(layout.prefix, 2)));
   }
+  const QString plain =
+      QStringLiteral("url(\"%1\")").arg(Url(SetSheetFileName(layout.prefix, layout.oneX ? 1 : 2)));
+  const QString set = sheets.join(QStringLiteral(", "));
   const QSize sheet = layout.sheetSize();
-  const ButtonState base =
-      layout.states.contains(ButtonState::Normal) ? ButtonState::Normal : layout.states.value(0);
+  const ButtonState base = BaseState(layout.states);
+  // Rules of equal specificity: the later wins, so disabled comes last.
+  QList<ButtonState> overrides;
+  for (ButtonState state : kAllStates) {
+    if (layout.states.contains(state) && (state != base || state == ButtonState::Disabled))
+      overrides << state;
+  }
   QString css = QStringLiteral(
+      "@charset \"utf-8\";\n"
       "/* A button set: one sprite sheet per scale, one class per caption. The text inside a\n"
-      "   button is not drawn but stays for screen readers. */\n");
+      "   button is not drawn but stays for screen readers, and shows with forced colours. */\n");
+  QStringList selectors;
+  QMap<ButtonState, QStringList> stateSelectors;
   for (int slot = 0; slot < layout.slotCount(); ++slot) {
-    const QString selector = u'.' + CssIdentifier(ClassName(layout.prefix, slot));
-    const QSize size = layout.imageSizes[slot];
+    const QString selector = u'.' + SetClassName(layout.prefix, slot);
+    selectors << selector;
+    const QSize size = layout.elementSizes[slot];
     css += QStringLiteral(
                "\n%1 {\n"
                "  display: inline-block;\n"
                "  width: %2px;\n"
                "  height: %3px;\n"
-               "  background-image: image-set(%4);\n"
-               "  background-size: %5px %6px;\n"
+               "  background-image: %4;\n"
+               "  background-image: -webkit-image-set(%5);\n"
+               "  background-image: image-set(%5);\n"
+               "  background-size: %6px %7px;\n"
                "  background-repeat: no-repeat;\n"
-               "  background-position: %7;\n"
+               "  background-position: %8;\n"
                "  overflow: hidden;\n"
                "  white-space: nowrap;\n"
                "  text-indent: 100%;\n"
@@ -136,38 +187,83 @@ QString SetStylesheet(const SetSheetLayout& layout) {
                "  outline: 2px solid #1a5fb4;\n"
                "  outline-offset: 2px;\n"
                "}\n")
-               // One pass over the text: a selector may hold a "%".
-               .arg(selector, QString::number(size.width()), QString::number(size.height()),
-                    sheets.join(QStringLiteral(", ")), QString::number(sheet.width()),
-                    QString::number(sheet.height()),
+               // One pass over the text: a file name may hold a "%".
+               .arg(selector, QString::number(size.width()), QString::number(size.height()), plain,
+                    set, QString::number(sheet.width()), QString::number(sheet.height()),
                     Position(layout.cellAt(slot, static_cast<int>(layout.states.indexOf(base)))));
-    for (qsizetype s = 0; s < layout.states.size(); ++s) {
-      if (layout.states[s] == base) continue;
-      css += QStringLiteral("%1 {\n  background-position: %2;\n}\n")
-                 .arg(StateSelectors(selector, layout.states[s]),
-                      Position(layout.cellAt(slot, static_cast<int>(s))));
+    for (ButtonState state : overrides) {
+      const QString disabled = state == ButtonState::Disabled
+                                   ? QStringLiteral("  pointer-events: none;\n  cursor: default;\n")
+                                   : QString();
+      css += QStringLiteral("%1 {\n  background-position: %2;\n%3}\n")
+                 .arg(StateSelectors(selector, state),
+                      Position(layout.cellAt(slot, static_cast<int>(layout.states.indexOf(state)))),
+                      disabled);
+      stateSelectors[state] << StateSelectors(selector, state);
     }
   }
-  return css;
+  if (selectors.isEmpty()) return css;
+  // A high-contrast theme drops background images: the caption in system colours instead.
+  css += QStringLiteral(
+             "\n@media (forced-colors: active) {\n"
+             "  %1 {\n"
+             "    display: inline-flex;\n"
+             "    align-items: center;\n"
+             "    justify-content: center;\n"
+             "    box-sizing: border-box;\n"
+             "    border: 1px solid ButtonBorder;\n"
+             "    background: ButtonFace;\n"
+             "    color: ButtonText;\n"
+             "    text-indent: 0;\n"
+             "    line-height: normal;\n"
+             "  }\n")
+             .arg(selectors.join(QStringLiteral(", ")));
+  const QString hover = QStringLiteral("border-color: Highlight;");
+  const QString disabled = QStringLiteral("border-color: GrayText;\n    color: GrayText;");
+  for (const auto& [state, look] :
+       {std::pair{ButtonState::Hover, hover}, std::pair{ButtonState::Pressed, hover},
+        std::pair{ButtonState::Disabled, disabled}}) {
+    if (!stateSelectors.contains(state)) continue;
+    css += QStringLiteral("  %1 {\n    %2\n  }\n")
+               .arg(stateSelectors[state].join(QStringLiteral(", ")), look);
+  }
+  return css + QStringLiteral("}\n");
 }
 
 QString SetPreviewPage(const SetSheetLayout& layout) {
   const QString title = Html(layout.prefix);
   QString nav;
+  QStringList empty;
   for (int slot = 0; slot < layout.slotCount(); ++slot) {
+    const QString text = LinkText(layout, slot);
+    if (text.isEmpty()) {
+      empty << QString::number(slot + 1);
+      continue;
+    }
     nav += QStringLiteral("    <a class=\"%1\" href=\"#\">%2</a>\n")
-               .arg(Html(ClassName(layout.prefix, slot)), Html(LinkText(layout, slot)));
+               .arg(SetClassName(layout.prefix, slot), text.toHtmlEscaped());
+  }
+  QString note;
+  if (!empty.isEmpty()) {
+    note = QStringLiteral(
+               "  <p>Caption %1 %2 no caption: %3 buttons are in the table below but not in "
+               "the navigation bar.</p>\n")
+               .arg(empty.size() == 1 ? QStringLiteral("slot ") + empty[0]
+                                      : QStringLiteral("slots ") + Enumeration(empty),
+                    empty.size() == 1 ? QStringLiteral("has") : QStringLiteral("have"),
+                    empty.size() == 1 ? QStringLiteral("its") : QStringLiteral("their"));
   }
   QString head;
   for (ButtonState state : layout.states)
     head += QStringLiteral("<th scope=\"col\">%1</th>").arg(StateName(state));
   QString rows;
   for (int slot = 0; slot < layout.slotCount(); ++slot) {
-    rows += QStringLiteral("      <tr><th scope=\"row\">%1</th>").arg(Html(LinkText(layout, slot)));
+    const QString text = LinkText(layout, slot).toHtmlEscaped();
+    rows += QStringLiteral("      <tr><th scope=\"row\">%1</th>")
+                .arg(text.isEmpty() ? QStringLiteral("(no caption)") : text);
     for (ButtonState state : layout.states) {
-      rows += QStringLiteral("<td><span class=\"%1%2\">%3</span></td>")
-                  .arg(Html(ClassName(layout.prefix, slot)), StateClass(state),
-                       Html(LinkText(layout, slot)));
+      rows += QStringLiteral("<td><span class=\"%1%2>%3</span></td>")
+                  .arg(SetClassName(layout.prefix, slot), StateAttributes(state), text);
     }
     rows += QStringLiteral("</tr>\n");
   }
@@ -181,6 +277,7 @@ QString SetPreviewPage(const SetSheetLayout& layout) {
              "<html lang=\"en\">\n"
              "<head>\n"
              "  <meta charset=\"utf-8\">\n"
+             "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
              "  <title>%1</title>\n"
              "  <link rel=\"stylesheet\" href=\"%2\">\n"
              "  <style>\n"
@@ -189,6 +286,7 @@ QString SetPreviewPage(const SetSheetLayout& layout) {
              "    h1, h2 { margin: 0 0 8px; font-size: 16px; line-height: 24px; }\n"
              "    nav { margin: 0 0 24px; line-height: 0; }\n"
              "    nav a { margin: 0 4px 4px 0; }\n"
+             "    p { margin: 0 0 16px; }\n"
              "    table { table-layout: fixed; border-collapse: separate; border-spacing: 0; }\n"
              "    th, td { padding: 8px; text-align: left; vertical-align: top;\n"
              "             font-weight: normal; line-height: 20px; }\n"
@@ -200,15 +298,16 @@ QString SetPreviewPage(const SetSheetLayout& layout) {
              "  <nav aria-label=\"%1\">\n"
              "%3"
              "  </nav>\n"
+             "%4"
              "  <h2>Every state</h2>\n"
              "  <table>\n"
-             "    <colgroup><col style=\"width: 160px\">%4</colgroup>\n"
-             "    <thead><tr><td></td>%5</tr></thead>\n"
+             "    <colgroup><col style=\"width: 160px\">%5</colgroup>\n"
+             "    <thead><tr><td></td>%6</tr></thead>\n"
              "    <tbody>\n"
-             "%6"
+             "%7"
              "    </tbody>\n"
              "  </table>\n"
              "</body>\n"
              "</html>\n")
-      .arg(title, Html(Url(SetStylesheetFileName(layout.prefix))), nav, columns, head, rows);
+      .arg(title, Html(Url(SetStylesheetFileName(layout.prefix))), nav, note, columns, head, rows);
 }

@@ -5,6 +5,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 #include "ButtonState.h"
 
@@ -13,22 +14,29 @@
 
 // Where the images of a set sit in its sprite sheets: one row per caption slot (the first at
 // the top), one column per state in the order asked for; every cell the size of the largest
-// image of the set, each image at its cell's top-left corner. At 2x everything doubles.
+// image of the set, each image at its cell's top-left corner, and a transparent gutter of
+// kSheetGutter pixels between cells, so that a browser that samples past an element's edge
+// (under zoom) finds nothing of the neighbours. At 2x everything doubles.
+inline constexpr int kSheetGutter = 2;
+
 struct SetSheetLayout {
   QString prefix;
   QList<ButtonState> states;
   bool oneX = true;  // which sheets there are
   bool twoX = true;
-  QSize cell;               // at 1x
-  QList<QSize> imageSizes;  // per slot: its image's size at 1x, in CSS pixels
-  QStringList captions;     // per slot: its caption as one line
+  QSize cell;                 // at 1x
+  QList<QSize> elementSizes;  // per slot: its largest image at 1x, in CSS pixels
+  QStringList captions;       // per slot: its caption as one line
 
-  int slotCount() const { return static_cast<int>(imageSizes.size()); }
+  int slotCount() const { return static_cast<int>(elementSizes.size()); }
   QSize sheetSize() const {
-    return {cell.width() * static_cast<int>(states.size()), cell.height() * slotCount()};
+    const int columns = static_cast<int>(states.size());
+    const int rows = slotCount();
+    return {columns * cell.width() + std::max(columns - 1, 0) * kSheetGutter,
+            rows * cell.height() + std::max(rows - 1, 0) * kSheetGutter};
   }
   QPoint cellAt(int slot, int stateIndex) const {
-    return {stateIndex * cell.width(), slot * cell.height()};
+    return {stateIndex * (cell.width() + kSheetGutter), slot * (cell.height() + kSheetGutter)};
   }
 };
 
@@ -38,19 +46,29 @@ QString SetSheetFileName(const QString& prefix, int scale);
 QString SetStylesheetFileName(const QString& prefix);
 QString SetPageFileName(const QString& prefix);
 
-// A caption's lines as one line, separated by single blanks (CR separates lines, LF is
-// ignored, as the renderer reads them).
+// A caption's lines (CaptionLines) as one line, separated by single blanks.
 QString CaptionAsOneLine(const QString& caption);
-// A name as a CSS identifier, escaped where CSS needs it (a leading digit, blanks, dots...).
-QString CssIdentifier(const QString& name);
+// The class of a slot's buttons: NAME-i, with i counted from 1, where NAME is the prefix as
+// a CSS identifier that needs no escapes, so the page and any hand-written HTML name it as
+// the stylesheet does. ASCII letters and digits, "-", "_" and letters and digits of other
+// scripts stay; every other character becomes "_"; a NAME that would not begin with a
+// letter or "_" gets a "_" in front.
+QString SetClassName(const QString& prefix, int slot);
 
-// The stylesheet: for slot i the class NAME-i with the image's size, the sheets through
-// image-set(), the 1x sheet's size as background-size and the normal state's position
-// (the first state asked for stands in when normal is not); the other states under
-// :hover / .is-hover, :active / .is-pressed, .is-disabled / [aria-disabled="true"]. The
-// element's text stays for screen readers but is not drawn; keyboard focus shows a ring.
+// The stylesheet: for slot i the class of SetClassName with the size of the slot's largest
+// image (so no state is cut off and hovering moves nothing), the sheets through a plain
+// url() and then -webkit-image-set() and image-set() (a browser that drops one keeps the
+// one before), the 1x sheet's size as background-size and the base state's position
+// (BaseState). The other states follow in cascade order, whatever order they were asked
+// for: :hover / .is-hover, :active / .is-pressed, then .is-disabled / [aria-disabled="true"],
+// which also takes no pointer events. The element's text stays for screen readers but is
+// not drawn; keyboard focus shows a ring. With forced colours (a high-contrast theme, which
+// drops background images) each element shows its caption inside a border instead, in
+// system colours.
 QString SetStylesheet(const SetSheetLayout& layout);
 
-// The preview page: a navigation bar with one link per caption (the caption as its text)
-// and a table of every caption in every state side by side, on a plain white page.
+// The preview page: a navigation bar with one link per caption in use (the caption as its
+// text; the page names the slots without one) and a table of every caption in every state
+// side by side, on a plain white page. Disabled examples carry aria-disabled and take no
+// focus. Control characters and code points no page may hold are left out of every text.
 QString SetPreviewPage(const SetSheetLayout& layout);

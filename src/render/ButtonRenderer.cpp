@@ -52,11 +52,11 @@ ButtonGeometry ComputeGeometry(const ButtonDesign& d, const ScaledLengths& len,
   return g;
 }
 
-void ButtonRenderer::RenderButton(const ButtonDesign& design, const CaptionFont& font) {
-  if (Syncing_) return;
+RenderOutcome ButtonRenderer::RenderButton(const ButtonDesign& design, const CaptionFont& font) {
+  if (Syncing_) return {};
   if (RenderBusy_) {
     RenderRestart_ = true;
-    return;
+    return {};
   }
   // Cleared on every way out, or every later call would only mark a restart.
   struct BusyScope {
@@ -65,11 +65,21 @@ void ButtonRenderer::RenderButton(const ButtonDesign& design, const CaptionFont&
     ~BusyScope() { busy = false; }
   } busy(RenderBusy_);
   // A restart runs the whole render again with the newest values, as a loop: however many
-  // edits arrive, the stack does not grow.
+  // edits arrive, the stack does not grow. A pass gives up only for a restart, so the last
+  // pass finished or was refused.
+  Outcome outcome = Outcome::GaveUp;
   do {
     RenderRestart_ = false;
-    renderOnce(design, font);
+    outcome = renderOnce(design, font);
   } while (RenderRestart_);
+  if (outcome == Outcome::Refused) return {RenderOutcome::Kind::Refused, refusal_};
+  return {RenderOutcome::Kind::Finished, {}};
+}
+
+ButtonRenderer::Outcome ButtonRenderer::refuse(const QString& reason) {
+  refusal_ = reason;
+  host_.renderRefused(reason);
+  return Outcome::Refused;
 }
 
 bool ButtonRenderer::pumpAndCheck() {
@@ -97,13 +107,12 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   host_.showSizeText(QStringLiteral("(%1 x %2)").arg(g.baseWidth).arg(g.baseHeight));
 
   if (g.W > 0 && g.H > maxPixels_ / g.W) {
-    host_.renderRefused(
+    return refuse(
         QStringLiteral("The button would be %1 x %2 pixels while rendering, more than the "
                        "%3 pixels a render may use.")
             .arg(g.W)
             .arg(g.H)
             .arg(maxPixels_));
-    return Outcome::Finished;
   }
   const int W = static_cast<int>(g.W);
   const int H = static_cast<int>(g.H);
@@ -116,8 +125,7 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
     WorkBitmap_ = QImage(W, H, QImage::Format_RGB32);
   }
   if (WorkBitmap_.isNull()) {
-    host_.renderRefused(QStringLiteral("Not enough memory for a %1 x %2 image.").arg(W).arg(H));
-    return Outcome::Finished;
+    return refuse(QStringLiteral("Not enough memory for a %1 x %2 image.").arg(W).arg(H));
   }
 
   fill_.FillSetup(d, W, H, static_cast<double>(g.W0), static_cast<double>(g.H0),

@@ -42,6 +42,24 @@ ScaledLengths ScaleLengths(const ButtonDesign& design);
 ButtonGeometry ComputeGeometry(const ButtonDesign& design, const ScaledLengths& lengths,
                                long long widestLine, long long lineHeight, int lineCount);
 
+// What one call of RenderButton came to.
+// - Finished: the newest design was rendered to the end; the host took the image (null for a
+//   size of 0) and extraImages() hold its extra images.
+// - Refused: the newest design cannot be rendered (too large, or no memory for it); the host
+//   was told the reason, which `reason` repeats, and the previous image stays.
+// - GaveUp: the call rendered nothing of its own and left the host's image alone: either
+//   Syncing was raised, or a render was running already (the call came from a handler in
+//   its event pump), which this call only asked to start again with the newest values; that
+//   render, further up the stack, reports how it ended. A render given up for a restart
+//   inside the call is run again there, so the outermost call never ends GaveUp for it.
+struct RenderOutcome {
+  enum class Kind { Finished, Refused, GaveUp };
+  Kind kind = Kind::GaveUp;
+  QString reason;  // why it was refused; empty otherwise
+
+  bool finished() const { return kind == Kind::Finished; }
+};
+
 // Turns the design into the button image. One renderer serves one window; it owns the
 // working image, the shape tables and the entry flags.
 class ButtonRenderer {
@@ -54,8 +72,8 @@ class ButtonRenderer {
   // Renders the design (and its caption font). Called while a render runs (from a handler
   // inside its event pump), it only marks a restart: the running render gives up at its
   // next row and starts again, as a loop, with the newest values. Does nothing while
-  // Syncing is raised.
-  void RenderButton(const ButtonDesign& design, const CaptionFont& font);
+  // Syncing is raised. The outcome says which of these happened (RenderOutcome).
+  RenderOutcome RenderButton(const ButtonDesign& design, const CaptionFont& font);
 
   // Asks every later render for these images besides the button (ExtraImage flags). None by
   // default, so the editor's renders pay nothing for them.
@@ -85,10 +103,12 @@ class ButtonRenderer {
   };
 
  private:
-  enum class Outcome { Finished, GaveUp };
+  enum class Outcome { Finished, Refused, GaveUp };
   Outcome renderOnce(const ButtonDesign& design, const CaptionFont& font);
   // Pumps events; true when a render was requested meanwhile.
   bool pumpAndCheck();
+  // Tells the host why the render cannot be made.
+  Outcome refuse(const QString& reason);
   // The pixel pass: every row once, in order as far as the generator and the event pump
   // can tell.
   Outcome pixelPass(const ScaledLengths& len);
@@ -124,6 +144,7 @@ class ButtonRenderer {
   bool RenderBusy_ = false;
   bool RenderRestart_ = false;
   bool Syncing_ = false;
+  QString refusal_;  // why the last refused pass was refused
   QImage WorkBitmap_;
   ShapeTables shape_;
   SurfaceFill fill_;

@@ -61,6 +61,11 @@ std::optional<ButtonState> StateOfName(const QString& name) {
   return std::nullopt;
 }
 
+ButtonState BaseState(const QList<ButtonState>& states) {
+  return states.contains(ButtonState::Normal) ? ButtonState::Normal
+                                              : states.value(0, ButtonState::Normal);
+}
+
 ButtonDesign DesignForState(const ButtonDesign& normal, ButtonState state,
                             const StateOptions& options) {
   ButtonDesign d = normal;

@@ -11,9 +11,24 @@
 // transformed, then rendered as usual.
 enum class ButtonState { Normal, Hover, Pressed, Disabled };
 
+// The values a state option may take, and the one it has unless chosen.
+struct StateOptionRange {
+  int low, high, fallback;
+  constexpr bool holds(int value) const { return value >= low && value <= high; }
+};
+// Percent of the way from each surface colour to white.
+inline constexpr StateOptionRange kHoverLightnessRange{0, 100, 25};
+// Pixels the caption moves right and down.
+inline constexpr StateOptionRange kPressedShiftRange{0, 20, 1};
+
+// "low..high", as messages and help texts give a range.
+inline QString RangeText(const StateOptionRange& range) {
+  return QStringLiteral("%1..%2").arg(range.low).arg(range.high);
+}
+
 struct StateOptions {
-  int hoverLightness = 25;  // 0..100: how far hover moves the surface colours toward white
-  int pressedShift = 1;     // 0..20: how far pressed moves the caption, right and down
+  int hoverLightness = kHoverLightnessRange.fallback;  // how far hover lightens the surface
+  int pressedShift = kPressedShiftRange.fallback;      // how far pressed moves the caption
 };
 
 // "normal", "hover", "pressed", "disabled", and back (none for another name).
@@ -21,6 +36,9 @@ QString StateName(ButtonState state);
 std::optional<ButtonState> StateOfName(const QString& name);
 inline const QList<ButtonState> kAllStates = {ButtonState::Normal, ButtonState::Hover,
                                               ButtonState::Pressed, ButtonState::Disabled};
+// The state an element shows when no other applies: normal, or the first state asked for
+// when normal is not among them.
+ButtonState BaseState(const QList<ButtonState>& states);
 
 // The design of a state; captions and every field the state leaves alone stay.
 // - hover: Colour1, Colour2, PlasmaColour, SurfaceColour: c + Round((255 - c) x L / 100) per

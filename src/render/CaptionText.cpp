@@ -9,25 +9,16 @@
 #include <atomic>
 #include <cmath>
 
+#include "CaptionLines.h"
 #include "PixelMath.h"
 #include "ShortString.h"
 
 int CountCaptionLines(const QByteArray& text) {
-  return 1 + static_cast<int>(text.count('\r'));
+  return static_cast<int>(CaptionLines(text).size());
 }
 
 QByteArray GetCaptionLine(const QByteArray& text, int n) {
-  qsizetype start = 0;
-  for (int line = 1; line < n; ++line) {
-    const qsizetype cr = text.indexOf('\r', start);
-    if (cr < 0) return {};
-    start = cr + 1;
-  }
-  qsizetype end = text.indexOf('\r', start);
-  if (end < 0) end = text.size();
-  QByteArray line = text.mid(start, end - start);
-  line.replace("\n", "");
-  return line;
+  return CaptionLines(text).value(n - 1);
 }
 
 QFont CaptionQFont(const CaptionFont& font, int k) {

@@ -7,9 +7,8 @@
 #include "CaptionFont.h"
 #include "Colour.h"
 
-// Caption lines: CR separates lines; LF is ignored wherever it stands.
+// The caption's lines by CaptionLines: how many, and line n (from 1), empty beyond the last.
 int CountCaptionLines(const QByteArray& text);
-// Line n (from 1) without its LFs; empty beyond the last line.
 QByteArray GetCaptionLine(const QByteArray& text, int n);
 
 // The caption font at scale k. Its pixel size is points x k x 96 / 72, rounded, so text is

@@ -106,12 +106,12 @@ SetExportDialog::SetExportDialog(QWidget* parent) : QDialog(parent) {
   whatLayout->addWidget(UniformBox, 2, 0, 1, 4);
   whatLayout->addWidget(SheetBox, 3, 0, 1, 4);
   LightnessBox = new QSpinBox(what);
-  LightnessBox->setRange(0, 100);
-  LightnessBox->setValue(25);
+  LightnessBox->setRange(kHoverLightnessRange.low, kHoverLightnessRange.high);
+  LightnessBox->setValue(kHoverLightnessRange.fallback);
   LightnessBox->setSuffix(QStringLiteral(" %"));
   ShiftBox = new QSpinBox(what);
-  ShiftBox->setRange(0, 20);
-  ShiftBox->setValue(1);
+  ShiftBox->setRange(kPressedShiftRange.low, kPressedShiftRange.high);
+  ShiftBox->setValue(kPressedShiftRange.fallback);
   ShiftBox->setSuffix(QStringLiteral(" px"));
   auto* lightnessLabel = new QLabel(QStringLiteral("Hover &lightness"), what);
   lightnessLabel->setBuddy(LightnessBox);
@@ -195,12 +195,10 @@ QString SetExportDialog::chooseFolder(const QString& start) {
 
 void SetExportDialog::optionsChanged() {
   const ButtonSetOptions o = options();
-  ExampleLabel->setText(QStringLiteral("ex. %1").arg(
-      SeriesFileName(QString(), o.prefix, 1,
-                     SetImageEnding(o.states.value(0, ButtonState::Normal), o.scales.value(0, 1)))
-          .mid(1)));
+  ExampleLabel->setText(QStringLiteral("ex. %1").arg(SeriesName(
+      o.prefix, 1, SetImageEnding(o.states.value(0, ButtonState::Normal), o.scales.value(0, 1)))));
   QString problem;
-  if (!QFileInfo(o.folder).isDir()) problem = QStringLiteral("Choose an existing folder.");
+  const bool writable = CheckSetOptions(o, &problem);
   ButtonSetRenderer set(look_, o);
   QString error;
   if (!set.prepare(&error)) {
@@ -225,8 +223,8 @@ void SetExportDialog::optionsChanged() {
     return;
   }
   Strip->setImages(images, o.states);
-  ExportButton->setEnabled(problem.isEmpty());
-  ExportButton->setToolTip(problem);
+  ExportButton->setEnabled(writable);
+  ExportButton->setToolTip(writable ? QString() : problem);
 }
 
 void SetExportDialog::saveChoices() const {
@@ -264,6 +262,8 @@ void SetExportDialog::restoreChoices() {
   TwoXBox->setChecked(settings.value(QStringLiteral("twoX"), true).toBool());
   UniformBox->setChecked(settings.value(QStringLiteral("uniform")).toBool());
   SheetBox->setChecked(settings.value(QStringLiteral("sheet")).toBool());
-  LightnessBox->setValue(settings.value(QStringLiteral("hoverLightness"), 25).toInt());
-  ShiftBox->setValue(settings.value(QStringLiteral("pressedShift"), 1).toInt());
+  LightnessBox->setValue(
+      settings.value(QStringLiteral("hoverLightness"), kHoverLightnessRange.fallback).toInt());
+  ShiftBox->setValue(
+      settings.value(QStringLiteral("pressedShift"), kPressedShiftRange.fallback).toInt());
 }

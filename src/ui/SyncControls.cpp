@@ -60,7 +60,7 @@ void TForm1::SyncControls() {
 }
 
 void TForm1::ShowCaptionSlot() {
-  ButtonDesign_.LastTextIndex = LastSlot(ButtonDesign_);
+  SetLastTextIndex(ButtonDesign_);
   Label1->setText(CaptionSlotHeading(ButtonDesign_.TextIndex, ButtonDesign_.LastTextIndex));
   Label1->adjustSize();
   // Only a real change reaches ButtonTextChange, which stores the text back and renders.

@@ -11,6 +11,8 @@
 #include "ButtonSet.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
+#include "ExportSeries.h"
+#include "ImageChoice.h"
 #include "ImageExport.h"
 #include "MainWindow.h"
 #include "SetExportDialog.h"
@@ -21,14 +23,8 @@ const QString kPngFilter = QStringLiteral("PNG files (*.png)|*.png|All files (*.
 }  // namespace
 
 unsigned TForm1::wantedExtras() const {
-  const bool twice = previewPixelRatio() >= 2;
-  unsigned extras = exportExtras_;
-  if (Showtransparency1->isChecked()) {
-    extras |= twice ? kTransparent2x : kTransparent;
-  } else if (twice) {
-    extras |= kOpaque2x;
-  }
-  return extras;
+  const int scale = previewPixelRatio() >= 2 ? 2 : 1;
+  return exportExtras_ | ExtrasFor(Showtransparency1->isChecked(), scale);
 }
 
 qreal TForm1::previewPixelRatio() const {
@@ -36,12 +32,10 @@ qreal TForm1::previewPixelRatio() const {
 }
 
 void TForm1::showRenderedButton(const QImage& image) {
-  const ButtonExtras& extras = renderer_.extraImages();
-  const bool twice = previewPixelRatio() >= 2;
+  const int scale = previewPixelRatio() >= 2 ? 2 : 1;
   const bool transparent = Showtransparency1->isChecked();
-  QImage shown = transparent ? (twice ? extras.transparent2x : extras.transparent)
-                             : (twice ? extras.opaque2x : QImage());
-  if (!shown.isNull() && twice) shown.setDevicePixelRatio(2);
+  QImage shown = ChosenImage(renderer_.extraImages(), image, transparent, scale);
+  if (!shown.isNull() && scale == 2) shown.setDevicePixelRatio(2);
   Image3->setPicture(image, shown, transparent && !shown.isNull());
 }
 
@@ -60,10 +54,10 @@ void TForm1::Exportset1Click() {
 void TForm1::exportPng() {
   // As the JPEG export: the wait label while it renders, and no render runs below this one.
   PageControl1->hide();
-  exportExtras_ = kTransparent;
+  exportExtras_ = ExtrasFor(true, 1);
   RenderButton();
   exportExtras_ = 0;
-  const QImage transparent = renderer_.extraImages().transparent;
+  const QImage transparent = ChosenImage(renderer_.extraImages(), {}, true, 1);
   PageControl1->show();
   QCoreApplication::processEvents();
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
@@ -110,6 +104,6 @@ void TForm1::exportSet() {
     if (!error.isEmpty()) showError(error);
     return;
   }
-  const QString page = QDir(options.folder).filePath(SetPageFileName(options.prefix));
+  const QString page = PathInFolder(options.folder, SetPageFileName(options.prefix));
   if (options.sheet && askToOpenPage(page)) openWebPage(QUrl::fromLocalFile(page));
 }

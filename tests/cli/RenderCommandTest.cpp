@@ -165,6 +165,13 @@ TEST(RenderCommand, WritesASetAndOneTransparentButton) {
   EXPECT_EQ(unreadable.exitCode, 1);
   EXPECT_TRUE(unreadable.err.contains("Invalid file")) << unreadable.err.toStdString();
   EXPECT_TRUE(QDir(dir.path("none")).isEmpty());
+  // So does a set that cannot be written: without a prefix its page would be a hidden file.
+  const CommandRun noPrefix = runCommand(
+      {design, "--set", dir.path("none"), "--prefix", "", "--sheet", "-o", dir.path("none/b.png")});
+  EXPECT_EQ(noPrefix.exitCode, 1);
+  EXPECT_TRUE(noPrefix.err.contains("prefix")) << noPrefix.err.toStdString();
+  EXPECT_TRUE(
+      QDir(dir.path("none")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 
   const CommandRun one = runCommand(
       {design, "-o", dir.path("t.png"), "--transparent", "--scale", "2", "--print-size"});

@@ -33,6 +33,7 @@ ButtonDesign arbitraryInRangeRecord(std::uint32_t seed) {
   d.FillKind = static_cast<std::uint8_t>(rng.bounded(5));
   d.TextureBrightness = static_cast<std::uint8_t>(rng.bounded(101));
   d.CaptionSlots[3].setBytes("Home\r\nPage\r\n");
+  d.LastTextIndex = LastSlot(d);
   return d;
 }
 
@@ -178,9 +179,9 @@ TEST(DesignFile, LoadedTextIndexIsBroughtIntoRange) {
 }
 
 // Every byte arbitrary, out-of-range values included: a load followed by a save changes
-// only what the load defines anew (TextIndex into 0..31, an unreadable texture's path
-// emptied), and keeps captions, colours, ReservedBlock, padding and every byte after a
-// string's length.
+// only what the load defines anew (TextIndex into 0..31, LastTextIndex from the slots, an
+// unreadable texture's path emptied), and keeps captions, colours, ReservedBlock, padding and every
+// byte after a string's length.
 TEST(DesignFile, LoadThenSaveKeepsEveryByteOfAHostileRecordButTheRulesOfTheLoad) {
   TempDir dir;
   const QString path = dir.path("hostile.kq");
@@ -208,6 +209,8 @@ TEST(DesignFile, LoadThenSaveKeepsEveryByteOfAHostileRecordButTheRulesOfTheLoad)
       ASSERT_TRUE(SaveDesign(path + ".saved", d, font, &error)) << error.toStdString();
       QByteArray expected = file;
       std::memcpy(expected.data(), &d.TextIndex, 4);
+      const std::int32_t last = LastSlot(d);
+      std::memcpy(expected.data() + 4, &last, 4);
       const bool refused = !textureLoads && file[8776] != 0;
       if (refused) expected[8776] = 0;
       EXPECT_EQ(d.TextureFile.isEmpty(), file[8776] == 0 || refused);

@@ -139,8 +139,26 @@ TEST(ButtonSet, RefusesWhatCannotBeMadeBeforeWritingAnything) {
   o.stateOptions.pressedShift = -1;
   refused(o, "shift -1");
   o = {};
+  o.scales = {2, 2};
+  refused(o, "scale 2 twice");
+  o = {};
   o.folder = QStringLiteral("/no/such/folder");
   refused(o, "no folder");
+  o = {};
+  o.prefix = QString();
+  refused(o, "no prefix: hidden .css and .html files");
+  o = {};
+  o.prefix = QStringLiteral("sub/nav");
+  refused(o, "a prefix that names another folder");
+  // The same reasons, without rendering anything.
+  TempDir dir;
+  o = {};
+  o.folder = dir.root();
+  QString error;
+  EXPECT_TRUE(CheckSetOptions(o, &error)) << error.toStdString();
+  o.prefix = QString();
+  EXPECT_FALSE(CheckSetOptions(o, &error));
+  EXPECT_TRUE(error.contains("prefix")) << error.toStdString();
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "EditorText.h"
 
+#include "CaptionLines.h"
+
 namespace {
 bool isMemoBreak(QChar c) {
   return c == u'\n' || c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
@@ -12,41 +14,31 @@ QString CaptionSlotHeading(int textIndex, int lastTextIndex) {
 }
 
 QString SlotTextToMemo(const QString& slotText) {
-  QString memo;
-  memo.reserve(slotText.size());
-  for (qsizetype i = 0; i < slotText.size(); ++i) {
-    const QChar c = slotText[i];
-    if (c == u'\r') {
-      memo += u'\n';
-      if (i + 1 < slotText.size() && slotText[i + 1] == u'\n') ++i;
-    } else if (c != u'\n') {
-      memo += c;
-    }
-  }
-  return memo;
+  return CaptionLines(slotText).join(u'\n');
 }
 
 QString MemoTextToSlot(const QString& memoText) {
-  QString slot;
-  slot.reserve(memoText.size() + 8);
-  int characters = 0;
-  for (qsizetype i = 0; i < memoText.size() && characters < 255; ++i) {
+  QStringList lines(1);
+  for (qsizetype i = 0; i < memoText.size(); ++i) {
     const QChar c = memoText[i];
     if (c == u'\r' && i + 1 < memoText.size() && memoText[i + 1] == u'\n') continue;
     if (c == u'\r' || isMemoBreak(c)) {
-      slot += QStringLiteral("\r\n");
-      characters += 2;
-      continue;
+      lines.emplace_back();
+    } else {
+      lines.back() += c;
     }
-    slot += c;
-    if (c.isHighSurrogate() && i + 1 < memoText.size() && memoText[i + 1].isLowSurrogate()) {
-      slot += memoText[++i];
-    }
+  }
+  // The first 255 characters; a cut between CR and LF keeps the CR.
+  const QString slot = JoinCaptionLines(lines);
+  int characters = 0;
+  qsizetype end = 0;
+  while (end < slot.size() && characters < 255) {
+    const bool pair =
+        slot[end].isHighSurrogate() && end + 1 < slot.size() && slot[end + 1].isLowSurrogate();
+    end += pair ? 2 : 1;
     ++characters;
   }
-  // A cut can fall between CR and LF; the character count then ends on the CR.
-  if (characters > 255) slot.chop(1);
-  return slot;
+  return slot.left(end);
 }
 
 QString FitMemoText(const QString& memoText, int limit) {
