@@ -48,6 +48,14 @@ QImage Transposed(const QImage& image) {
   return out;
 }
 
+// Whether two columns of the image differ in some row.
+bool ColumnsDiffer(const QImage& image, int a, int b) {
+  for (int y = 0; y < image.height(); ++y) {
+    if (image.pixel(a, y) != image.pixel(b, y)) return true;
+  }
+  return false;
+}
+
 QImage RepeatRow(const QImage& image, int top, int bottom, int row, int height) {
   return Transposed(RepeatColumn(Transposed(image), top, bottom, row, height));
 }
@@ -109,6 +117,13 @@ TEST(SkinInsets, RepeatingTheBandGivesTheWiderAndTallerRenderExactly) {
           const int bandFirst = m.left();
           const int bandLast = insets->size.width() - 1 - m.right();
           ASSERT_LE(bandFirst, bandLast);
+          // The smallest insets: the column next to the band on either side is not like it.
+          if (bandFirst > 0) {
+            EXPECT_TRUE(ColumnsDiffer(skin.oneX, bandFirst - 1, bandFirst));
+          }
+          if (m.right() > 0) {
+            EXPECT_TRUE(ColumnsDiffer(skin.oneX, bandLast + 1, bandLast));
+          }
           for (int more : {1, 7, 30}) {
             SCOPED_TRACE(more);
             ButtonDesign wider = skinDesign;
@@ -126,6 +141,13 @@ TEST(SkinInsets, RepeatingTheBandGivesTheWiderAndTallerRenderExactly) {
           ASSERT_TRUE(insets->heightBand);
           const int rowFirst = m.top();
           const int rowLast = insets->size.height() - 1 - m.bottom();
+          const QImage columns = Transposed(skin.oneX);
+          if (rowFirst > 0) {
+            EXPECT_TRUE(ColumnsDiffer(columns, rowFirst - 1, rowFirst));
+          }
+          if (m.bottom() > 0) {
+            EXPECT_TRUE(ColumnsDiffer(columns, rowLast + 1, rowLast));
+          }
           for (int more : {1, 5, 19}) {
             SCOPED_TRACE(more);
             ButtonDesign taller = skinDesign;
