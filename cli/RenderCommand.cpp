@@ -10,6 +10,7 @@
 #include "DesignFile.h"
 #include "ExportSeries.h"
 #include "RandomDesign.h"
+#include "SkinCommand.h"
 
 namespace {
 void fail(const QString& message) {
@@ -33,7 +34,7 @@ bool LoadLook(const QString& path, ButtonLook* look) {
 }  // namespace
 
 int RunRenderCommand(const CommandOptions& options) {
-  for (const QString& folder : {options.captionsFolder, options.setFolder}) {
+  for (const QString& folder : {options.captionsFolder, options.setFolder, options.skinFolder}) {
     if (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
       fail(QStringLiteral("%1 is not a folder").arg(folder));
       return kCommandFailed;
@@ -129,5 +130,6 @@ int RunRenderCommand(const CommandOptions& options) {
       return kCommandFailed;
     }
   }
+  if (!options.skinFolder.isEmpty()) return RunSkinCommand(normal, stateLooks, options);
   return kCommandOk;
 }
