@@ -8,6 +8,7 @@
 
 #include "AtomicFile.h"
 #include "ButtonSize.h"
+#include "CaptionText.h"
 #include "ImageExport.h"
 #include "ImageRenderHost.h"
 #include "NinePatch.h"
@@ -286,6 +287,8 @@ bool MakeSkin(const ButtonLook& normal, const SkinOptions& options, Skin* skin, 
     const Colour text = ResolveColour(look.design.TextColour);
     state.textColour = qRgb(RedOf(text), GreenOf(text), BlueOf(text));
     state.font = look.font;
+    const int k = look.design.Antialias ? 4 : 1;
+    state.lineHeight = static_cast<int>(CaptionMetrics(CaptionQFont(look.font, k)).height() / k);
     state.textShift = QPoint(look.design.TextOffsetX - normalDesign.TextOffsetX,
                              look.design.TextOffsetY - normalDesign.TextOffsetY);
     made.states << state;

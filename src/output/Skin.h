@@ -43,7 +43,8 @@ struct SkinStateImage {
   SkinInsets insets;  // at 1x; everything doubles at 2x
   QRgb textColour = 0;
   CaptionFont font;
-  QPoint textShift;  // how far the state moves the text from the normal state's place
+  int lineHeight = 0;  // of the caption, as the design sizes its button by it
+  QPoint textShift;    // how far the state moves the text from the normal state's place
 };
 
 struct Skin {

@@ -25,6 +25,7 @@ QByteArray SkinJson(const Skin& skin, const QString& prefix, const QList<int>& s
       if (!scales.contains(scale)) continue;
       const QJsonObject font{{"family", state.font.name},
                              {"pixelSize", CaptionQFont(state.font, 1).pixelSize() * scale},
+                             {"lineHeight", state.lineHeight * scale},
                              {"bold", state.font.bold},
                              {"italic", state.font.italic}};
       images.append(QJsonObject{{"scale", scale},

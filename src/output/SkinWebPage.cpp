@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QUrl>
 #include <algorithm>
-#include <cstdlib>
 
 #include "CaptionText.h"
 #include "SetWebPage.h"
@@ -65,31 +64,15 @@ QString Selectors(const QString& c, ButtonState state) {
   return c;
 }
 
-// Room kept on both sides of the text for the largest shift any state asks for, so that
-// moving the text never changes the button's size and the normal text stays centred.
-struct ShiftRoom {
-  int x = 0, y = 0;
-};
-ShiftRoom RoomForShifts(const Skin& skin) {
-  ShiftRoom room;
-  for (const SkinStateImage& s : skin.states) {
-    room.x = std::max(room.x, std::abs(s.textShift.x()));
-    room.y = std::max(room.y, std::abs(s.textShift.y()));
-  }
-  return room;
-}
-
-// The padding of a state: the content area beyond the border, room for the shifts, moved
-// by the state's shift.
-QMargins Padding(const SkinStateImage& s, const ShiftRoom& room) {
-  const QMargins& in = s.insets.stretch;
-  const QMargins& content = s.insets.content;
+// Where a state's text may go, as distances from the box's edges: the content distances,
+// moved by the state's text shift. The border takes them (the image is drawn by its own
+// width), so moving the text changes neither the box nor the image.
+QMargins TextArea(const SkinStateImage& s) {
+  const QMargins& c = s.insets.content;
   const int x = s.textShift.x();
   const int y = s.textShift.y();
-  return QMargins(std::max(content.left() - in.left(), 0) + room.x + x,
-                  std::max(content.top() - in.top(), 0) + room.y + y,
-                  std::max(content.right() - in.right(), 0) + room.x - x,
-                  std::max(content.bottom() - in.bottom(), 0) + room.y - y);
+  return QMargins(std::max(c.left() + x, 0), std::max(c.top() + y, 0), std::max(c.right() - x, 0),
+                  std::max(c.bottom() - y, 0));
 }
 
 QString TextDecoration(const CaptionFont& font) {
@@ -105,17 +88,18 @@ QString FontDeclarations(const SkinStateImage& s) {
              "  font-size: %2px;\n"
              "  font-weight: %3;\n"
              "  font-style: %4;\n"
-             "  text-decoration: %5;\n")
+             "  text-decoration: %5;\n"
+             "  line-height: %6px;\n")
       .arg(CssString(s.font.name), QString::number(CaptionQFont(s.font, 1).pixelSize()),
            QString::number(s.font.bold ? 700 : 400),
            s.font.italic ? QStringLiteral("italic") : QStringLiteral("normal"),
-           TextDecoration(s.font));
+           TextDecoration(s.font), QString::number(s.lineHeight));
 }
 
 // The declarations that make one state's look; the font only where it differs from the
 // base state's.
 QString StateDeclarations(const SkinStateImage& s, const SkinStateImage& base,
-                          const QString& prefix, const QList<int>& scales, const ShiftRoom& room) {
+                          const QString& prefix, const QList<int>& scales) {
   QStringList sources;
   for (int scale : {1, 2}) {
     if (scales.contains(scale)) {
@@ -125,7 +109,7 @@ QString StateDeclarations(const SkinStateImage& s, const SkinStateImage& base,
   }
   const QString plain = Url(SkinImageFileName(prefix, s.state, scales.value(0)));
   const QMargins& in = s.insets.stretch;
-  const QMargins pad = Padding(s, room);
+  const QMargins text = TextArea(s);
   // One pass over the text: a file name may hold a "%".
   return QStringLiteral(
              "  border-width: %1;\n"
@@ -133,22 +117,22 @@ QString StateDeclarations(const SkinStateImage& s, const SkinStateImage& base,
              "  border-image-source: -webkit-image-set(%3);\n"
              "  border-image-source: image-set(%3);\n"
              "  border-image-slice: %4 %5 %6 %7 fill;\n"
-             "  padding: %8;\n"
+             "  border-image-width: %11;\n"
+             "  min-width: %8px;\n"
              "%9"
              "  color: %10;\n")
-      .arg(Sides(in.top(), in.right(), in.bottom(), in.left()), plain,
+      .arg(Sides(text.top(), text.right(), text.bottom(), text.left()), plain,
            sources.join(QStringLiteral(", ")), QString::number(in.top()),
            QString::number(in.right()), QString::number(in.bottom()), QString::number(in.left()),
-           Sides(pad.top(), pad.right(), pad.bottom(), pad.left()),
+           QString::number(in.left() + in.right() + 1),
            &s == &base || !(s.font == base.font) ? FontDeclarations(s) : QString(),
-           QColor(s.textColour).name());
+           QColor(s.textColour).name(), Sides(in.top(), in.right(), in.bottom(), in.left()));
 }
 
 // Forced colours drop images: a thin system-colour border instead, the text where it was.
-QString ForcedDeclarations(const SkinStateImage& s, const ShiftRoom& room, bool disabled) {
-  const QMargins& in = s.insets.stretch;
-  const QMargins pad = Padding(s, room);
-  const auto thin = [](int border, int padding) { return std::max(border + padding - 1, 0); };
+QString ForcedDeclarations(const SkinStateImage& s, bool disabled) {
+  const QMargins in = TextArea(s);
+  const auto thin = [](int border) { return std::max(border - 1, 0); };
   return QStringLiteral(
              "    border-image: none;\n"
              "    border: 1px solid %1;\n"
@@ -156,8 +140,7 @@ QString ForcedDeclarations(const SkinStateImage& s, const ShiftRoom& room, bool 
              "    background: ButtonFace;\n"
              "    color: %3;\n")
       .arg(disabled ? QStringLiteral("GrayText") : QStringLiteral("ButtonText"),
-           Sides(thin(in.top(), pad.top()), thin(in.right(), pad.right()),
-                 thin(in.bottom(), pad.bottom()), thin(in.left(), pad.left())),
+           Sides(thin(in.top()), thin(in.right()), thin(in.bottom()), thin(in.left())),
            disabled ? QStringLiteral("GrayText") : QStringLiteral("ButtonText"));
 }
 
@@ -211,7 +194,6 @@ QString SkinClassName(const QString& prefix) {
 
 QString SkinStylesheet(const Skin& skin, const QString& prefix, const QList<int>& scales) {
   const QString c = u'.' + SkinClassName(prefix);
-  const ShiftRoom room = RoomForShifts(skin);
   const auto find = [&](ButtonState state) -> const SkinStateImage* {
     for (const SkinStateImage& s : skin.states) {
       if (s.state == state) return &s;
@@ -233,11 +215,11 @@ QString SkinStylesheet(const Skin& skin, const QString& prefix, const QList<int>
              "  box-sizing: border-box;\n"
              "  min-height: %2px;\n"
              "  margin: 0;\n"
+             "  padding: 0;\n"
              "  border-style: solid;\n"
              "  border-color: transparent;\n"
              "  border-image-repeat: stretch;\n"
              "  background: transparent;\n"
-             "  line-height: normal;\n"
              "  white-space: nowrap;\n"
              "  vertical-align: top;\n"
              "  cursor: pointer;\n"
@@ -250,22 +232,21 @@ QString SkinStylesheet(const Skin& skin, const QString& prefix, const QList<int>
              "  outline-offset: 2px;\n"
              "}\n")
              .arg(c, QString::number(skin.size.height()),
-                  StateDeclarations(*base, *base, prefix, scales, room));
-  QString forced =
-      QStringLiteral("  %1 {\n%2  }\n")
-          .arg(c, ForcedDeclarations(*base, room, base->state == ButtonState::Disabled));
+                  StateDeclarations(*base, *base, prefix, scales));
+  QString forced = QStringLiteral("  %1 {\n%2  }\n")
+                       .arg(c, ForcedDeclarations(*base, base->state == ButtonState::Disabled));
   for (ButtonState state : kCascade) {
     const SkinStateImage* s = find(state);
     const bool disabled = state == ButtonState::Disabled;
     // Disabled needs its rule even when it is the base: <button disabled> and
     // aria-disabled must not take pointer events.
     if (!s || (s == base && !disabled)) continue;
-    QString rule = s == base ? QString() : StateDeclarations(*s, *base, prefix, scales, room);
+    QString rule = s == base ? QString() : StateDeclarations(*s, *base, prefix, scales);
     if (disabled) rule += QStringLiteral("  pointer-events: none;\n  cursor: default;\n");
     css += QStringLiteral("%1 {\n%2}\n").arg(Selectors(c, state), rule);
     forced += QStringLiteral("  %1 {\n%2  }\n")
                   .arg(QString(Selectors(c, state)).replace(u'\n', QStringLiteral("\n  ")),
-                       ForcedDeclarations(*s, room, disabled));
+                       ForcedDeclarations(*s, disabled));
   }
   return css + QStringLiteral("@media (forced-colors: active) {\n%1}\n").arg(forced);
 }

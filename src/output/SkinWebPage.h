@@ -24,12 +24,14 @@ QString SkinClassName(const QString& prefix);
 // then come hover (:hover, .is-hover), pressed (:active, .is-pressed) and disabled
 // (:disabled, .is-disabled, [aria-disabled="true"]) in that order whatever order they were
 // asked in, so a disabled button never shows hover. Each state: the skin through a plain
-// url() and then image-set() (1x and 2x), sliced at its insets with fill and drawn over
-// borders as wide as the insets; padding keeps the text inside the bevel and outline (and
-// the design's margin), and moves it by the state's text shift; the caption font and the
-// state's text colour. The box is never lower than the skin. Disabled takes no pointer
-// events; keyboard focus shows a ring; with forced colours the text shows with a system-
-// colour border instead of the image.
+// url() and then image-set() (1x and 2x), sliced at its insets with fill and drawn that wide
+// (border-image-width); the border is as wide as the content distances, so the text stays
+// inside the bevel and outline (and the design's margin) while it may stand beside the
+// stretching band of a rounded end, and moves the text by the state's shift without
+// changing the box. The caption font and the state's text colour. The box is never smaller than the
+// skin's height and its two insets, so the corners are never scaled. Disabled takes no
+// pointer events; keyboard focus shows a ring; with forced colours the text shows with a
+// system-colour border instead of the image.
 QString SkinStylesheet(const Skin& skin, const QString& prefix, const QList<int>& scales);
 
 // The page: every caption of the design and a long one and one in Greek, as links in
