@@ -318,24 +318,27 @@ bool ExportSkin(const ButtonLook& normal, const SkinOptions& options, QString* e
   const ButtonState imagineBase =
       options.states.contains(ButtonState::Normal) ? ButtonState::Normal : options.states[0];
 
-  // The images are compressed and written on a second thread while the rest is made.
-  PngWriterThread files;
+  // The images are compressed and written on threads of their own while the rest is made:
+  // one per kind of file, as each file waits for its data to reach the disk, and waits
+  // that overlap cost about one.
+  PngWriterThread files[3];
   for (const SkinStateImage& state : skin.states) {
     for (int scale : {1, 2}) {
       if (!options.scales.contains(scale)) continue;
       const QImage& image = scale == 1 ? state.oneX : state.twoX;
       if (out & (kSkinWeb | kSkinJson)) {
-        files.write(Path(folder, SkinImageFileName(options.prefix, state.state, scale)), image);
+        files[0].write(Path(folder, SkinImageFileName(options.prefix, state.state, scale)), image);
       }
       if (!(out & (kSkinNinePatch | kSkinImagine))) continue;
       const QImage patch =
           NinePatchImage(image, state.insets.stretch * scale, state.insets.content * scale);
       if (out & kSkinNinePatch) {
-        files.write(Path(folder, SkinNinePatchFileName(options.prefix, state.state, scale)), patch);
+        files[1].write(Path(folder, SkinNinePatchFileName(options.prefix, state.state, scale)),
+                       patch);
       }
       if (out & kSkinImagine) {
         const ButtonState named = state.state == imagineBase ? ButtonState::Normal : state.state;
-        files.write(Path(imagine, ImagineFileName(named, scale)), patch);
+        files[2].write(Path(imagine, ImagineFileName(named, scale)), patch);
       }
     }
   }
@@ -354,7 +357,14 @@ bool ExportSkin(const ButtonLook& normal, const SkinOptions& options, QString* e
         writeText(SkinJsonFileName(options.prefix), SkinJson(skin, options.prefix, options.scales));
   }
   QString writeError;
-  const bool imagesWritten = files.finish(&writeError);
+  bool imagesWritten = true;
+  for (PngWriterThread& thread : files) {
+    QString threadError;
+    if (!thread.finish(&threadError) && imagesWritten) {
+      imagesWritten = false;
+      writeError = threadError;
+    }
+  }
   if (!written) return false;
   if (!imagesWritten) {
     *error = writeError;
