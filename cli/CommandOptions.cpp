@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "SkinCommand.h"
+
 namespace {
 using Action = ParsedCommandLine::Action;
 
@@ -71,10 +73,11 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                      "use, into the existing folder DIR as PREFIX1, PREFIX2, ... (like Export "
                      "multiple)."),
       QStringLiteral("DIR"));
-  const QCommandLineOption prefix(QStringLiteral("prefix"),
-                                  QStringLiteral("File name prefix for --all-captions "
-                                                 "(default: button)."),
-                                  QStringLiteral("NAME"), QStringLiteral("button"));
+  const QCommandLineOption prefix(
+      QStringLiteral("prefix"),
+      QStringLiteral("File name prefix for --all-captions, --set and --skin "
+                     "(default: button)."),
+      QStringLiteral("NAME"), QStringLiteral("button"));
   const QCommandLineOption type(QStringLiteral("type"),
                                 QStringLiteral("File type for --all-captions: jpg, bmp or png "
                                                "(default: jpg)."),
@@ -139,6 +142,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   parser.addOptions({output, allCaptions, prefix, type, random, saveDesign, printSize, transparent,
                      state, scale, set, states, scales, uniform, sheet, hoverLightness,
                      pressedShift, stateDesign});
+  parser.addOptions(SkinCommandLineOptions());
 
   if (!parser.parse(arguments)) return refuse(parser.errorText());
   ParsedCommandLine parsed;
@@ -164,11 +168,13 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(set) && o.setFolder.isEmpty()) {
     return refuse(QStringLiteral("--set needs a folder"));
   }
+  if (const QString why = ReadSkinOptions(parser, &o); !why.isEmpty()) return refuse(why);
   o.captionsFolder = parser.value(allCaptions);
   if (parser.isSet(allCaptions) && o.captionsFolder.isEmpty()) {
     return refuse(QStringLiteral("--all-captions needs a folder"));
   }
-  if (parser.isSet(output) || (o.captionsFolder.isEmpty() && o.setFolder.isEmpty())) {
+  if (parser.isSet(output) ||
+      (o.captionsFolder.isEmpty() && o.setFolder.isEmpty() && o.skinFolder.isEmpty())) {
     o.outputPath =
         parser.value(output).isEmpty() ? QStringLiteral("button.png") : parser.value(output);
     const std::optional<ImageType> outputType = ImageTypeOfPath(o.outputPath);

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPair>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -33,6 +34,11 @@ struct CommandOptions {
   // For the states of -o and of the set.
   StateOptions stateOptions;
   QList<QPair<ButtonState, QString>> stateDesigns;  // a state's look from a design file
+  // --skin: a skin in this folder, in the set's states and scales; empty when none is asked
+  // for. Its size (invalid: the button's own) and outputs (SkinOutput flags).
+  QString skinFolder;
+  QSize skinSize;
+  unsigned skinOutputs = 0;
 };
 
 // The command line read: what to do, the options, and the text to show.

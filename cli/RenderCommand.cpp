@@ -11,6 +11,7 @@
 #include "ExportSeries.h"
 #include "ImageChoice.h"
 #include "RandomDesign.h"
+#include "SkinCommand.h"
 
 namespace {
 void fail(const QString& message) {
@@ -34,9 +35,11 @@ bool LoadLook(const QString& path, ButtonLook* look) {
 }  // namespace
 
 int RunRenderCommand(const CommandOptions& options) {
-  if (!options.captionsFolder.isEmpty() && !QFileInfo(options.captionsFolder).isDir()) {
-    fail(QStringLiteral("%1 is not a folder").arg(options.captionsFolder));
-    return kCommandFailed;
+  for (const QString& folder : {options.captionsFolder, options.skinFolder}) {
+    if (!folder.isEmpty() && !QFileInfo(folder).isDir()) {
+      fail(QStringLiteral("%1 is not a folder").arg(folder));
+      return kCommandFailed;
+    }
   }
   ButtonSetOptions set;
   set.folder = options.setFolder;
@@ -131,5 +134,6 @@ int RunRenderCommand(const CommandOptions& options) {
       return kCommandFailed;
     }
   }
+  if (!options.skinFolder.isEmpty()) return RunSkinCommand(normal, stateLooks, options);
   return kCommandOk;
 }

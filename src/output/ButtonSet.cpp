@@ -28,35 +28,32 @@ ButtonSetRenderer::ButtonSetRenderer(const ButtonLook& normal, const ButtonSetOp
   renderer_.setExtraImages(extras);
 }
 
+QString StateImagesProblem(const QString& what, const QList<ButtonState>& states,
+                           const QList<int>& scales, const StateOptions& stateOptions) {
+  if (states.isEmpty()) return QStringLiteral("A %1 needs at least one state.").arg(what);
+  for (qsizetype i = 0; i < states.size(); ++i) {
+    if (states.indexOf(states[i]) != i) {
+      return QStringLiteral("The state %1 is asked for twice.").arg(StateName(states[i]));
+    }
+  }
+  const bool scalesHeld = scales == QList<int>{1} || scales == QList<int>{2} ||
+                          scales == QList<int>{1, 2} || scales == QList<int>{2, 1};
+  if (!scalesHeld) return QStringLiteral("A %1 is made at scale 1, 2 or both.").arg(what);
+  if (!kHoverLightnessRange.holds(stateOptions.hoverLightness)) {
+    return QStringLiteral("The hover lightness lies within %1.")
+        .arg(RangeText(kHoverLightnessRange));
+  }
+  if (!kPressedShiftRange.holds(stateOptions.pressedShift)) {
+    return QStringLiteral("The pressed shift lies within %1.").arg(RangeText(kPressedShiftRange));
+  }
+  return {};
+}
+
 namespace {
 // What the images of a set need of the options; the folder and prefix only matter for writing.
 bool CheckImageOptions(const ButtonSetOptions& o, QString* error) {
-  if (o.states.isEmpty()) {
-    *error = QStringLiteral("A set needs at least one state.");
-    return false;
-  }
-  for (qsizetype i = 0; i < o.states.size(); ++i) {
-    if (o.states.indexOf(o.states[i]) != i) {
-      *error = QStringLiteral("The state %1 is asked for twice.").arg(StateName(o.states[i]));
-      return false;
-    }
-  }
-  const bool scalesHeld = o.scales == QList<int>{1} || o.scales == QList<int>{2} ||
-                          o.scales == QList<int>{1, 2} || o.scales == QList<int>{2, 1};
-  if (!scalesHeld) {
-    *error = QStringLiteral("A set is made at scale 1, 2 or both.");
-    return false;
-  }
-  if (!kHoverLightnessRange.holds(o.stateOptions.hoverLightness)) {
-    *error =
-        QStringLiteral("The hover lightness lies within %1.").arg(RangeText(kHoverLightnessRange));
-    return false;
-  }
-  if (!kPressedShiftRange.holds(o.stateOptions.pressedShift)) {
-    *error = QStringLiteral("The pressed shift lies within %1.").arg(RangeText(kPressedShiftRange));
-    return false;
-  }
-  return true;
+  *error = StateImagesProblem(QStringLiteral("set"), o.states, o.scales, o.stateOptions);
+  return error->isEmpty();
 }
 }  // namespace
 

@@ -37,6 +37,12 @@ struct ButtonSetOptions {
   bool sheet = false;
 };
 
+// Why images in these states and scales cannot be made ("" when they can): no state, a state
+// twice, a scale other than 1 and 2, a state option out of its range. `what` names the
+// product in the message ("set", "skin").
+QString StateImagesProblem(const QString& what, const QList<ButtonState>& states,
+                           const QList<int>& scales, const StateOptions& stateOptions);
+
 // Whether the options make a set that can be written: an existing folder; a prefix that can
 // begin a file name (not empty, no "/"); at least one state, each once; scale 1, 2 or both;
 // the state options within their ranges. False with the first reason it cannot otherwise.

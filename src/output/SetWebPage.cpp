@@ -51,8 +51,9 @@ QString Html(const QString& text) {
   return PageText(text).toHtmlEscaped();
 }
 
-// The prefix as a CSS identifier that needs no escapes (SetClassName).
-QString ClassBase(const QString& prefix) {
+}  // namespace
+
+QString CssClassBase(const QString& prefix) {
   QString name;
   for (qsizetype i = 0, units = 1; i < prefix.size(); i += units) {
     const char32_t u = CodePointAt(prefix, i, &units);
@@ -66,6 +67,8 @@ QString ClassBase(const QString& prefix) {
                       (first >= u'A' && first <= u'Z') || first >= 0x80;
   return starts ? name : u'_' + name;
 }
+
+namespace {
 
 QString Position(QPoint at) {
   const auto px = [](int v) {
@@ -134,7 +137,7 @@ QString CaptionAsOneLine(const QString& caption) {
 }
 
 QString SetClassName(const QString& prefix, int slot) {
-  return QStringLiteral("%1-%2").arg(ClassBase(prefix)).arg(slot + 1);
+  return QStringLiteral("%1-%2").arg(CssClassBase(prefix)).arg(slot + 1);
 }
 
 QString SetStylesheet(const SetSheetLayout& layout) {

@@ -54,6 +54,10 @@ QString CaptionAsOneLine(const QString& caption);
 // scripts stay; every other character becomes "_"; a NAME that would not begin with a
 // letter or "_" gets a "_" in front.
 QString SetClassName(const QString& prefix, int slot);
+// A prefix as a CSS identifier that needs no escapes, the same in a page and its stylesheet:
+// ASCII letters, digits, "-" and "_" and non-ASCII letters and digits stay, anything else
+// becomes "_", and a name that could not start an identifier gets a "_" in front.
+QString CssClassBase(const QString& prefix);
 
 // The stylesheet: for slot i the class of SetClassName with the size of the slot's largest
 // image (so no state is cut off and hovering moves nothing), the sheets through a plain

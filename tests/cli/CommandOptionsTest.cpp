@@ -4,6 +4,7 @@
 
 #include "CommandOptions.h"
 #include "QtChatter.h"
+#include "Skin.h"
 
 namespace {
 
@@ -33,6 +34,15 @@ TEST(CommandOptions, RefusesBadValuesWithAClearMessage) {
       {{"-o", "b.jpg", "--transparent"}, ".png"},
       {{"-o", "b.gif"}, "b.gif"},
       {{"--bogus"}, "bogus"},
+      {{"--skin", "out", "--skin-size", "120"}, "--skin-size"},
+      {{"--skin", "out", "--skin-size", "0x30"}, "--skin-size"},
+      {{"--skin", "out", "--skin-size", "-5x30"}, "--skin-size"},
+      {{"--skin", "out", "--skin-outputs", "web,pdf"}, "pdf"},
+      {{"--skin", "out", "--skin-outputs", "json,json"}, "json"},
+      {{"--skin", "out", "--prefix", ""}, "prefix is empty"},
+      {{"--skin", "out", "--prefix", "a/b"}, "names a folder"},
+      {{"--skin-size", "60x20"}, "goes with --skin"},
+      {{"--skin-outputs", "web"}, "goes with --skin"},
   };
   for (const auto& c : cases) {
     const ParsedCommandLine parsed = parse(c.arguments);
@@ -68,6 +78,25 @@ TEST(CommandOptions, ReadsASetAndTheStateOfOneButton) {
   EXPECT_EQ(parsed.options.scale, 2);
   EXPECT_EQ(parsed.options.setStates, kAllStates) << "the defaults";
   EXPECT_EQ(parsed.options.setScales, (QList<int>{1, 2}));
+}
+
+TEST(CommandOptions, ReadsASkin) {
+  ParsedCommandLine parsed =
+      parse({"nav.kq", "--skin", "out", "--prefix", "nav", "--states", "pressed,normal", "--scales",
+             "2", "--skin-size", "120x30", "--skin-outputs", "json, nine-patch"});
+  ASSERT_EQ(parsed.action, ParsedCommandLine::Action::Run) << parsed.text.toStdString();
+  const CommandOptions& o = parsed.options;
+  EXPECT_EQ(o.skinFolder, "out");
+  EXPECT_TRUE(o.outputPath.isEmpty()) << "no button.png beside a skin";
+  EXPECT_EQ(o.setStates, (QList<ButtonState>{ButtonState::Pressed, ButtonState::Normal}));
+  EXPECT_EQ(o.setScales, QList<int>{2});
+  EXPECT_EQ(o.skinSize, QSize(120, 30));
+  EXPECT_EQ(o.skinOutputs, kSkinJson | kSkinNinePatch);
+
+  parsed = parse({"--skin", "out"});
+  ASSERT_EQ(parsed.action, ParsedCommandLine::Action::Run);
+  EXPECT_FALSE(parsed.options.skinSize.isValid()) << "the button's own size";
+  EXPECT_EQ(parsed.options.skinOutputs, kAllSkinOutputs);
 }
 
 TEST(QtChatter, DropsQtsOwnNotesAndKeepsRealWarnings) {

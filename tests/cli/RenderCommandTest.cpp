@@ -187,6 +187,34 @@ TEST(RenderCommand, WritesASetAndOneTransparentButton) {
       QStringLiteral("%1 x %2\n").arg(transparent.width()).arg(transparent.height())));
 }
 
+TEST(RenderCommand, WritesASkinAndWarnsOfWhatStretches) {
+  TempDir dir;
+  QDir(dir.root()).mkdir("skin");
+  const CommandRun skin =
+      runCommand({"--skin", dir.path("skin"), "--prefix", "nav", "--states", "normal,pressed",
+                  "--scales", "1", "--skin-outputs", "nine-patch,json", "--skin-size", "90x28"});
+  ASSERT_EQ(skin.exitCode, 0) << skin.err.toStdString();
+  // The default design's gradient changes along the button.
+  EXPECT_EQ(skin.err, "tessaro-render: warning: the gradient stretches with the button\n");
+  EXPECT_EQ(QDir(dir.path("skin")).entryList(QDir::Files),
+            (QStringList{"nav-skin-pressed.9.png", "nav-skin-pressed.png", "nav-skin.9.png",
+                         "nav-skin.json", "nav-skin.png"}));
+  EXPECT_EQ(imageSize(dir.path("skin/nav-skin.png"), "png"), QSize(90, 28));
+  EXPECT_EQ(imageSize(dir.path("skin/nav-skin.9.png"), "png"), QSize(92, 30));
+
+  // Refused as the set's options are: 2 for the command line, 1 for what it names.
+  const CommandRun badSize = runCommand({"--skin", dir.path("skin"), "--skin-size", "90"});
+  EXPECT_EQ(badSize.exitCode, 2);
+  const CommandRun noFolder = runCommand({"--skin", dir.path("nowhere")});
+  EXPECT_EQ(noFolder.exitCode, 1);
+  EXPECT_TRUE(noFolder.err.contains("is not a folder")) << noFolder.err.toStdString();
+  QDir(dir.root()).mkdir("big");
+  const CommandRun tooBig = runCommand({"--skin", dir.path("big"), "--skin-size", "900x30"});
+  EXPECT_EQ(tooBig.exitCode, 1);
+  EXPECT_TRUE(tooBig.err.contains("cannot be made 900 x 30")) << tooBig.err.toStdString();
+  EXPECT_TRUE(QDir(dir.path("big")).isEmpty());
+}
+
 TEST(RenderCommand, RandomDesignStartsFromTheProgramsSeed) {
   TempDir dir;
   const CommandRun run =
@@ -207,9 +235,11 @@ TEST(RenderCommand, HelpDocumentsEveryOption) {
   const CommandRun run = runCommand({"--help"});
   EXPECT_EQ(run.exitCode, 0);
   for (const char* option :
-       {"--output", "--all-captions", "--prefix", "--type", "--random", "--save-design",
-        "--print-size", "--transparent", "--state", "--scale", "--set", "--states", "--scales",
-        "--uniform", "--hover-lightness", "--pressed-shift", "--state-design", "DESIGN"}) {
+       {"--output",        "--all-captions", "--prefix",      "--type",      "--random",
+        "--save-design",   "--print-size",   "--transparent", "--state",     "--scale",
+        "--set",           "--states",       "--scales",      "--uniform",   "--hover-lightness",
+        "--pressed-shift", "--state-design", "--skin",        "--skin-size", "--skin-outputs",
+        "DESIGN"}) {
     EXPECT_TRUE(run.out.contains(option)) << option;
   }
   const CommandRun version = runCommand({"--version"});

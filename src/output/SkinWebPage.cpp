@@ -1,0 +1,328 @@
+#include "SkinWebPage.h"
+
+#include <QColor>
+#include <QUrl>
+#include <algorithm>
+
+#include "CaptionText.h"
+#include "SetWebPage.h"
+#include "Skin.h"
+
+namespace {
+// A file name as a relative URL of a file beside the page ("@" may stand as it is; ":"
+// may not, it would read as a scheme).
+QString Url(const QString& fileName) {
+  return QString::fromLatin1(QUrl::toPercentEncoding(fileName, "@!$&'()*+,;="));
+}
+
+bool IsControl(char16_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// A CSS string: quotes, backslashes and controls escaped.
+QString CssString(const QString& text) {
+  QString out = QStringLiteral("\"");
+  for (const QChar ch : text) {
+    const char16_t c = ch.unicode();
+    if (c == u'"' || c == u'\\') {
+      out += u'\\';
+      out += ch;
+    } else if (c == 0) {
+      out += QChar(0xFFFD);
+    } else if (IsControl(c)) {
+      out += QStringLiteral("\\%1 ").arg(static_cast<int>(c), 0, 16);
+    } else {
+      out += ch;
+    }
+  }
+  return out + u'"';
+}
+
+QString Px(int value) {
+  return value == 0 ? QStringLiteral("0") : QStringLiteral("%1px").arg(value);
+}
+
+QString Sides(int top, int right, int bottom, int left) {
+  return QStringLiteral("%1 %2 %3 %4").arg(Px(top), Px(right), Px(bottom), Px(left));
+}
+
+// The states in the order the cascade needs them.
+const ButtonState kCascade[] = {ButtonState::Normal, ButtonState::Hover, ButtonState::Pressed,
+                                ButtonState::Disabled};
+
+QString Selectors(const QString& c, ButtonState state) {
+  switch (state) {
+    case ButtonState::Normal:
+      break;
+    case ButtonState::Hover:
+      return QStringLiteral("%1:hover,\n%1.is-hover").arg(c);
+    case ButtonState::Pressed:
+      return QStringLiteral("%1:active,\n%1.is-pressed").arg(c);
+    case ButtonState::Disabled:
+      return QStringLiteral("%1:disabled,\n%1.is-disabled,\n%1[aria-disabled=\"true\"]").arg(c);
+  }
+  return c;
+}
+
+// Where a state's text may go, as distances from the box's edges: the content distances,
+// moved by the state's text shift. The border takes them (the image is drawn by its own
+// width), so moving the text changes neither the box nor the image.
+QMargins TextArea(const SkinStateImage& s) {
+  const QMargins& c = s.insets.content;
+  const int x = s.textShift.x();
+  const int y = s.textShift.y();
+  return QMargins(std::max(c.left() + x, 0), std::max(c.top() + y, 0), std::max(c.right() - x, 0),
+                  std::max(c.bottom() - y, 0));
+}
+
+QString TextDecoration(const CaptionFont& font) {
+  QStringList lines;
+  if (font.underline) lines << QStringLiteral("underline");
+  if (font.strikeout) lines << QStringLiteral("line-through");
+  return lines.isEmpty() ? QStringLiteral("none") : lines.join(u' ');
+}
+
+QString FontDeclarations(const SkinStateImage& s) {
+  return QStringLiteral(
+             "  font-family: %1, sans-serif;\n"
+             "  font-size: %2px;\n"
+             "  font-weight: %3;\n"
+             "  font-style: %4;\n"
+             "  text-decoration: %5;\n"
+             "  line-height: %6px;\n")
+      .arg(CssString(s.font.name), QString::number(CaptionQFont(s.font, 1).pixelSize()),
+           QString::number(s.font.bold ? 700 : 400),
+           s.font.italic ? QStringLiteral("italic") : QStringLiteral("normal"),
+           TextDecoration(s.font), QString::number(s.lineHeight));
+}
+
+// The declarations that make one state's look; the font only where it differs from the
+// base state's.
+QString StateDeclarations(const SkinStateImage& s, const SkinStateImage& base,
+                          const QString& prefix, const QList<int>& scales) {
+  QStringList sources;
+  for (int scale : {1, 2}) {
+    if (scales.contains(scale)) {
+      sources << QStringLiteral("url(\"%1\") %2x")
+                     .arg(Url(SkinImageFileName(prefix, s.state, scale)), QString::number(scale));
+    }
+  }
+  const QString plain = Url(SkinImageFileName(prefix, s.state, scales.value(0)));
+  const QMargins& in = s.insets.stretch;
+  const QMargins text = TextArea(s);
+  // One pass over the text: a file name may hold a "%".
+  return QStringLiteral(
+             "  border-width: %1;\n"
+             "  border-image-source: url(\"%2\");\n"
+             "  border-image-source: -webkit-image-set(%3);\n"
+             "  border-image-source: image-set(%3);\n"
+             "  border-image-slice: %4 %5 %6 %7 fill;\n"
+             "  border-image-width: %11;\n"
+             "  min-width: %8px;\n"
+             "%9"
+             "  color: %10;\n")
+      .arg(Sides(text.top(), text.right(), text.bottom(), text.left()), plain,
+           sources.join(QStringLiteral(", ")), QString::number(in.top()),
+           QString::number(in.right()), QString::number(in.bottom()), QString::number(in.left()),
+           QString::number(in.left() + in.right() + 1),
+           &s == &base || !(s.font == base.font) ? FontDeclarations(s) : QString(),
+           QColor(s.textColour).name(), Sides(in.top(), in.right(), in.bottom(), in.left()));
+}
+
+// Forced colours drop images: a thin system-colour border instead, the text where it was.
+QString ForcedDeclarations(const SkinStateImage& s, bool disabled) {
+  const QMargins in = TextArea(s);
+  const auto thin = [](int border) { return std::max(border - 1, 0); };
+  return QStringLiteral(
+             "    border-image: none;\n"
+             "    border: 1px solid %1;\n"
+             "    padding: %2;\n"
+             "    background: ButtonFace;\n"
+             "    color: %3;\n")
+      .arg(disabled ? QStringLiteral("GrayText") : QStringLiteral("ButtonText"),
+           Sides(thin(in.top()), thin(in.right()), thin(in.bottom()), thin(in.left())),
+           disabled ? QStringLiteral("GrayText") : QStringLiteral("ButtonText"));
+}
+
+QString Html(const QString& text) {
+  QString clean;
+  for (const QChar ch : text) {
+    if (!IsControl(ch.unicode())) clean += ch;
+  }
+  return clean.toHtmlEscaped();
+}
+
+QString StateClass(ButtonState state) {
+  switch (state) {
+    case ButtonState::Normal:
+      break;
+    case ButtonState::Hover:
+      return QStringLiteral(" is-hover");
+    case ButtonState::Pressed:
+      return QStringLiteral(" is-pressed");
+    case ButtonState::Disabled:
+      return QStringLiteral(" is-disabled");
+  }
+  return {};
+}
+}  // namespace
+
+QString SkinStylesheetFileName(const QString& prefix) {
+  return prefix + QStringLiteral("-skin.css");
+}
+
+QString SkinPageFileName(const QString& prefix) {
+  return prefix + QStringLiteral("-skin.html");
+}
+
+QString SkinClassName(const QString& prefix) {
+  return CssClassBase(prefix);
+}
+
+QString SkinStylesheet(const Skin& skin, const QString& prefix, const QList<int>& scales) {
+  const QString c = u'.' + SkinClassName(prefix);
+  const auto find = [&](ButtonState state) -> const SkinStateImage* {
+    for (const SkinStateImage& s : skin.states) {
+      if (s.state == state) return &s;
+    }
+    return nullptr;
+  };
+  const SkinStateImage* base = find(ButtonState::Normal);
+  if (!base && !skin.states.isEmpty()) base = &skin.states.first();
+  QString css = QStringLiteral(
+      "/* A live-text button over a skin that stretches with its text: put the class on an\n"
+      "   <a> or a <button>. The corners and edges keep their pixels; the band between the\n"
+      "   insets stretches. */\n");
+  if (!base) return css;
+  css += QStringLiteral(
+             "\n%1 {\n"
+             "  display: inline-flex;\n"
+             "  align-items: center;\n"
+             "  justify-content: center;\n"
+             "  box-sizing: border-box;\n"
+             "  min-height: %2px;\n"
+             "  margin: 0;\n"
+             "  padding: 0;\n"
+             "  border-style: solid;\n"
+             "  border-color: transparent;\n"
+             "  border-image-repeat: stretch;\n"
+             "  background: transparent;\n"
+             "  white-space: nowrap;\n"
+             "  vertical-align: top;\n"
+             "  cursor: pointer;\n"
+             "  -webkit-appearance: none;\n"
+             "  appearance: none;\n"
+             "%3"
+             "}\n"
+             "%1:focus-visible {\n"
+             "  outline: 2px solid #1a5fb4;\n"
+             "  outline-offset: 2px;\n"
+             "}\n")
+             .arg(c, QString::number(skin.size.height()),
+                  StateDeclarations(*base, *base, prefix, scales));
+  QString forced = QStringLiteral("  %1 {\n%2  }\n")
+                       .arg(c, ForcedDeclarations(*base, base->state == ButtonState::Disabled));
+  for (ButtonState state : kCascade) {
+    const SkinStateImage* s = find(state);
+    const bool disabled = state == ButtonState::Disabled;
+    // Disabled needs its rule even when it is the base: <button disabled> and
+    // aria-disabled must not take pointer events.
+    if (!s || (s == base && !disabled)) continue;
+    QString rule = s == base ? QString() : StateDeclarations(*s, *base, prefix, scales);
+    if (disabled) rule += QStringLiteral("  pointer-events: none;\n  cursor: default;\n");
+    css += QStringLiteral("%1 {\n%2}\n").arg(Selectors(c, state), rule);
+    forced += QStringLiteral("  %1 {\n%2  }\n")
+                  .arg(QString(Selectors(c, state)).replace(u'\n', QStringLiteral("\n  ")),
+                       ForcedDeclarations(*s, disabled));
+  }
+  return css + QStringLiteral("@media (forced-colors: active) {\n%1}\n").arg(forced);
+}
+
+QStringList SkinPageCaptions(const ButtonDesign& design) {
+  QStringList captions;
+  const int last = LastSlot(design);
+  for (int slot = 0; slot <= last; ++slot) {
+    QString caption;
+    for (const QChar ch : CaptionAsOneLine(design.CaptionSlots[slot].text())) {
+      if (!IsControl(ch.unicode())) caption += ch;
+    }
+    caption = caption.trimmed();
+    if (!caption.isEmpty()) captions << caption;
+  }
+  captions << QStringLiteral("A much longer caption makes the skin stretch")
+           << QStringLiteral("Ελληνικό κείμενο");
+  return captions;
+}
+
+QString SkinPage(const Skin& skin, const QString& prefix, const ButtonDesign& design) {
+  const QString name = Html(SkinClassName(prefix));
+  const QString title = Html(prefix) + QStringLiteral(" skin");
+  QString head;
+  for (const SkinStateImage& s : skin.states)
+    head += QStringLiteral("<th scope=\"col\">%1</th>").arg(StateName(s.state));
+  QString rows;
+  QString buttons;
+  for (const QString& caption : SkinPageCaptions(design)) {
+    const QString text = Html(caption);
+    rows += QStringLiteral("      <tr><th scope=\"row\">%1</th>").arg(text);
+    for (const SkinStateImage& s : skin.states) {
+      // A disabled link has no href: it cannot be followed or focused.
+      const QString link = s.state == ButtonState::Disabled
+                               ? QStringLiteral("<a class=\"%1%2\" aria-disabled=\"true\">%3</a>")
+                               : QStringLiteral("<a class=\"%1%2\" href=\"#\">%3</a>");
+      rows += QStringLiteral("<td>") + link.arg(name, StateClass(s.state), text) +
+              QStringLiteral("</td>");
+    }
+    rows += QStringLiteral("</tr>\n");
+    buttons +=
+        QStringLiteral("    <button class=\"%1\" type=\"button\">%2</button>\n").arg(name, text);
+  }
+  buttons += QStringLiteral(
+                 "    <button class=\"%1\" type=\"button\" disabled "
+                 "aria-disabled=\"true\">%2</button>\n")
+                 .arg(name, Html(SkinPageCaptions(design).value(0)));
+  QString notes;
+  for (const QString& warning : skin.warnings)
+    notes += QStringLiteral("    <li>%1</li>\n").arg(Html(warning));
+  if (!notes.isEmpty()) {
+    notes = QStringLiteral(
+                "  <p>Where a wider or taller button would look different:</p>\n"
+                "  <ul>\n") +
+            notes + QStringLiteral("  </ul>\n");
+  }
+  return QStringLiteral(
+             "<!DOCTYPE html>\n"
+             "<html lang=\"en\">\n"
+             "<head>\n"
+             "  <meta charset=\"utf-8\">\n"
+             "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+             "  <title>%1</title>\n"
+             "  <link rel=\"stylesheet\" href=\"%2\">\n"
+             "  <style>\n"
+             "    body { margin: 16px; background: #ffffff; color: #202020;\n"
+             "           font: 14px/20px sans-serif; }\n"
+             "    h1, h2 { margin: 0 0 8px; font-size: 16px; line-height: 24px; }\n"
+             "    table { border-collapse: separate; border-spacing: 0; margin: 0 0 24px; }\n"
+             "    th, td { padding: 8px; text-align: left; vertical-align: top;\n"
+             "             font-weight: normal; }\n"
+             "    th { white-space: nowrap; }\n"
+             "    .buttons { display: flex; flex-wrap: wrap; gap: 8px; align-items: flex-start; }\n"
+             "  </style>\n"
+             "</head>\n"
+             "<body>\n"
+             "  <h1>%1</h1>\n"
+             "%3"
+             "  <table>\n"
+             "    <thead><tr><td></td>%4</tr></thead>\n"
+             "    <tbody>\n"
+             "%5"
+             "    </tbody>\n"
+             "  </table>\n"
+             "  <h2>As buttons</h2>\n"
+             "  <div class=\"buttons\">\n"
+             "%6"
+             "  </div>\n"
+             "</body>\n"
+             "</html>\n")
+      .arg(title, Html(Url(SkinStylesheetFileName(prefix))), notes, head, rows, buttons);
+}

@@ -1,0 +1,256 @@
+// A skin's stylesheet in a real browser: buttons of two widths in each state must show the
+// skin's own corner and edge pixels at 1x on a normal screen and the 2x skin's on a screen
+// of twice the density, with the band between the insets stretched; and with forced colours
+// the text must show instead.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "DesignFixtures.h"
+#include "ImageFiles.h"
+#include "Skin.h"
+#include "SkinWebPage.h"
+#include "TempDir.h"
+
+namespace {
+
+QString FindBrowser() {
+  const QString given = qEnvironmentVariable("TESSARO_CHROMIUM");
+  if (!given.isEmpty()) return given;
+  for (const char* name : {"chromium", "chromium-browser"}) {
+    const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
+    if (!found.isEmpty()) return found;
+  }
+  return {};
+}
+
+QImage Screenshot(const QString& browser, const QString& page, int scale, QSize window,
+                  const QStringList& extra, QString* log) {
+  QTemporaryDir profile;
+  const QString shot = profile.filePath(QStringLiteral("shot.png"));
+  QProcess process;
+  process.setProcessChannelMode(QProcess::MergedChannels);
+  process.start(
+      browser,
+      QStringList{"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
+                  "--hide-scrollbars", "--force-color-profile=srgb",
+                  "--user-data-dir=" + profile.path(),
+                  QStringLiteral("--force-device-scale-factor=%1").arg(scale),
+                  QStringLiteral("--window-size=%1,%2").arg(window.width()).arg(window.height()),
+                  "--screenshot=" + shot} +
+          extra + QStringList{QUrl::fromLocalFile(page).toString()});
+  if (!process.waitForFinished(120000)) process.kill();
+  *log = QString::fromLocal8Bit(process.readAll());
+  return ReadPng(shot).convertToFormat(QImage::Format_RGB32);
+}
+
+// Whether the screenshot's pixel shows `want` over the white page: exactly where it is
+// opaque or clear, within 1 per channel where partly transparent.
+bool Shows(QRgb got, QRgb want) {
+  const int a = qAlpha(want);
+  const int pairs[3][2] = {
+      {qRed(want), qRed(got)}, {qGreen(want), qGreen(got)}, {qBlue(want), qBlue(got)}};
+  for (const auto& [c, seen] : pairs) {
+    const int exact = c * a + 255 * (255 - a);
+    const int tolerance = a == 0 || a == 255 ? 0 : 255;
+    if (std::abs(seen * 255 - exact) > tolerance) return false;
+  }
+  return true;
+}
+
+// The skin stretched to w x h as a nine-patch: the corners and edges as they are, the
+// band's first column and row repeated.
+QRgb NinePatchPixel(const QImage& skin, const QMargins& m, int w, int h, int x, int y) {
+  const int bandX = m.left();
+  const int bandY = m.top();
+  int sx = bandX;
+  if (x < m.left()) sx = x;
+  if (x >= w - m.right()) sx = x - (w - skin.width());
+  int sy = bandY;
+  if (y < m.top()) sy = y;
+  if (y >= h - m.bottom()) sy = y - (h - skin.height());
+  return skin.pixel(sx, sy);
+}
+
+// How many pixels of the box at `at` (w x h, screen pixels) differ from the stretched skin.
+int Mismatches(const QImage& shot, QPoint at, int w, int h, const QImage& skin, const QMargins& m) {
+  int wrong = 0;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (!Shows(shot.pixel(at.x() + x, at.y() + y), NinePatchPixel(skin, m, w, h, x, y))) {
+        ++wrong;
+      }
+    }
+  }
+  return wrong;
+}
+
+struct Placed {
+  ButtonState state;
+  int x, y, width;  // CSS pixels
+};
+
+// A page of empty buttons, one per state and width, placed exactly, under the skin's
+// stylesheet; `text` fills them for the forced-colours shot.
+QString TestPage(const QString& prefix, const QList<Placed>& buttons, const QString& text) {
+  QString body;
+  for (const Placed& b : buttons) {
+    const char* state = "";
+    if (b.state == ButtonState::Hover) state = " is-hover";
+    if (b.state == ButtonState::Pressed) state = " is-pressed";
+    if (b.state == ButtonState::Disabled) state = " is-disabled";
+    body += QStringLiteral(
+                "<a class=\"%1%2\" href=\"#\" style=\"position: absolute; left: %3px; top: %4px; "
+                "width: %5px\">%6</a>\n")
+                .arg(SkinClassName(prefix), QString::fromLatin1(state), QString::number(b.x),
+                     QString::number(b.y), QString::number(b.width), text);
+  }
+  return QStringLiteral(
+             "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
+             "<link rel=\"stylesheet\" href=\"%1\">\n"
+             "<style>body { margin: 0; background: #ffffff; }</style></head>\n"
+             "<body>\n%2</body></html>\n")
+      .arg(SkinStylesheetFileName(prefix), body);
+}
+
+ButtonLook RoundLook() {
+  ButtonLook look;
+  look.design = DefaultDesign();
+  look.design.FillKind = kSingleColour;
+  look.design.ShapeKind = kRoundedEdges;  // partly transparent ends
+  look.design.BevelSize = 2;
+  look.design.OutlineSize = 2;
+  return look;
+}
+
+TEST(SkinBrowser, ButtonsOfTwoWidthsShowTheSkinStretchedInEachStateAtEachScale) {
+  const QString browser = FindBrowser();
+  if (browser.isEmpty()) {
+    GTEST_SKIP() << "No Chromium here: install it with scripts/install-deps (Debian's chromium) "
+                    "or name it in TESSARO_CHROMIUM.";
+  }
+  TempDir dir;
+  SkinOptions options;
+  options.folder = dir.root();
+  options.prefix = QStringLiteral("my skin");
+  options.outputs = kSkinWeb;
+  Skin skin;
+  QString error;
+  ASSERT_TRUE(MakeSkin(RoundLook(), options, &skin, &error)) << error.toStdString();
+  ASSERT_TRUE(ExportSkin(RoundLook(), options, &error)) << error.toStdString();
+  const QSize size = skin.size;
+  QList<Placed> buttons;
+  for (int s = 0; s < 4; ++s) {
+    buttons << Placed{kAllStates[s], 10, 10 + s * (size.height() + 12), size.width() + 37};
+    buttons << Placed{kAllStates[s], size.width() + 80, 10 + s * (size.height() + 12), 311};
+  }
+  const QString page = dir.path("test.html");
+  ASSERT_TRUE(TempDir::write(page, TestPage(options.prefix, buttons, QString()).toUtf8()));
+  for (const SkinStateImage& state : skin.states) {
+    if (state.state != ButtonState::Normal) {
+      ASSERT_NE(state.oneX, skin.states[0].oneX) << "every state has a look of its own";
+    }
+  }
+
+  for (int scale : {1, 2}) {
+    SCOPED_TRACE(QStringLiteral("scale %1").arg(scale).toStdString());
+    QString log;
+    const QImage shot = Screenshot(browser, page, scale, {800, 300}, {}, &log);
+    ASSERT_FALSE(shot.isNull()) << "no screenshot: " << log.toStdString();
+    for (const Placed& b : buttons) {
+      SCOPED_TRACE(StateName(b.state).toStdString() + " " + std::to_string(b.width));
+      const SkinStateImage& state = skin.states[kAllStates.indexOf(b.state)];
+      const QImage image = scale == 1 ? state.oneX : state.twoX;
+      const QMargins m = state.insets.stretch * scale;
+      EXPECT_EQ(Mismatches(shot, QPoint(b.x, b.y) * scale, b.width * scale, size.height() * scale,
+                           image, m),
+                0);
+    }
+  }
+
+  // Forced colours (Windows high contrast) drop the images; the text must show.
+  const QString forcedPage = dir.path("forced.html");
+  ASSERT_TRUE(TempDir::write(forcedPage, TestPage(options.prefix, buttons, "Forced").toUtf8()));
+  QString log;
+  const QImage forced =
+      Screenshot(browser, forcedPage, 1, {800, 300}, {"--force-high-contrast"}, &log);
+  ASSERT_FALSE(forced.isNull()) << "no screenshot: " << log.toStdString();
+  for (const Placed& b : buttons) {
+    SCOPED_TRACE(StateName(b.state).toStdString() + " " + std::to_string(b.width));
+    const SkinStateImage& state = skin.states[kAllStates.indexOf(b.state)];
+    int ink = 0;
+    for (int y = 0; y < size.height(); ++y) {
+      for (int x = 0; x < b.width; ++x) {
+        const QRgb p = forced.pixel(b.x + x, b.y + y);
+        if (qGray(p) < 160) ++ink;
+      }
+    }
+    EXPECT_GT(ink, 40) << "the text and its border show";
+    EXPECT_GT(Mismatches(forced, QPoint(b.x, b.y), b.width, size.height(), state.oneX,
+                         state.insets.stretch),
+              0)
+        << "no skin";
+  }
+}
+
+// The page the export writes shows every caption in every state: each state's skin corner
+// stands once per caption in its column (plus the normal one on each <button>, and one
+// disabled <button>).
+TEST(SkinBrowser, ThePageShowsEveryCaptionInEveryState) {
+  const QString browser = FindBrowser();
+  if (browser.isEmpty()) GTEST_SKIP() << "No Chromium here.";
+  TempDir dir;
+  ButtonLook look = RoundLook();
+  look.design.CaptionSlots[1].setText(QStringLiteral("About"));
+  SkinOptions options;
+  options.folder = dir.root();
+  options.prefix = QStringLiteral("nav");
+  options.outputs = kSkinWeb;
+  QString error;
+  Skin skin;
+  ASSERT_TRUE(MakeSkin(look, options, &skin, &error)) << error.toStdString();
+  ASSERT_TRUE(ExportSkin(look, options, &error)) << error.toStdString();
+  QString log;
+  const QImage shot =
+      Screenshot(browser, dir.path(SkinPageFileName("nav")), 1, {2400, 900}, {}, &log);
+  ASSERT_FALSE(shot.isNull()) << "no screenshot: " << log.toStdString();
+  const int captions = static_cast<int>(SkinPageCaptions(look.design).size());
+  ASSERT_EQ(captions, 4);
+  for (const SkinStateImage& state : skin.states) {
+    SCOPED_TRACE(StateName(state.state).toStdString());
+    const QMargins m = state.insets.stretch;
+    // The corner's top and bottom rows (the text, centred, stays between them): a caption
+    // that fits the design's own height keeps the button that high.
+    const int rows = std::min({m.top(), m.bottom(), 3});
+    const QImage top = state.oneX.copy(0, 0, m.left(), rows);
+    const QImage bottom = state.oneX.copy(0, state.oneX.height() - rows, m.left(), rows);
+    const auto showsAt = [&](const QImage& part, int x, int y) {
+      if (y + part.height() > shot.height()) return false;
+      for (int py = 0; py < part.height(); ++py) {
+        for (int px = 0; px < part.width(); ++px) {
+          if (!Shows(shot.pixel(x + px, y + py), part.pixel(px, py))) return false;
+        }
+      }
+      return true;
+    };
+    int found = 0;
+    for (int y = 0; y + rows <= shot.height(); ++y) {
+      for (int x = 0; x + top.width() <= shot.width(); ++x) {
+        if (!showsAt(top, x, y)) continue;
+        ++found;
+        EXPECT_TRUE(showsAt(bottom, x, y + skin.size.height() - rows))
+            << "the button at " << x << ", " << y << " is not as high as the skin";
+      }
+    }
+    const int buttons = state.state == ButtonState::Normal     ? captions
+                        : state.state == ButtonState::Disabled ? 1
+                                                               : 0;
+    EXPECT_EQ(found, captions + buttons);
+  }
+}
+
+}  // namespace
