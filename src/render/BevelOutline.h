@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "PixelMath.h"
+#include "PixelRules.h"
 
 // A border pixel (some distance below the outline width) is background, or outline colour
 // when it lies strictly inside all four edges; so the outline band keeps a one-pixel rim

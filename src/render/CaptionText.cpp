@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "PixelMath.h"
+#include "PixelRules.h"
 #include "ShortString.h"
 
 int CountCaptionLines(const QByteArray& text) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "PixelMath.h"
+#include "PixelRules.h"
 #include "RandomDesign.h"
 
 // GCC only: clang 14 names the dispatcher of the clones "<function>.ifunc", so calls from

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "PixelMath.h"
+#include "PixelRules.h"
 
 void ShapeTables::begin(int shapeKind, int W, int H) {
   shapeKind_ = shapeKind;

@@ -8,7 +8,7 @@
 
 #include "ButtonDesign.h"
 #include "PixelKernels.h"
-#include "PixelMath.h"
+#include "PixelRules.h"
 #include "RandomDesign.h"
 
 // The surface colour of the inside pixels (gradient, plasma, plasma 2, single colour,

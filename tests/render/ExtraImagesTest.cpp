@@ -4,7 +4,7 @@
 #include "CaptionText.h"
 #include "DesignFixtures.h"
 #include "ImageRenderHost.h"
-#include "PixelMath.h"
+#include "PixelRules.h"
 #include "RandomDesign.h"
 #include "ReferenceRenderer.h"
 

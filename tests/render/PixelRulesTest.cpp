@@ -6,7 +6,7 @@
 #include <random>
 
 #include "PixelKernels.h"
-#include "PixelMath.h"
+#include "PixelRules.h"
 
 namespace {
 
