@@ -1,12 +1,21 @@
 #include "ButtonRenderer.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "CaptionText.h"
 #include "ExtraImages.h"
 #include "PixelKernels.h"
 #include "RandomDesign.h"
+
+namespace {
+// Distances inside an image lie well within int: a width beyond it orders them as the
+// nearest int does.
+int clampedToInt(long long v) {
+  return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+}
+}  // namespace
 
 ScaledLengths ScaleLengths(const ButtonDesign& d) {
   ScaledLengths s;
@@ -234,25 +243,23 @@ ButtonRenderer::RowSpan ButtonRenderer::rowSpan(int y, const ScaledLengths& len)
   const long long W = W_;
   const long long H = H_;
   const long long o = len.outline;
+  const long long l = shape_.leftEdge()[static_cast<std::size_t>(y)];
+  const long long r = l + shape_.rightInset();
   RowSpan span;
-  span.l = shape_.leftEdge()[static_cast<std::size_t>(y)];
-  span.r = span.l + shape_.rightInset();
-  // Columns left of x0 or from x1 on lie within o of the row's left or right edge: border
-  // pixels whatever their column. The others are filled as one span; those of them whose
-  // column puts them within o of the top or bottom edge are border pixels too.
-  span.x0 = static_cast<int>(std::clamp(span.l + o, 0LL, W));
-  span.x1 =
-      static_cast<int>(std::clamp((W - 1) - span.r - o + 1, static_cast<long long>(span.x0), W));
-  // Inside pixels have dT, dB >= 0: top[x] <= y - o and bottom[x] <= (H - 1) - y - o.
-  span.topLimit = static_cast<int>(std::clamp(y - o, -1LL, H));
-  span.bottomLimit = static_cast<int>(std::clamp((H - 1) - y - o, -1LL, H));
+  // Every distance is within the image, whose sides are below 2^31.
+  span.edges = {static_cast<int>(l), static_cast<int>((W - 1) - r), y,
+                static_cast<int>((H - 1) - y)};
+  // Columns left of x0 or from x1 on have dL or dR below o: border pixels whatever their
+  // column. The pixels between are tested one by one.
+  span.x0 = static_cast<int>(std::clamp(l + o, 0LL, W));
+  span.x1 = static_cast<int>(std::clamp((W - 1) - r - o + 1, static_cast<long long>(span.x0), W));
   return span;
 }
 
 int ButtonRenderer::rowDraws(int y, const ScaledLengths& len) const {
   const RowSpan span = rowSpan(y, len);
-  return CountRun(shape_.topEdge().data(), shape_.bottomEdge().data(), span.topLimit,
-                  span.bottomLimit, span.x0, span.x1)
+  return CountRun(span.edges, shape_.topEdge().data(), shape_.bottomEdge().data(),
+                  clampedToInt(len.outline), span.x0, span.x1)
       .count;
 }
 
@@ -276,29 +283,16 @@ template <int Kind>
 std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuffers& buffers,
                                          std::uint32_t seed) {
   std::uint32_t* row = pixels_ + y * stride_;
-  const long long W = W_;
-  const long long H = H_;
   const RowSpan span = rowSpan(y, len);
-  const long long l = span.l;
-  const long long r = span.r;
+  const RowEdges& e = span.edges;
   const int x0 = span.x0;
   const int x1 = span.x1;
   const std::int32_t* top = shape_.topEdge().data();
   const std::int32_t* bottom = shape_.bottomEdge().data();
-  const long long o = len.outline;
-  const long long b = len.bevel;
-  // Every distance below is within the image, whose sides are below 2^31.
-  const BorderRow borderRow{static_cast<int>(l),
-                            static_cast<int>((W - 1) - r),
-                            y,
-                            static_cast<int>((H - 1) - y),
-                            outlinePixel_,
-                            backPixel_};
-  auto border = [&](long long from, long long to) {
-    BorderSpan(borderRow, top, bottom, static_cast<int>(from), static_cast<int>(to), row);
-  };
+  const BorderRow borderRow{e, outlinePixel_, backPixel_};
+  auto border = [&](int from, int to) { BorderSpan(borderRow, top, bottom, from, to, row); };
   border(0, x0);
-  border(x1, W);
+  border(x1, W_);
   if (x0 == x1) return seed;
   float* R = buffers.R.data();
   float* G = buffers.G.data();
@@ -306,34 +300,25 @@ std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuf
   fill_.fillSpan<Kind>(fill_.rowOf(y), y, x0, x1, R, G, B);
 
   // The span's inside pixels, and those of them clear of the bevel (all four distances at
-  // least b), which the bevel leaves as they are. In the rows of every shape each of the
+  // least o + b), which the bevel leaves as they are. In the rows of every shape each of the
   // two is one run.
-  const SpanRun inside = CountRun(top, bottom, span.topLimit, span.bottomLimit, x0, x1);
+  const int o = clampedToInt(len.outline);
+  const SpanRun inside = CountRun(e, top, bottom, o, x0, x1);
   if (inside.count == 0) {
     border(x0, x1);
     return seed;
   }
-  auto limit = [&](long long v) { return static_cast<int>(std::clamp(v, -1LL, H)); };
-  const long long bevel = std::max(b, 0LL);
-  const long long c0 =
-      std::clamp(l + o + bevel, static_cast<long long>(x0), static_cast<long long>(x1));
-  const long long c1 = std::clamp((W - 1) - r - o - bevel + 1, c0, static_cast<long long>(x1));
-  SpanRun clear = CountRun(top, bottom, limit(y - o - bevel), limit((H - 1) - y - o - bevel),
-                           static_cast<int>(c0), static_cast<int>(c1));
+  const long long b = len.bevel;
+  SpanRun clear = CountRun(e, top, bottom, clampedToInt(len.outline + std::max(b, 0LL)),
+                           inside.first, inside.last + 1);
   // Clear pixels that are not one run are shaded like the others, which leaves them as
   // they are.
   if (clear.count != clear.last - clear.first + 1) clear = {0, x1, x0 - 1};
-  const BevelRow bevelRow{static_cast<int>(l + o),
-                          static_cast<int>((W - 1) - r - o),
-                          static_cast<int>(y - o),
-                          static_cast<int>((H - 1) - y - o),
-                          b,
-                          highlight_.r,
-                          highlight_.g,
-                          highlight_.b,
-                          shadow_.r,
-                          shadow_.g,
-                          shadow_.b};
+  // Inside pixels are within the image by at least o, so the reduced edges fit as well.
+  const long long ol = len.outline;
+  const BevelRow bevelRow{{static_cast<int>(e.left + ol), static_cast<int>(e.right - ol),
+                           static_cast<int>(e.y - ol), static_cast<int>(e.lastRow - ol)},
+                          BevelRampOf(b, highlight_, shadow_)};
 
   // Noise and bevel on each run of inside pixels in order: the noise draws once per inside
   // pixel, left to right.
@@ -355,7 +340,9 @@ std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuf
   if (inside.count == inside.last - inside.first + 1) {
     paintRun(inside.first, inside.last + 1);
   } else {
-    auto in = [&](int x) { return top[x] <= span.topLimit && bottom[x] <= span.bottomLimit; };
+    auto in = [&](int x) {
+      return !IsBorder(x - e.left, e.right - x, e.y - top[x], e.lastRow - bottom[x], o);
+    };
     for (int x = inside.first; x <= inside.last;) {
       int end = x;
       while (end <= inside.last && in(end))

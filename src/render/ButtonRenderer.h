@@ -7,6 +7,7 @@
 
 #include "ButtonDesign.h"
 #include "ExtraImages.h"
+#include "PixelKernels.h"
 #include "RenderHost.h"
 #include "RowWorker.h"
 #include "ShapeTables.h"
@@ -100,11 +101,11 @@ class ButtonRenderer {
   struct RowBuffers {
     std::vector<float> R, G, B;
   };
-  // Where row y's span lies, and the limits of top[x] and bottom[x] for its inside pixels.
+  // Row y's distances, and the columns x0 .. x1 - 1 outside of which its pixels are border
+  // pixels by their column alone.
   struct RowSpan {
-    long long l, r;
+    RowEdges edges;
     int x0, x1;
-    int topLimit, bottomLimit;
   };
   RowSpan rowSpan(int y, const ScaledLengths& len) const;
   // The noise draws of row y: one per inside pixel.

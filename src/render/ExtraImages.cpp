@@ -1,5 +1,7 @@
 #include "ExtraImages.h"
 
+#include "PixelRules.h"
+
 void CoverageRow(const ShapeTables& shape, int W, int H, long long o, int y, std::uint8_t* out) {
   const long long l = shape.leftEdge()[static_cast<std::size_t>(y)];
   const long long r = l + shape.rightInset();
@@ -10,8 +12,7 @@ void CoverageRow(const ShapeTables& shape, int W, int H, long long o, int y, std
     const long long dR = (W - 1) - r - x;
     const long long dT = y - static_cast<long long>(top[x]);
     const long long dB = (H - 1) - static_cast<long long>(bottom[x]) - y;
-    const bool border = dL < o || dT < o || dR < o || dB < o;
-    const bool page = border && !(dL > 0 && dR > 0 && dT > 0 && dB > 0);
+    const bool page = IsBorder(dL, dR, dT, dB, o) && !OnOutline(dL, dR, dT, dB);
     out[x] = page ? 0 : 255;
   }
 }

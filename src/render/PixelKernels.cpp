@@ -1,6 +1,5 @@
 #include "PixelKernels.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "PixelRules.h"
@@ -72,20 +71,17 @@ void GradientRow(const BlendColours& c, const double* __restrict xc, const doubl
 TESSARO_CLONES
 void PackPixels(const float* __restrict R, const float* __restrict G, const float* __restrict B,
                 std::uint32_t* __restrict out, int x0, int x1) {
-  auto byte = [](float v) {
-    v = v > 0.0f ? v : 0.0f;  // also turns a NaN into 0
-    v = v < 255.0f ? v : 255.0f;
-    return static_cast<std::uint32_t>(static_cast<std::int32_t>((v + 0x1p23f) - 0x1p23f));
-  };
-  for (int x = x0; x < x1; ++x) {
-    out[x] = 0xFF000000u | byte(R[x]) << 16 | byte(G[x]) << 8 | byte(B[x]);
-  }
+  for (int x = x0; x < x1; ++x)
+    out[x] = PackPixel(R[x], G[x], B[x]);
 }
 
 TESSARO_CLONES
-SpanRun CountRun(const std::int32_t* __restrict top, const std::int32_t* __restrict bottom,
-                 int topLimit, int bottomLimit, int x0, int x1) {
-  auto in = [&](int x) { return (top[x] <= topLimit) & (bottom[x] <= bottomLimit); };
+SpanRun CountRun(const RowEdges& edges, const std::int32_t* __restrict top,
+                 const std::int32_t* __restrict bottom, int least, int x0, int x1) {
+  const RowEdges e = edges;
+  auto in = [&](int x) {
+    return !IsBorder(x - e.left, e.right - x, e.y - top[x], e.lastRow - bottom[x], least);
+  };
   int count = 0;
   for (int x = x0; x < x1; ++x)
     count += in(x) ? 1 : 0;
@@ -127,7 +123,7 @@ std::uint32_t NoiseSpan(const NoiseTable& table, std::uint32_t seed, int x0, int
   const auto n = static_cast<std::uint32_t>(t.n);
   std::int32_t draw[kBlock];
   for (int start = x0; start < x1; start += kBlock) {
-    const int count = std::min(kBlock, x1 - start);
+    const int count = x1 - start < kBlock ? x1 - start : kBlock;
     for (int i = 0; i < count; ++i) {
       const std::uint32_t s = kBlockMaps.mul[i] * seed + kBlockMaps.add[i];
       draw[i] = static_cast<std::int32_t>((std::uint64_t{s} * std::uint64_t{n}) >> 32);
@@ -138,9 +134,9 @@ std::uint32_t NoiseSpan(const NoiseTable& table, std::uint32_t seed, int x0, int
     float* __restrict b = B + start;
     for (int i = 0; i < count; ++i) {
       const double keep = t.keep[draw[i]];
-      r[i] = static_cast<float>(t.r[draw[i]] + double{r[i]} * keep);
-      g[i] = static_cast<float>(t.g[draw[i]] + double{g[i]} * keep);
-      b[i] = static_cast<float>(t.b[draw[i]] + double{b[i]} * keep);
+      r[i] = Noise(t.r[draw[i]], keep, r[i]);
+      g[i] = Noise(t.g[draw[i]], keep, g[i]);
+      b[i] = Noise(t.b[draw[i]], keep, b[i]);
     }
   }
   return seed;
@@ -150,34 +146,14 @@ TESSARO_CLONES
 void BevelSpan(const BevelRow& row, const std::int32_t* __restrict top,
                const std::int32_t* __restrict bottom, int x0, int x1, float* __restrict R,
                float* __restrict G, float* __restrict B) {
-  const BevelRow k = row;
-  // Distances are below 2^31 (they are within the image); a longer bevel ramps over all.
-  const int b = static_cast<int>(std::min<long long>(k.b, 0x7FFFFFFF));
-  const auto bd = static_cast<double>(k.b);
+  const RowEdges e = row.edges;
+  const BevelRamp k = row.bevel;
   for (int x = x0; x < x1; ++x) {
-    const int dL = x - k.left;
-    const int dR = k.right - x;
-    const int dT = k.topRow - top[x];
-    const int dB = k.bottomRow - bottom[x];
-    // As BevelShade, without branches: dB < b || dR < b is min(dB, dR) < b.
-    const int toShadow = std::min(dB, dR);
-    const int toHighlight = std::min(dL, dT);
-    const double sh = toShadow < b ? static_cast<double>(toShadow) / bd - 1 : 0.0;
-    const double hi = toHighlight < b ? 1 - static_cast<double>(toHighlight) / bd : 0.0;
-    const auto f = static_cast<float>(sh + hi);
-    const bool up = f > 0;
-    const float magnitude = up ? f : -f;
-    const double w = magnitude > 1.0f ? 1.0f : magnitude;
-    const double r = up ? k.hr : k.sr;
-    const double g = up ? k.hg : k.sg;
-    const double bl = up ? k.hb : k.sb;
-    const auto nr = static_cast<float>(r * w + (1 - w) * R[x]);
-    const auto ng = static_cast<float>(g * w + (1 - w) * G[x]);
-    const auto nb = static_cast<float>(bl * w + (1 - w) * B[x]);
-    // f == 0 leaves the pixel as it is.
-    R[x] = f == 0.0f ? R[x] : nr;
-    G[x] = f == 0.0f ? G[x] : ng;
-    B[x] = f == 0.0f ? B[x] : nb;
+    const Channels c = BevelShade(k, x - e.left, e.right - x, e.y - top[x], e.lastRow - bottom[x],
+                                  Channels{R[x], G[x], B[x]});
+    R[x] = c.r;
+    G[x] = c.g;
+    B[x] = c.b;
   }
 }
 
@@ -186,9 +162,9 @@ void BorderSpan(const BorderRow& row, const std::int32_t* __restrict top,
                 const std::int32_t* __restrict bottom, int x0, int x1,
                 std::uint32_t* __restrict out) {
   const BorderRow k = row;
+  const RowEdges e = k.edges;
   for (int x = x0; x < x1; ++x) {
-    const bool rim =
-        (x - k.left > 0) & (k.right - x > 0) & (k.y - top[x] > 0) & (k.lastRow - bottom[x] > 0);
-    out[x] = rim ? k.outline : k.back;
+    out[x] = BorderPixel(x - e.left, e.right - x, e.y - top[x], e.lastRow - bottom[x], k.outline,
+                         k.page);
   }
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "PixelRules.h"
+
 // The innermost loops of the pixel pass, over one row's span of channel arrays. They are
 // built three times, for AVX-512 (x86-64-v4), for AVX2 and for any x86-64, and the loader
 // picks one at start: the same IEEE operations in the same order each way (no
@@ -22,19 +24,25 @@ void Plasma2Row(const BlendColours& colours, const float* a, const double* sines
 // Gradient: Round(C1 x (xc + ys) / N + C2 x (wc + hs) / N) per channel.
 void GradientRow(const BlendColours& colours, const double* xc, const double* wc, double ys,
                  double hs, double N, int x0, int x1, float* R, float* G, float* B);
-// Clamp to 0..255, round halves to even, pack as 0xFFRRGGBB; a NaN counts as 0.
+// PackPixel of each pixel x0 .. x1 - 1.
 void PackPixels(const float* R, const float* G, const float* B, std::uint32_t* out, int x0, int x1);
 
-// Of the pixels x0 .. x1 - 1 of a row, those whose column has top[x] <= topLimit and
-// bottom[x] <= bottomLimit: how many, the first and the last (count 0: none). With
+// Where the distances of a row's pixels come from: dL = x - left, dR = right - x,
+// dT = y - top[x] and dB = lastRow - bottom[x].
+struct RowEdges {
+  int left, right, y, lastRow;
+};
+
+// Of the pixels x0 .. x1 - 1 of a row, those whose four distances are all at least `least`
+// (IsBorder is false): how many, the first and the last (count 0: none). With
 // count == last - first + 1 they are one run.
 struct SpanRun {
   int count, first, last;
 };
-SpanRun CountRun(const std::int32_t* top, const std::int32_t* bottom, int topLimit, int bottomLimit,
-                 int x0, int x1);
+SpanRun CountRun(const RowEdges& edges, const std::int32_t* top, const std::int32_t* bottom,
+                 int least, int x0, int x1);
 
-// The distortion noise by the draw r: channel v becomes add[r] + v x keep[r].
+// The distortion noise by the draw r: channel v becomes Noise(add[r], keep[r], v).
 struct NoiseTable {
   const double *r, *g, *b, *keep;
   int n;  // draws are 0 .. n - 1; n >= 1
@@ -44,24 +52,19 @@ struct NoiseTable {
 std::uint32_t NoiseSpan(const NoiseTable& table, std::uint32_t seed, int x0, int x1, float* R,
                         float* G, float* B);
 
-// The bevel (BevelShade) on the pixels x0 .. x1 - 1 of one row, all inside the border:
-// dL = x - left, dR = right - x, dT = topRow - top[x], dB = bottomRow - bottom[x], each
-// already reduced by the outline width; b >= 1.
+// BevelShade on the pixels x0 .. x1 - 1 of one row, all inside the border; the edges give
+// the distances already reduced by the outline width.
 struct BevelRow {
-  int left, right, topRow, bottomRow;
-  long long b;
-  double hr, hg, hb;  // highlight
-  double sr, sg, sb;  // shadow
+  RowEdges edges;
+  BevelRamp bevel;
 };
 void BevelSpan(const BevelRow& row, const std::int32_t* top, const std::int32_t* bottom, int x0,
                int x1, float* R, float* G, float* B);
 
-// Border pixels x0 .. x1 - 1 of one row (OutlineRule): outline where dL = x - left,
-// dR = right - x, dT = y - top[x] and dB = lastRow - bottom[x] are all positive, else
-// background.
+// BorderPixel for the border pixels x0 .. x1 - 1 of one row.
 struct BorderRow {
-  int left, right, y, lastRow;
-  std::uint32_t outline, back;
+  RowEdges edges;
+  std::uint32_t outline, page;
 };
 void BorderSpan(const BorderRow& row, const std::int32_t* top, const std::int32_t* bottom, int x0,
                 int x1, std::uint32_t* out);

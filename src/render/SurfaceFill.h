@@ -9,7 +9,14 @@
 #include "ButtonDesign.h"
 #include "PixelKernels.h"
 #include "PixelRules.h"
-#include "RandomDesign.h"
+
+// The gradient's terms from the fill direction and the image size W x H: the direction's
+// sine and cosine (3.14 standing for pi) and the normaliser N = W c + H s, each held as a
+// float.
+struct GradientTerms {
+  float s, c, N;
+};
+GradientTerms GradientTermsOf(int direction, int W, int H);
 
 // The surface colour of the inside pixels (gradient, plasma, plasma 2, single colour,
 // texture) and the distortion noise. Everything that depends only on the render, a row, a
@@ -38,27 +45,12 @@ class SurfaceFill {
   // arrays so that the compiler can vectorise them.
   template <int K>
   void fillSpan(const Row& row, int y, int x0, int x1, float* R, float* G, float* B) const;
-  // One pixel, through the same code.
-  Channels FillColour(int x, int y) const;
 
   bool hasNoise() const { return distortion_ > 0; }
-  // Mixes a random share of SurfaceColour in; one draw of RandomInt per call.
-  Channels DistortionNoise(Channels c) const {
-    const auto r = static_cast<std::size_t>(RandomInt(distortion_));
-    const double keep = noiseKeep_[r];
-    return {static_cast<float>(noiseR_[r] + double{c.r} * keep),
-            static_cast<float>(noiseG_[r] + double{c.g} * keep),
-            static_cast<float>(noiseB_[r] + double{c.b} * keep)};
-  }
-  // The same noise for whole spans (NoiseSpan); only while hasNoise().
+  // The distortion noise by the draw (NoiseSpan); only while hasNoise().
   NoiseTable noiseTable() const {
     return {noiseR_.data(), noiseG_.data(), noiseB_.data(), noiseKeep_.data(), distortion_};
   }
-
-  // Exposed for tests.
-  float s() const { return s_; }
-  float c() const { return c_; }
-  float N() const { return N_; }
 
  private:
   const std::uint32_t* TextureRow(int y) const;

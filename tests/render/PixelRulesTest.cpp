@@ -71,7 +71,7 @@ TEST(PixelMath, PackedChannelsAreClampedAndRoundedHalvesToEven) {
     const std::uint32_t want =
         0xFF000000u | expected(R[i]) << 16 | expected(G[i]) << 8 | expected(B[i]);
     ASSERT_EQ(packed[i], want) << R[i];
-    ASSERT_EQ(PackPixel({R[i], G[i], B[i]}), want) << R[i];
+    ASSERT_EQ(PackPixel(R[i], G[i], B[i]), want) << R[i];
   }
 }
 
