@@ -105,9 +105,8 @@ struct BlockMaps {
 };
 constexpr BlockMaps MakeBlockMaps() {
   BlockMaps maps{};
-  SeedMap map{1, 0};
   for (int i = 0; i < kBlock; ++i) {
-    map = {map.mul * kRandomMultiplier, map.add * kRandomMultiplier + kRandomIncrement};
+    const SeedMap map = MapOfDraws(static_cast<std::uint64_t>(i) + 1);
     maps.mul[i] = map.mul;
     maps.add[i] = map.add;
   }
@@ -125,10 +124,9 @@ std::uint32_t NoiseSpan(const NoiseTable& table, std::uint32_t seed, int x0, int
   for (int start = x0; start < x1; start += kBlock) {
     const int count = x1 - start < kBlock ? x1 - start : kBlock;
     for (int i = 0; i < count; ++i) {
-      const std::uint32_t s = kBlockMaps.mul[i] * seed + kBlockMaps.add[i];
-      draw[i] = static_cast<std::int32_t>((std::uint64_t{s} * std::uint64_t{n}) >> 32);
+      draw[i] = DrawFrom(Advance({kBlockMaps.mul[i], kBlockMaps.add[i]}, seed), n);
     }
-    seed = kBlockMaps.mul[count - 1] * seed + kBlockMaps.add[count - 1];
+    seed = Advance({kBlockMaps.mul[count - 1], kBlockMaps.add[count - 1]}, seed);
     float* __restrict r = R + start;
     float* __restrict g = G + start;
     float* __restrict b = B + start;
