@@ -360,24 +360,8 @@ std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuf
 }
 
 void ButtonRenderer::reduce(int u) {
-  const int W = WorkBitmap_.width();
   auto* out = reinterpret_cast<std::uint32_t*>(WorkBitmap_.scanLine(u));
-  const std::uint32_t* src[4];
-  for (int j = 0; j < 4; ++j) {
-    src[j] = reinterpret_cast<const std::uint32_t*>(WorkBitmap_.constScanLine(4 * u + j));
-  }
-  for (int v = 0; v < W / 4; ++v) {
-    std::uint32_t red = 0, green = 0, blue = 0;
-    for (int j = 0; j < 4; ++j) {
-      for (int i = 0; i < 4; ++i) {
-        const std::uint32_t p = src[j][4 * v + i];
-        red += (p >> 16) & 0xFF;
-        green += (p >> 8) & 0xFF;
-        blue += p & 0xFF;
-      }
-    }
-    out[v] = 0xFF000000u | (red >> 4) << 16 | (green >> 4) << 8 | (blue >> 4);
-  }
+  ReduceRow(WorkBitmap_, 4, u, WorkBitmap_.width() / 4, out);
 }
 
 void ButtonRenderer::makeExtras(const ButtonDesign& d, const ScaledLengths& len, const QFont& font,
