@@ -86,7 +86,7 @@ void CheckAgainstReference(ButtonDesign d, const QImage& texture) {
   d.Antialias = 0;
   d.AutoSize = 0;
   d.currentSlot().length = 0;
-  const ButtonGeometry g = ComputeGeometry(d, ScaleLengths(d), 0, 0, 1);
+  const ButtonGeometry g = ComputeGeometry(d, ScaleLengths(d), CaptionExtent{});
   if (g.W == 0 || g.H == 0 || g.H > kReferencePixels / g.W) return;
   ImageRenderHost host;
   host.texture = texture;

@@ -33,25 +33,21 @@ ScaledLengths ScaleLengths(const ButtonDesign& d) {
 }
 
 ButtonGeometry ComputeGeometry(const ButtonDesign& d, const ScaledLengths& len,
-                               long long widestLine, long long lineHeight, int lineCount) {
+                               const CaptionExtent& caption) {
   ButtonGeometry g;
-  long long width = widestLine;
+  long long width = caption.widestLine;
   long long height = 0;
   if (!d.AutoSize) {
     width = len.width;
     height = len.height;
   } else {
-    height = lineHeight * lineCount;
+    height = caption.lineHeight * caption.lines;
   }
   g.baseWidth = width / len.k;
   g.baseHeight = height / len.k;
   height += len.borderHeight;
   width += len.borderWidth;
-  if (d.ShapeKind == kHexagon) {
-    width += height / 2;
-  } else if (d.ShapeKind == kRoundedEdges || d.ShapeKind == kOctagon) {
-    width += height / 3;
-  }
+  width += ShapeWidening(d.ShapeKind, height);
   width = std::clamp(width, 0LL, 2024LL);
   height = std::clamp(height, 0LL, 1024LL);
   g.W0 = width;
@@ -97,12 +93,7 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   const QByteArray caption = d.Caption.bytes();
 
   const QFont qfont = CaptionQFont(captionFont, len.k);
-  const CaptionMetrics metrics(qfont);
-  const int lines = CountCaptionLines(caption);
-  long long widest = 0;
-  for (int n = 1; n <= lines; ++n)
-    widest = std::max(widest, metrics.width(GetCaptionLine(caption, n)));
-  const ButtonGeometry g = ComputeGeometry(d, len, widest, metrics.height(), lines);
+  const ButtonGeometry g = ComputeGeometry(d, len, MeasureCaption(caption, qfont));
   host_.showSizeText(QStringLiteral("(%1 x %2)").arg(g.baseWidth).arg(g.baseHeight));
 
   if (g.W > 0 && g.H > maxPixels_ / g.W) {

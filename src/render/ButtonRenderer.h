@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ButtonDesign.h"
+#include "CaptionText.h"
 #include "ExtraImages.h"
 #include "PixelKernels.h"
 #include "RenderHost.h"
@@ -37,11 +38,11 @@ struct ScaledLengths {
 };
 ScaledLengths ScaleLengths(const ButtonDesign& design);
 
-// Sizing from the widest caption line and the line height (in the scaled font): fixed or
-// from the text, plus borders, shape widening, the 2024 x 1024 clamp and the outline. A
-// size that comes out negative counts as 0.
+// Sizing from the caption's extent in the scaled font: fixed or from the text, plus
+// borders, shape widening, the 2024 x 1024 clamp and the outline. A size that comes out
+// negative counts as 0.
 ButtonGeometry ComputeGeometry(const ButtonDesign& design, const ScaledLengths& lengths,
-                               long long widestLine, long long lineHeight, int lineCount);
+                               const CaptionExtent& caption);
 
 // Turns the design into the button image. One renderer serves one window; it owns the
 // working image, the shape tables and the entry flags.

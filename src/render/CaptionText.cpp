@@ -51,6 +51,16 @@ long long CaptionMetrics::width(const QByteArray& line) const {
   return QFontMetrics(font_).horizontalAdvance(DecodeWindows1252(line));
 }
 
+CaptionExtent MeasureCaption(const QByteArray& caption, const QFont& font) {
+  const CaptionMetrics metrics(font);
+  CaptionExtent extent;
+  extent.lineHeight = metrics.height();
+  extent.lines = CountCaptionLines(caption);
+  for (int n = 1; n <= extent.lines; ++n)
+    extent.widestLine = std::max(extent.widestLine, metrics.width(GetCaptionLine(caption, n)));
+  return extent;
+}
+
 namespace {
 // Each line centred on the image, the block centred vertically and shifted by the offsets;
 // only glyph pixels are painted, in `pen`. Lines wholly outside the image are skipped.
