@@ -120,8 +120,9 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
     return Outcome::Finished;
   }
 
+  kernels_ = &Kernels();
   fill_.FillSetup(d, W, H, static_cast<double>(g.W0), static_cast<double>(g.H0),
-                  host_.textureBitmap());
+                  host_.textureBitmap(), *kernels_);
 
   shape_.begin(d.ShapeKind, W, H);
   for (int y = 0; y < H; ++y) {
@@ -249,8 +250,9 @@ ButtonRenderer::RowSpan ButtonRenderer::rowSpan(int y, const ScaledLengths& len)
 
 int ButtonRenderer::rowDraws(int y, const ScaledLengths& len) const {
   const RowSpan span = rowSpan(y, len);
-  return CountRun(span.edges, shape_.topEdge().data(), shape_.bottomEdge().data(),
-                  clampedToInt(len.outline), span.x0, span.x1)
+  return kernels_
+      ->countRun(span.edges, shape_.topEdge().data(), shape_.bottomEdge().data(),
+                 clampedToInt(len.outline), span.x0, span.x1)
       .count;
 }
 
@@ -280,8 +282,11 @@ std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuf
   const int x1 = span.x1;
   const std::int32_t* top = shape_.topEdge().data();
   const std::int32_t* bottom = shape_.bottomEdge().data();
+  const PixelKernels& kernels = *kernels_;
   const BorderRow borderRow{e, outlinePixel_, backPixel_};
-  auto border = [&](int from, int to) { BorderSpan(borderRow, top, bottom, from, to, row); };
+  auto border = [&](int from, int to) {
+    kernels.borderSpan(borderRow, top, bottom, from, to, row);
+  };
   border(0, x0);
   border(x1, W_);
   if (x0 == x1) return seed;
@@ -294,14 +299,14 @@ std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuf
   // least o + b), which the bevel leaves as they are. In the rows of every shape each of the
   // two is one run.
   const int o = clampedToInt(len.outline);
-  const SpanRun inside = CountRun(e, top, bottom, o, x0, x1);
+  const SpanRun inside = kernels.countRun(e, top, bottom, o, x0, x1);
   if (inside.count == 0) {
     border(x0, x1);
     return seed;
   }
   const long long b = len.bevel;
-  SpanRun clear = CountRun(e, top, bottom, clampedToInt(len.outline + std::max(b, 0LL)),
-                           inside.first, inside.last + 1);
+  SpanRun clear = kernels.countRun(e, top, bottom, clampedToInt(len.outline + std::max(b, 0LL)),
+                                   inside.first, inside.last + 1);
   // Clear pixels that are not one run are shaded like the others, which leaves them as
   // they are.
   if (clear.count != clear.last - clear.first + 1) clear = {0, x1, x0 - 1};
@@ -314,18 +319,18 @@ std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuf
   // Noise and bevel on each run of inside pixels in order: the noise draws once per inside
   // pixel, left to right.
   auto paintRun = [&](int from, int to) {
-    if (fill_.hasNoise()) seed = NoiseSpan(fill_.noiseTable(), seed, from, to, R, G, B);
+    if (fill_.hasNoise()) seed = kernels.noiseSpan(fill_.noiseTable(), seed, from, to, R, G, B);
     if (b > 0) {
       const int clearFrom = std::max(from, clear.first);
       const int clearTo = std::min(to, clear.last + 1);
       if (clearFrom < clearTo) {
-        BevelSpan(bevelRow, top, bottom, from, clearFrom, R, G, B);
-        BevelSpan(bevelRow, top, bottom, clearTo, to, R, G, B);
+        kernels.bevelSpan(bevelRow, top, bottom, from, clearFrom, R, G, B);
+        kernels.bevelSpan(bevelRow, top, bottom, clearTo, to, R, G, B);
       } else {
-        BevelSpan(bevelRow, top, bottom, from, to, R, G, B);
+        kernels.bevelSpan(bevelRow, top, bottom, from, to, R, G, B);
       }
     }
-    PackPixels(R, G, B, row, from, to);
+    kernels.packPixels(R, G, B, row, from, to);
   };
   border(x0, inside.first);
   if (inside.count == inside.last - inside.first + 1) {

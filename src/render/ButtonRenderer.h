@@ -131,7 +131,8 @@ class ButtonRenderer {
   SurfaceFill fill_;
   unsigned extraKinds_ = 0;
   ButtonExtras extras_;
-  std::vector<std::uint8_t> coverage_;  // of every working pixel, for the transparent images
+  std::vector<std::uint8_t> coverage_;     // of every working pixel, for the transparent images
+  const PixelKernels* kernels_ = nullptr;  // of the running render
   std::uint32_t outlinePixel_ = 0, backPixel_ = 0;
   Channels highlight_{}, shadow_{};
 

@@ -1,33 +1,25 @@
-#include "PixelKernels.h"
+#pragma once
 
+// The bodies of the kernels, included once by the file of each build
+// (PixelKernelsPortable.cpp, PixelKernelsAvx2.cpp, PixelKernelsAvx512.cpp), which compiles
+// them with its own -march. Their functions have internal linkage, and what they inline from
+// other headers lives in the namespace that KernelVariant.h sets, so no build's code can
+// stand in for another's. They use nothing else that is inline: no standard templates (no
+// std::min), only the C library's functions.
 #include <cmath>
 
+#include "KernelVariant.h"
+#include "PixelKernels.h"
 #include "PixelRules.h"
-#include "RandomDesign.h"
-
-// GCC only: clang 14 names the dispatcher of the clones "<function>.ifunc", so calls from
-// other files find no symbol at all. Not under ThreadSanitizer, which instruments the
-// clones' resolver, and that runs before the sanitizer is set up.
-#if defined(__x86_64__) && defined(__has_attribute) && !defined(__clang__) && \
-    !defined(__SANITIZE_THREAD__)
-#if __has_attribute(target_clones)
-// The conversions between float and double bound these loops; 512-bit registers hold twice
-// as many.
-#define TESSARO_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-#endif
-#endif
-#ifndef TESSARO_CLONES
-#define TESSARO_CLONES
-#endif
+#include "RandomGenerator.h"
 
 namespace {
+
 // Round(C1 x a + C2 x b) + P x w, the blend of both plasma fills, for one channel.
 inline float blend(double c1, double c2, double p, float a, float b, float w) {
   return static_cast<float>(RoundHalfEvenSmall(c1 * a + c2 * b) + p * w);
 }
-}  // namespace
 
-TESSARO_CLONES
 void PlasmaRow(const BlendColours& c, float a, const double* __restrict sines, int x0, int x1,
                float* __restrict R, float* __restrict G, float* __restrict B) {
   const BlendColours k = c;
@@ -41,7 +33,6 @@ void PlasmaRow(const BlendColours& c, float a, const double* __restrict sines, i
   }
 }
 
-TESSARO_CLONES
 void Plasma2Row(const BlendColours& c, const float* __restrict a, const double* __restrict sines,
                 int x0, int x1, float* __restrict R, float* __restrict G, float* __restrict B) {
   const BlendColours k = c;
@@ -54,7 +45,6 @@ void Plasma2Row(const BlendColours& c, const float* __restrict a, const double* 
   }
 }
 
-TESSARO_CLONES
 void GradientRow(const BlendColours& c, const double* __restrict xc, const double* __restrict wc,
                  double ys, double hs, double N, int x0, int x1, float* __restrict R,
                  float* __restrict G, float* __restrict B) {
@@ -68,14 +58,12 @@ void GradientRow(const BlendColours& c, const double* __restrict xc, const doubl
   }
 }
 
-TESSARO_CLONES
 void PackPixels(const float* __restrict R, const float* __restrict G, const float* __restrict B,
                 std::uint32_t* __restrict out, int x0, int x1) {
   for (int x = x0; x < x1; ++x)
     out[x] = PackPixel(R[x], G[x], B[x]);
 }
 
-TESSARO_CLONES
 SpanRun CountRun(const RowEdges& edges, const std::int32_t* __restrict top,
                  const std::int32_t* __restrict bottom, int least, int x0, int x1) {
   const RowEdges e = edges;
@@ -96,7 +84,6 @@ SpanRun CountRun(const RowEdges& edges, const std::int32_t* __restrict top,
   return {count, first, last};
 }
 
-namespace {
 // The maps of 1 .. kBlock draws: the seeds of a block of pixels follow from the block's first
 // seed independently of each other.
 constexpr int kBlock = 256;
@@ -113,9 +100,7 @@ constexpr BlockMaps MakeBlockMaps() {
   return maps;
 }
 constexpr BlockMaps kBlockMaps = MakeBlockMaps();
-}  // namespace
 
-TESSARO_CLONES
 std::uint32_t NoiseSpan(const NoiseTable& table, std::uint32_t seed, int x0, int x1,
                         float* __restrict R, float* __restrict G, float* __restrict B) {
   const NoiseTable t = table;
@@ -140,7 +125,6 @@ std::uint32_t NoiseSpan(const NoiseTable& table, std::uint32_t seed, int x0, int
   return seed;
 }
 
-TESSARO_CLONES
 void BevelSpan(const BevelRow& row, const std::int32_t* __restrict top,
                const std::int32_t* __restrict bottom, int x0, int x1, float* __restrict R,
                float* __restrict G, float* __restrict B) {
@@ -155,7 +139,6 @@ void BevelSpan(const BevelRow& row, const std::int32_t* __restrict top,
   }
 }
 
-TESSARO_CLONES
 void BorderSpan(const BorderRow& row, const std::int32_t* __restrict top,
                 const std::int32_t* __restrict bottom, int x0, int x1,
                 std::uint32_t* __restrict out) {
@@ -166,3 +149,11 @@ void BorderSpan(const BorderRow& row, const std::int32_t* __restrict top,
                          k.page);
   }
 }
+
+// The table of this build, for its file to give a name.
+constexpr PixelKernels KernelTable(const char* name) {
+  return {name,     PlasmaRow, Plasma2Row, GradientRow, PackPixels,
+          CountRun, NoiseSpan, BevelSpan,  BorderSpan};
+}
+
+}  // namespace

@@ -4,11 +4,13 @@
 #include <cstdint>
 
 #include "Colour.h"
+#include "KernelVariant.h"
 
 // The rules of one pixel, each once: the span kernels, the coverage of the transparent
 // images and the tests' reference renderer apply them element by element. Channel values
 // are 32-bit floats; products and sums are formed in double and rounded to float only where
-// a value is held. Written without branches where the kernels need them to vectorise.
+// a value is held. Written without branches where the kernels need them to vectorise, and
+// in the kernel build's own namespace (KernelVariant.h).
 
 struct Channels {
   float r, g, b;
@@ -23,6 +25,8 @@ struct BevelRamp {
   double hr, hg, hb;  // highlight
   double sr, sg, sb;  // shadow
 };
+
+inline namespace TESSARO_KERNEL_VARIANT {
 
 // Round to the nearest integer, halves to the even integer: the same result as
 // std::nearbyint in the default rounding mode, without the library call. Adding 2^52 to a
@@ -137,3 +141,5 @@ inline std::uint32_t PixelOf(Colour c) {
   const Channels channels = ChannelsOf(c);
   return PackPixel(channels.r, channels.g, channels.b);
 }
+
+}  // namespace TESSARO_KERNEL_VARIANT

@@ -15,7 +15,8 @@ GradientTerms GradientTermsOf(int direction, int W, int H) {
 }
 
 void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, double H0,
-                            const QImage& texture) {
+                            const QImage& texture, const PixelKernels& kernels) {
+  kernels_ = &kernels;
   W_ = W;
   H_ = H;
   W0_ = W0;

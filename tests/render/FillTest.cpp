@@ -35,7 +35,7 @@ Channels at(const SurfaceFill& fill, int x, int y) {
 
 // The distortion noise of one pixel, drawing once from the program's generator.
 Channels noised(const SurfaceFill& fill, Channels c) {
-  SetRandomSeed(NoiseSpan(fill.noiseTable(), RandomSeed(), 0, 1, &c.r, &c.g, &c.b));
+  SetRandomSeed(Kernels().noiseSpan(fill.noiseTable(), RandomSeed(), 0, 1, &c.r, &c.g, &c.b));
   return c;
 }
 

@@ -61,7 +61,7 @@ TEST(PixelMath, PackedChannelsAreClampedAndRoundedHalvesToEven) {
     R.push_back(special), G.push_back(special), B.push_back(special);
   }
   std::vector<std::uint32_t> packed(R.size());
-  PackPixels(R.data(), G.data(), B.data(), packed.data(), 0, static_cast<int>(R.size()));
+  Kernels().packPixels(R.data(), G.data(), B.data(), packed.data(), 0, static_cast<int>(R.size()));
   auto expected = [](float v) -> std::uint32_t {
     if (std::isnan(v) || v <= 0) return 0;
     if (v >= 255) return 255;
