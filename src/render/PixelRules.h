@@ -16,9 +16,9 @@ struct Channels {
   float r, g, b;
 };
 
-// The bevel of one render. Distances inside an image stay below 2^31, so `b`, clamped to
-// 0 .. 2^31 - 1, orders them as the design's own width does; `width`, the divisor, is the
-// design's own width.
+// The bevel of one render: `b` is its width for the comparisons, clamped to 0 .. 2^31 - 1,
+// which decides them as the full width would (distances within an image are smaller);
+// `width` is the full width, the divisor.
 struct BevelRamp {
   int b;
   double width;

@@ -10,7 +10,7 @@
 
 namespace {
 
-TEST(PixelMath, RoundHalfEvenAgreesWithNearbyint) {
+TEST(PixelRules, RoundHalfEvenAgreesWithNearbyint) {
   ASSERT_EQ(std::fegetround(), FE_TONEAREST);
   std::vector<double> values = {0.5,
                                 1.5,
@@ -49,7 +49,7 @@ TEST(PixelMath, RoundHalfEvenAgreesWithNearbyint) {
   EXPECT_TRUE(std::isnan(RoundHalfEven(std::nan(""))));
 }
 
-TEST(PixelMath, PackedChannelsAreClampedAndRoundedHalvesToEven) {
+TEST(PixelRules, PackedChannelsAreClampedAndRoundedHalvesToEven) {
   std::vector<float> R, G, B;
   for (int i = -100; i <= 2 * 300; ++i) {  // -50 .. 300 in halves
     R.push_back(i / 2.0f);
