@@ -1,12 +1,18 @@
 // Render times: the default design, and the size clamp (2024 x 1024 scaled pixels) for
-// every fill kind. Items are scaled pixels, so the rate reads as pixels per second.
+// every fill kind. Items are scaled pixels, so the rate reads as pixels per second. The
+// pixel kernels are the best the processor runs, or those TESSARO_KERNELS names; the
+// context at the top of the report says which.
 #include <benchmark/benchmark.h>
 
 #include "ButtonRenderer.h"
 #include "DesignFile.h"
 #include "ImageRenderHost.h"
+#include "PixelKernels.h"
 
 namespace {
+
+[[maybe_unused]] const bool kKernelsReported =
+    (benchmark::AddCustomContext("kernels", Kernels().name), true);
 
 ButtonDesign defaults() {
   ButtonDesign d{};

@@ -2,8 +2,8 @@
 // Checks, besides the sanitizers: the renderer ends idle; every finished render hands over an
 // image within the pixel budget or refuses; what the editor would save right after the load
 // keeps every byte of the file that the load does not define anew; and for small images the
-// pixel pass, the transparent image and the 2x images equal the plain per-pixel rules of the
-// tests.
+// pixel pass, the transparent image and the 2x images of every build of the pixel kernels
+// that the processor runs equal the plain per-pixel rules of the tests.
 #include <QFile>
 #include <QGuiApplication>
 #include <QTemporaryDir>
@@ -11,11 +11,13 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "ButtonRenderer.h"
 #include "DesignFile.h"
 #include "FuzzCheck.h"
 #include "ImageRenderHost.h"
+#include "PixelKernels.h"
 #include "RandomDesign.h"
 #include "ReferenceRenderer.h"
 #include "TextureImage.h"
@@ -81,47 +83,59 @@ constexpr long long kReferencePixels = 128 * 128;
 
 // The renderer's pixel pass against the tests' plain per-pixel formulas, on the loaded
 // record made plain where the reference is: no supersampling, a fixed size, no caption.
-// Every other field, out-of-range values included, stays as the file gave it.
+// Every other field, out-of-range values included, stays as the file gave it. Each build of
+// the pixel kernels that this processor runs is compared.
 void CheckAgainstReference(ButtonDesign d, const QImage& texture) {
   d.Antialias = 0;
   d.AutoSize = 0;
   d.currentSlot().length = 0;
-  const ButtonGeometry g = ComputeGeometry(d, ScaleLengths(d), 0, 0, 1);
+  const ButtonGeometry g = ComputeGeometry(d, ScaleLengths(d), CaptionExtent{});
   if (g.W == 0 || g.H == 0 || g.H > kReferencePixels / g.W) return;
-  ImageRenderHost host;
-  host.texture = texture;
-  ButtonRenderer renderer(host);
-  renderer.setExtraImages(kOpaque2x | kTransparent | kTransparent2x);
-  SetRandomSeed(1);
-  renderer.RenderButton(d, CaptionFont{});
   SetRandomSeed(1);
   const QImage plain =
       ReferencePixelPass(d, static_cast<int>(g.W), static_cast<int>(g.H), static_cast<double>(g.W0),
                          static_cast<double>(g.H0), texture);
-  FUZZ_CHECK(host.image.size() == plain.size());
-  for (int y = 0; y < plain.height(); ++y) {
-    for (int x = 0; x < plain.width(); ++x) {
-      if (host.image.pixel(x, y) != plain.pixel(x, y)) {
-        std::fprintf(stderr, "pixel %d,%d of %d x %d: %08x, the formulas give %08x\n", x, y,
-                     plain.width(), plain.height(), host.image.pixel(x, y), plain.pixel(x, y));
-      }
-      FUZZ_CHECK(host.image.pixel(x, y) == plain.pixel(x, y));
-    }
-  }
+  const std::uint32_t seedAfter = RandomSeed();
   // Without supersampling the transparent image is the coverage of each pixel, and the 2x
   // images double every pixel.
-  const ButtonExtras& extras = renderer.extraImages();
   const std::vector<std::uint8_t> coverage = ReferenceCoverage(d, plain.width(), plain.height());
   const QImage transparent =
       ReferenceReduction(plain, &coverage, QImage(), 0, 1, plain.width(), plain.height());
-  FUZZ_CHECK(extras.transparent == transparent);
-  FUZZ_CHECK(extras.transparent2x.size() == 2 * plain.size());
-  FUZZ_CHECK(extras.opaque2x.size() == 2 * plain.size());
-  for (int y = 0; y < 2 * plain.height(); ++y) {
-    for (int x = 0; x < 2 * plain.width(); ++x) {
-      FUZZ_CHECK(extras.transparent2x.pixel(x, y) == transparent.pixel(x / 2, y / 2));
-      FUZZ_CHECK(extras.opaque2x.pixel(x, y) == plain.pixel(x / 2, y / 2));
+
+  const std::string chosen = Kernels().name;
+  for (KernelVariant variant : kKernelVariants) {
+    if (!UseKernels(variant)) continue;
+    ImageRenderHost host;
+    host.texture = texture;
+    ButtonRenderer renderer(host);
+    renderer.setExtraImages(kOpaque2x | kTransparent | kTransparent2x);
+    SetRandomSeed(1);
+    renderer.RenderButton(d, CaptionFont{});
+    FUZZ_CHECK(RandomSeed() == seedAfter);
+    FUZZ_CHECK(host.image.size() == plain.size());
+    for (int y = 0; y < plain.height(); ++y) {
+      for (int x = 0; x < plain.width(); ++x) {
+        if (host.image.pixel(x, y) != plain.pixel(x, y)) {
+          std::fprintf(stderr, "%s kernels, pixel %d,%d of %d x %d: %08x, the formulas give %08x\n",
+                       KernelVariantName(variant), x, y, plain.width(), plain.height(),
+                       host.image.pixel(x, y), plain.pixel(x, y));
+        }
+        FUZZ_CHECK(host.image.pixel(x, y) == plain.pixel(x, y));
+      }
     }
+    const ButtonExtras& extras = renderer.extraImages();
+    FUZZ_CHECK(extras.transparent == transparent);
+    FUZZ_CHECK(extras.transparent2x.size() == 2 * plain.size());
+    FUZZ_CHECK(extras.opaque2x.size() == 2 * plain.size());
+    for (int y = 0; y < 2 * plain.height(); ++y) {
+      for (int x = 0; x < 2 * plain.width(); ++x) {
+        FUZZ_CHECK(extras.transparent2x.pixel(x, y) == transparent.pixel(x / 2, y / 2));
+        FUZZ_CHECK(extras.opaque2x.pixel(x, y) == plain.pixel(x / 2, y / 2));
+      }
+    }
+  }
+  for (KernelVariant variant : kKernelVariants) {
+    if (chosen == KernelVariantName(variant)) UseKernels(variant);
   }
 }
 
@@ -170,6 +184,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     delete gDir;
     delete app;
   });
+  for (KernelVariant variant : kKernelVariants) {
+    if (!KernelVariantRuns(variant)) {
+      std::fprintf(stderr, "%s kernels: this processor cannot run them; not compared\n",
+                   KernelVariantName(variant));
+    }
+  }
   gDir = new QTemporaryDir;
   gPath = gDir->filePath(QStringLiteral("design.kq"));
   // A single pixel, an odd small size, and a long thin strip.

@@ -1,12 +1,21 @@
 #include "ButtonRenderer.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 
 #include "CaptionText.h"
 #include "ExtraImages.h"
 #include "PixelKernels.h"
 #include "RandomDesign.h"
+
+namespace {
+// Distances inside an image lie well within int: a width beyond it orders them as the
+// nearest int does.
+int clampedToInt(long long v) {
+  return static_cast<int>(std::clamp<long long>(v, INT_MIN, INT_MAX));
+}
+}  // namespace
 
 ScaledLengths ScaleLengths(const ButtonDesign& d) {
   ScaledLengths s;
@@ -24,25 +33,21 @@ ScaledLengths ScaleLengths(const ButtonDesign& d) {
 }
 
 ButtonGeometry ComputeGeometry(const ButtonDesign& d, const ScaledLengths& len,
-                               long long widestLine, long long lineHeight, int lineCount) {
+                               const CaptionExtent& caption) {
   ButtonGeometry g;
-  long long width = widestLine;
+  long long width = caption.widestLine;
   long long height = 0;
   if (!d.AutoSize) {
     width = len.width;
     height = len.height;
   } else {
-    height = lineHeight * lineCount;
+    height = caption.lineHeight * caption.lines;
   }
   g.baseWidth = width / len.k;
   g.baseHeight = height / len.k;
   height += len.borderHeight;
   width += len.borderWidth;
-  if (d.ShapeKind == kHexagon) {
-    width += height / 2;
-  } else if (d.ShapeKind == kRoundedEdges || d.ShapeKind == kOctagon) {
-    width += height / 3;
-  }
+  width += ShapeWidening(d.ShapeKind, height);
   width = std::clamp(width, 0LL, 2024LL);
   height = std::clamp(height, 0LL, 1024LL);
   g.W0 = width;
@@ -98,12 +103,7 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
   const QByteArray caption = d.Caption.bytes();
 
   const QFont qfont = CaptionQFont(captionFont, len.k);
-  const CaptionMetrics metrics(qfont);
-  const int lines = CountCaptionLines(caption);
-  long long widest = 0;
-  for (int n = 1; n <= lines; ++n)
-    widest = std::max(widest, metrics.width(GetCaptionLine(caption, n)));
-  const ButtonGeometry g = ComputeGeometry(d, len, widest, metrics.height(), lines);
+  const ButtonGeometry g = ComputeGeometry(d, len, MeasureCaption(caption, qfont));
   host_.showSizeText(QStringLiteral("(%1 x %2)").arg(g.baseWidth).arg(g.baseHeight));
 
   if (g.W > 0 && g.H > maxPixels_ / g.W) {
@@ -128,8 +128,9 @@ ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
     return refuse(QStringLiteral("Not enough memory for a %1 x %2 image.").arg(W).arg(H));
   }
 
+  kernels_ = &Kernels();
   fill_.FillSetup(d, W, H, static_cast<double>(g.W0), static_cast<double>(g.H0),
-                  host_.textureBitmap());
+                  host_.textureBitmap(), *kernels_);
 
   shape_.begin(d.ShapeKind, W, H);
   for (int y = 0; y < H; ++y) {
@@ -242,25 +243,24 @@ ButtonRenderer::RowSpan ButtonRenderer::rowSpan(int y, const ScaledLengths& len)
   const long long W = W_;
   const long long H = H_;
   const long long o = len.outline;
+  const long long l = shape_.leftEdge()[static_cast<std::size_t>(y)];
+  const long long r = l + shape_.rightInset();
   RowSpan span;
-  span.l = shape_.leftEdge()[static_cast<std::size_t>(y)];
-  span.r = span.l + shape_.rightInset();
-  // Columns left of x0 or from x1 on lie within o of the row's left or right edge: border
-  // pixels whatever their column. The others are filled as one span; those of them whose
-  // column puts them within o of the top or bottom edge are border pixels too.
-  span.x0 = static_cast<int>(std::clamp(span.l + o, 0LL, W));
-  span.x1 =
-      static_cast<int>(std::clamp((W - 1) - span.r - o + 1, static_cast<long long>(span.x0), W));
-  // Inside pixels have dT, dB >= 0: top[x] <= y - o and bottom[x] <= (H - 1) - y - o.
-  span.topLimit = static_cast<int>(std::clamp(y - o, -1LL, H));
-  span.bottomLimit = static_cast<int>(std::clamp((H - 1) - y - o, -1LL, H));
+  // Every distance is within the image, whose sides are below 2^31.
+  span.edges = {static_cast<int>(l), static_cast<int>((W - 1) - r), y,
+                static_cast<int>((H - 1) - y)};
+  // Columns left of x0 or from x1 on have dL or dR below o: border pixels whatever their
+  // column. The pixels between are tested one by one.
+  span.x0 = static_cast<int>(std::clamp(l + o, 0LL, W));
+  span.x1 = static_cast<int>(std::clamp((W - 1) - r - o + 1, static_cast<long long>(span.x0), W));
   return span;
 }
 
 int ButtonRenderer::rowDraws(int y, const ScaledLengths& len) const {
   const RowSpan span = rowSpan(y, len);
-  return CountRun(shape_.topEdge().data(), shape_.bottomEdge().data(), span.topLimit,
-                  span.bottomLimit, span.x0, span.x1)
+  return kernels_
+      ->countRun(span.edges, shape_.topEdge().data(), shape_.bottomEdge().data(),
+                 clampedToInt(len.outline), span.x0, span.x1)
       .count;
 }
 
@@ -284,29 +284,19 @@ template <int Kind>
 std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuffers& buffers,
                                          std::uint32_t seed) {
   std::uint32_t* row = pixels_ + y * stride_;
-  const long long W = W_;
-  const long long H = H_;
   const RowSpan span = rowSpan(y, len);
-  const long long l = span.l;
-  const long long r = span.r;
+  const RowEdges& e = span.edges;
   const int x0 = span.x0;
   const int x1 = span.x1;
   const std::int32_t* top = shape_.topEdge().data();
   const std::int32_t* bottom = shape_.bottomEdge().data();
-  const long long o = len.outline;
-  const long long b = len.bevel;
-  // Every distance below is within the image, whose sides are below 2^31.
-  const BorderRow borderRow{static_cast<int>(l),
-                            static_cast<int>((W - 1) - r),
-                            y,
-                            static_cast<int>((H - 1) - y),
-                            outlinePixel_,
-                            backPixel_};
-  auto border = [&](long long from, long long to) {
-    BorderSpan(borderRow, top, bottom, static_cast<int>(from), static_cast<int>(to), row);
+  const PixelKernels& kernels = *kernels_;
+  const BorderRow borderRow{e, outlinePixel_, backPixel_};
+  auto border = [&](int from, int to) {
+    kernels.borderSpan(borderRow, top, bottom, from, to, row);
   };
   border(0, x0);
-  border(x1, W);
+  border(x1, W_);
   if (x0 == x1) return seed;
   float* R = buffers.R.data();
   float* G = buffers.G.data();
@@ -314,56 +304,49 @@ std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuf
   fill_.fillSpan<Kind>(fill_.rowOf(y), y, x0, x1, R, G, B);
 
   // The span's inside pixels, and those of them clear of the bevel (all four distances at
-  // least b), which the bevel leaves as they are. In the rows of every shape each of the
+  // least o + b), which the bevel leaves as they are. In the rows of every shape each of the
   // two is one run.
-  const SpanRun inside = CountRun(top, bottom, span.topLimit, span.bottomLimit, x0, x1);
+  const int o = clampedToInt(len.outline);
+  const SpanRun inside = kernels.countRun(e, top, bottom, o, x0, x1);
   if (inside.count == 0) {
     border(x0, x1);
     return seed;
   }
-  auto limit = [&](long long v) { return static_cast<int>(std::clamp(v, -1LL, H)); };
-  const long long bevel = std::max(b, 0LL);
-  const long long c0 =
-      std::clamp(l + o + bevel, static_cast<long long>(x0), static_cast<long long>(x1));
-  const long long c1 = std::clamp((W - 1) - r - o - bevel + 1, c0, static_cast<long long>(x1));
-  SpanRun clear = CountRun(top, bottom, limit(y - o - bevel), limit((H - 1) - y - o - bevel),
-                           static_cast<int>(c0), static_cast<int>(c1));
+  const long long b = len.bevel;
+  SpanRun clear = kernels.countRun(e, top, bottom, clampedToInt(len.outline + std::max(b, 0LL)),
+                                   inside.first, inside.last + 1);
   // Clear pixels that are not one run are shaded like the others, which leaves them as
   // they are.
   if (clear.count != clear.last - clear.first + 1) clear = {0, x1, x0 - 1};
-  const BevelRow bevelRow{static_cast<int>(l + o),
-                          static_cast<int>((W - 1) - r - o),
-                          static_cast<int>(y - o),
-                          static_cast<int>((H - 1) - y - o),
-                          b,
-                          highlight_.r,
-                          highlight_.g,
-                          highlight_.b,
-                          shadow_.r,
-                          shadow_.g,
-                          shadow_.b};
+  // Inside pixels are within the image by at least o, so the reduced edges fit as well.
+  const long long ol = len.outline;
+  const BevelRow bevelRow{{static_cast<int>(e.left + ol), static_cast<int>(e.right - ol),
+                           static_cast<int>(e.y - ol), static_cast<int>(e.lastRow - ol)},
+                          BevelRampOf(b, highlight_, shadow_)};
 
   // Noise and bevel on each run of inside pixels in order: the noise draws once per inside
   // pixel, left to right.
   auto paintRun = [&](int from, int to) {
-    if (fill_.hasNoise()) seed = NoiseSpan(fill_.noiseTable(), seed, from, to, R, G, B);
+    if (fill_.hasNoise()) seed = kernels.noiseSpan(fill_.noiseTable(), seed, from, to, R, G, B);
     if (b > 0) {
       const int clearFrom = std::max(from, clear.first);
       const int clearTo = std::min(to, clear.last + 1);
       if (clearFrom < clearTo) {
-        BevelSpan(bevelRow, top, bottom, from, clearFrom, R, G, B);
-        BevelSpan(bevelRow, top, bottom, clearTo, to, R, G, B);
+        kernels.bevelSpan(bevelRow, top, bottom, from, clearFrom, R, G, B);
+        kernels.bevelSpan(bevelRow, top, bottom, clearTo, to, R, G, B);
       } else {
-        BevelSpan(bevelRow, top, bottom, from, to, R, G, B);
+        kernels.bevelSpan(bevelRow, top, bottom, from, to, R, G, B);
       }
     }
-    PackPixels(R, G, B, row, from, to);
+    kernels.packPixels(R, G, B, row, from, to);
   };
   border(x0, inside.first);
   if (inside.count == inside.last - inside.first + 1) {
     paintRun(inside.first, inside.last + 1);
   } else {
-    auto in = [&](int x) { return top[x] <= span.topLimit && bottom[x] <= span.bottomLimit; };
+    auto in = [&](int x) {
+      return !IsBorder(x - e.left, e.right - x, e.y - top[x], e.lastRow - bottom[x], o);
+    };
     for (int x = inside.first; x <= inside.last;) {
       int end = x;
       while (end <= inside.last && in(end))
@@ -381,24 +364,8 @@ std::uint32_t ButtonRenderer::paintRowOf(int y, const ScaledLengths& len, RowBuf
 }
 
 void ButtonRenderer::reduce(int u) {
-  const int W = WorkBitmap_.width();
   auto* out = reinterpret_cast<std::uint32_t*>(WorkBitmap_.scanLine(u));
-  const std::uint32_t* src[4];
-  for (int j = 0; j < 4; ++j) {
-    src[j] = reinterpret_cast<const std::uint32_t*>(WorkBitmap_.constScanLine(4 * u + j));
-  }
-  for (int v = 0; v < W / 4; ++v) {
-    std::uint32_t red = 0, green = 0, blue = 0;
-    for (int j = 0; j < 4; ++j) {
-      for (int i = 0; i < 4; ++i) {
-        const std::uint32_t p = src[j][4 * v + i];
-        red += (p >> 16) & 0xFF;
-        green += (p >> 8) & 0xFF;
-        blue += p & 0xFF;
-      }
-    }
-    out[v] = 0xFF000000u | (red >> 4) << 16 | (green >> 4) << 8 | (blue >> 4);
-  }
+  ReduceRow(WorkBitmap_, 4, u, WorkBitmap_.width() / 4, out);
 }
 
 void ButtonRenderer::makeExtras(const ButtonDesign& d, const ScaledLengths& len, const QFont& font,

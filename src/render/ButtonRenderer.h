@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "ButtonDesign.h"
+#include "CaptionText.h"
 #include "ExtraImages.h"
+#include "PixelKernels.h"
 #include "RenderHost.h"
 #include "RowWorker.h"
 #include "ShapeTables.h"
@@ -36,11 +38,11 @@ struct ScaledLengths {
 };
 ScaledLengths ScaleLengths(const ButtonDesign& design);
 
-// Sizing from the widest caption line and the line height (in the scaled font): fixed or
-// from the text, plus borders, shape widening, the 2024 x 1024 clamp and the outline. A
-// size that comes out negative counts as 0.
+// Sizing from the caption's extent in the scaled font: fixed or from the text, plus
+// borders, shape widening, the 2024 x 1024 clamp and the outline. A size that comes out
+// negative counts as 0.
 ButtonGeometry ComputeGeometry(const ButtonDesign& design, const ScaledLengths& lengths,
-                               long long widestLine, long long lineHeight, int lineCount);
+                               const CaptionExtent& caption);
 
 // What one call of RenderButton came to.
 // - Finished: the newest design was rendered to the end; the host took the image (null for a
@@ -120,11 +122,11 @@ class ButtonRenderer {
   struct RowBuffers {
     std::vector<float> R, G, B;
   };
-  // Where row y's span lies, and the limits of top[x] and bottom[x] for its inside pixels.
+  // Row y's distances, and the columns x0 .. x1 - 1 outside of which its pixels are border
+  // pixels by their column alone.
   struct RowSpan {
-    long long l, r;
+    RowEdges edges;
     int x0, x1;
-    int topLimit, bottomLimit;
   };
   RowSpan rowSpan(int y, const ScaledLengths& len) const;
   // The noise draws of row y: one per inside pixel.
@@ -150,7 +152,8 @@ class ButtonRenderer {
   SurfaceFill fill_;
   unsigned extraKinds_ = 0;
   ButtonExtras extras_;
-  std::vector<std::uint8_t> coverage_;  // of every working pixel, for the transparent images
+  std::vector<std::uint8_t> coverage_;     // of every working pixel, for the transparent images
+  const PixelKernels* kernels_ = nullptr;  // of the running render
   std::uint32_t outlinePixel_ = 0, backPixel_ = 0;
   Channels highlight_{}, shadow_{};
 

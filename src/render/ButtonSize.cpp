@@ -22,13 +22,9 @@ long long ceilDiv(long long value, long long k) {
 
 QSize ButtonImageSize(const ButtonDesign& design, const CaptionFont& font) {
   const ScaledLengths len = ScaleLengths(design);
-  const QByteArray caption = design.currentSlot().bytes();
-  const CaptionMetrics metrics(CaptionQFont(font, len.k));
-  const int lines = CountCaptionLines(caption);
-  long long widest = 0;
-  for (int n = 1; n <= lines; ++n)
-    widest = std::max(widest, metrics.width(GetCaptionLine(caption, n)));
-  return finalSize(ComputeGeometry(design, len, widest, metrics.height(), lines), len.k);
+  const CaptionExtent caption =
+      MeasureCaption(design.currentSlot().bytes(), CaptionQFont(font, len.k));
+  return finalSize(ComputeGeometry(design, len, caption), len.k);
 }
 
 bool FixButtonSize(ButtonDesign& design, const CaptionFont& font, QSize size) {
@@ -36,15 +32,13 @@ bool FixButtonSize(ButtonDesign& design, const CaptionFont& font, QSize size) {
   fixed.AutoSize = 0;
   const long long k = fixed.Antialias ? 4 : 1;
   // The image is (k x (size + border) + widening + 2 k outline) div k on each side; the
-  // height comes first, as the widening depends on it.
+  // height comes first, as the widening depends on it. A size the clamp would cut is
+  // refused by the check at the end.
   const long long height =
       static_cast<long long>(size.height()) - fixed.BorderHeight - 2LL * fixed.OutlineSize;
   fixed.ButtonHeight = 0;
   ScaledLengths len = ScaleLengths(fixed);
-  const long long scaledHeight = std::clamp(k * height + len.borderHeight, 0LL, 1024LL);
-  long long widening = 0;
-  if (fixed.ShapeKind == kHexagon) widening = scaledHeight / 2;
-  if (fixed.ShapeKind == kRoundedEdges || fixed.ShapeKind == kOctagon) widening = scaledHeight / 3;
+  const long long widening = ShapeWidening(fixed.ShapeKind, k * height + len.borderHeight);
   const long long width =
       ceilDiv(k * size.width() - 2 * len.outline - widening, k) - fixed.BorderWidth;
   if (width < std::numeric_limits<std::int32_t>::min() ||

@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "CaptionLines.h"
-#include "PixelMath.h"
+#include "PixelRules.h"
 #include "ShortString.h"
 
 int CountCaptionLines(const QByteArray& text) {
@@ -44,6 +44,16 @@ CaptionMetrics::CaptionMetrics(const QFont& font)
 long long CaptionMetrics::width(const QByteArray& line) const {
   if (line.isEmpty()) return 0;
   return QFontMetrics(font_).horizontalAdvance(DecodeWindows1252(line));
+}
+
+CaptionExtent MeasureCaption(const QByteArray& caption, const QFont& font) {
+  const CaptionMetrics metrics(font);
+  CaptionExtent extent;
+  extent.lineHeight = metrics.height();
+  extent.lines = CountCaptionLines(caption);
+  for (int n = 1; n <= extent.lines; ++n)
+    extent.widestLine = std::max(extent.widestLine, metrics.width(GetCaptionLine(caption, n)));
+  return extent;
 }
 
 namespace {

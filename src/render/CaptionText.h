@@ -29,6 +29,15 @@ class CaptionMetrics {
   long long height_;
 };
 
+// What the size formulas take from a caption: its widest line and its line height in the
+// font, and its line count. An empty caption is one line of width 0.
+struct CaptionExtent {
+  long long widestLine = 0;
+  long long lineHeight = 0;
+  int lines = 1;
+};
+CaptionExtent MeasureCaption(const QByteArray& caption, const QFont& font);
+
 // Draws each line centred on the image, the block centred vertically and shifted by the
 // offsets; only glyph pixels are painted, in textColour. Lines outside the image are
 // skipped.

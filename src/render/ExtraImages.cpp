@@ -1,5 +1,7 @@
 #include "ExtraImages.h"
 
+#include "PixelRules.h"
+
 void CoverageRow(const ShapeTables& shape, int W, int H, long long o, int y, std::uint8_t* out) {
   const long long l = shape.leftEdge()[static_cast<std::size_t>(y)];
   const long long r = l + shape.rightInset();
@@ -10,32 +12,50 @@ void CoverageRow(const ShapeTables& shape, int W, int H, long long o, int y, std
     const long long dR = (W - 1) - r - x;
     const long long dT = y - static_cast<long long>(top[x]);
     const long long dB = (H - 1) - static_cast<long long>(bottom[x]) - y;
-    const bool border = dL < o || dT < o || dR < o || dB < o;
-    const bool page = border && !(dL > 0 && dR > 0 && dT > 0 && dB > 0);
+    const bool page = IsBorder(dL, dR, dT, dB, o) && !OnOutline(dL, dR, dT, dB);
     out[x] = page ? 0 : 255;
+  }
+}
+
+namespace {
+template <int Block>
+void reduceRow(const QImage& work, int u, int outW, std::uint32_t* out) {
+  const std::uint32_t* src[Block];
+  for (int j = 0; j < Block; ++j)
+    src[j] = reinterpret_cast<const std::uint32_t*>(work.constScanLine(Block * u + j));
+  // n is a power of two: the division is a shift.
+  constexpr int shift = Block == 4 ? 4 : Block == 2 ? 2 : 0;
+  for (int v = 0; v < outW; ++v) {
+    std::uint32_t red = 0, green = 0, blue = 0;
+    for (int j = 0; j < Block; ++j) {
+      for (int i = 0; i < Block; ++i) {
+        const std::uint32_t p = src[j][Block * v + i];
+        red += (p >> 16) & 0xFF;
+        green += (p >> 8) & 0xFF;
+        blue += p & 0xFF;
+      }
+    }
+    out[v] = PixelFromBytes(red >> shift, green >> shift, blue >> shift);
+  }
+}
+}  // namespace
+
+void ReduceRow(const QImage& work, int block, int u, int outW, std::uint32_t* out) {
+  switch (block) {
+    case 1:
+      return reduceRow<1>(work, u, outW, out);
+    case 2:
+      return reduceRow<2>(work, u, outW, out);
+    default:
+      return reduceRow<4>(work, u, outW, out);
   }
 }
 
 QImage ReduceOpaque(const QImage& work, int block, int outW, int outH) {
   QImage out(outW, outH, QImage::Format_RGB32);
   if (out.isNull()) return out;
-  const std::uint32_t n = static_cast<std::uint32_t>(block * block);
-  for (int u = 0; u < outH; ++u) {
-    auto* row = reinterpret_cast<std::uint32_t*>(out.scanLine(u));
-    for (int v = 0; v < outW; ++v) {
-      std::uint32_t red = 0, green = 0, blue = 0;
-      for (int j = 0; j < block; ++j) {
-        const auto* src =
-            reinterpret_cast<const std::uint32_t*>(work.constScanLine(block * u + j)) + block * v;
-        for (int i = 0; i < block; ++i) {
-          red += (src[i] >> 16) & 0xFF;
-          green += (src[i] >> 8) & 0xFF;
-          blue += src[i] & 0xFF;
-        }
-      }
-      row[v] = 0xFF000000u | (red / n) << 16 | (green / n) << 8 | (blue / n);
-    }
-  }
+  for (int u = 0; u < outH; ++u)
+    ReduceRow(work, block, u, outW, reinterpret_cast<std::uint32_t*>(out.scanLine(u)));
   return out;
 }
 

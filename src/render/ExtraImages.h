@@ -26,9 +26,13 @@ struct ButtonExtras {
 // 255 everywhere else.
 void CoverageRow(const ShapeTables& shape, int W, int H, long long o, int y, std::uint8_t* out);
 
-// The output image from blocks of `block` x `block` working pixels (n of them), for an
-// output of outW x outH (a partial last block is dropped): each channel := sum of c // n.
+// The reduction of blocks of `block` x `block` working pixels (n of them, block 1, 2 or 4),
+// for an output of outW x outH (a partial last block is dropped): each channel := sum of
+// c // n.
 QImage ReduceOpaque(const QImage& work, int block, int outW, int outH);
+// Its row u alone, into out, which may be row u of `work` itself: every block lies at or
+// right of its output pixel, in rows from u on, so it is read before it is written over.
+void ReduceRow(const QImage& work, int block, int u, int outW, std::uint32_t* out);
 
 // The same with coverage: a working pixel counts with a := 255 where `coverage` is 255, and
 // where it is 0 with the caption's glyph coverage g and the caption colour `text` (glyphs

@@ -1,194 +1,144 @@
 #include "PixelKernels.h"
 
-#include <algorithm>
-#include <cmath>
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
 
-#include "PixelMath.h"
-#include "RandomDesign.h"
+#ifdef TESSARO_X86_KERNELS
+#include <cpuid.h>
+#endif
 
-// GCC only: clang 14 names the dispatcher of the clones "<function>.ifunc", so calls from
-// other files find no symbol at all. Not under ThreadSanitizer, which instruments the
-// clones' resolver, and that runs before the sanitizer is set up.
-#if defined(__x86_64__) && defined(__has_attribute) && !defined(__clang__) && \
-    !defined(__SANITIZE_THREAD__)
-#if __has_attribute(target_clones)
-// The conversions between float and double bound these loops; 512-bit registers hold twice
-// as many.
-#define TESSARO_CLONES __attribute__((target_clones("arch=x86-64-v4", "avx2", "default")))
-#endif
-#endif
-#ifndef TESSARO_CLONES
-#define TESSARO_CLONES
+// The builds' tables, one per file.
+extern const PixelKernels kPortableKernels;
+#ifdef TESSARO_X86_KERNELS
+extern const PixelKernels kAvx2Kernels;
+extern const PixelKernels kAvx512Kernels;
 #endif
 
 namespace {
-// Round(C1 x a + C2 x b) + P x w, the blend of both plasma fills, for one channel.
-inline float blend(double c1, double c2, double p, float a, float b, float w) {
-  return static_cast<float>(RoundHalfEvenSmall(c1 * a + c2 * b) + p * w);
-}
-}  // namespace
 
-TESSARO_CLONES
-void PlasmaRow(const BlendColours& c, float a, const double* __restrict sines, int x0, int x1,
-               float* __restrict R, float* __restrict G, float* __restrict B) {
-  const BlendColours k = c;
-  const double keep = 1 - double{a};
-  for (int x = x0; x < x1; ++x) {
-    const float b = static_cast<float>(std::fabs(sines[x] * keep));
-    const float w = static_cast<float>(1 - (double{a} + b));
-    R[x] = blend(k.r1, k.r2, k.rp, a, b, w);
-    G[x] = blend(k.g1, k.g2, k.gp, a, b, w);
-    B[x] = blend(k.b1, k.b2, k.bp, a, b, w);
-  }
-}
-
-TESSARO_CLONES
-void Plasma2Row(const BlendColours& c, const float* __restrict a, const double* __restrict sines,
-                int x0, int x1, float* __restrict R, float* __restrict G, float* __restrict B) {
-  const BlendColours k = c;
-  for (int x = x0; x < x1; ++x) {
-    const float b = static_cast<float>(std::fabs(sines[x] * (1 - double{a[x]})));
-    const float w = static_cast<float>(1 - (double{a[x]} + b));
-    R[x] = blend(k.r1, k.r2, k.rp, a[x], b, w);
-    G[x] = blend(k.g1, k.g2, k.gp, a[x], b, w);
-    B[x] = blend(k.b1, k.b2, k.bp, a[x], b, w);
-  }
-}
-
-TESSARO_CLONES
-void GradientRow(const BlendColours& c, const double* __restrict xc, const double* __restrict wc,
-                 double ys, double hs, double N, int x0, int x1, float* __restrict R,
-                 float* __restrict G, float* __restrict B) {
-  const BlendColours k = c;
-  for (int x = x0; x < x1; ++x) {
-    const double a = xc[x] + ys;
-    const double b = wc[x] + hs;
-    R[x] = static_cast<float>(RoundHalfEven(k.r1 * a / N + k.r2 * b / N));
-    G[x] = static_cast<float>(RoundHalfEven(k.g1 * a / N + k.g2 * b / N));
-    B[x] = static_cast<float>(RoundHalfEven(k.b1 * a / N + k.b2 * b / N));
-  }
-}
-
-TESSARO_CLONES
-void PackPixels(const float* __restrict R, const float* __restrict G, const float* __restrict B,
-                std::uint32_t* __restrict out, int x0, int x1) {
-  auto byte = [](float v) {
-    v = v > 0.0f ? v : 0.0f;  // also turns a NaN into 0
-    v = v < 255.0f ? v : 255.0f;
-    return static_cast<std::uint32_t>(static_cast<std::int32_t>((v + 0x1p23f) - 0x1p23f));
-  };
-  for (int x = x0; x < x1; ++x) {
-    out[x] = 0xFF000000u | byte(R[x]) << 16 | byte(G[x]) << 8 | byte(B[x]);
-  }
-}
-
-TESSARO_CLONES
-SpanRun CountRun(const std::int32_t* __restrict top, const std::int32_t* __restrict bottom,
-                 int topLimit, int bottomLimit, int x0, int x1) {
-  auto in = [&](int x) { return (top[x] <= topLimit) & (bottom[x] <= bottomLimit); };
-  int count = 0;
-  for (int x = x0; x < x1; ++x)
-    count += in(x) ? 1 : 0;
-  if (count == 0) return {0, x1, x0 - 1};
-  // The ends of a row's inside pixels lie near the ends of its span.
-  int first = x0;
-  while (!in(first))
-    ++first;
-  int last = x1 - 1;
-  while (!in(last))
-    --last;
-  return {count, first, last};
-}
-
-namespace {
-// The maps of 1 .. kBlock draws: the seeds of a block of pixels follow from the block's first
-// seed independently of each other.
-constexpr int kBlock = 256;
-struct BlockMaps {
-  std::uint32_t mul[kBlock], add[kBlock];
+#ifdef TESSARO_X86_KERNELS
+// Which of the x86-64 levels the processor has, and its system saves the registers of:
+// every instruction set that -march=x86-64-v3 (-v4) lets the compiler use.
+struct CpuLevels {
+  bool v3 = false, v4 = false;
 };
-constexpr BlockMaps MakeBlockMaps() {
-  BlockMaps maps{};
-  SeedMap map{1, 0};
-  for (int i = 0; i < kBlock; ++i) {
-    map = {map.mul * kRandomMultiplier, map.add * kRandomMultiplier + kRandomIncrement};
-    maps.mul[i] = map.mul;
-    maps.add[i] = map.add;
-  }
-  return maps;
+CpuLevels detectCpuLevels() {
+  auto bit = [](unsigned reg, int n) { return ((reg >> n) & 1u) != 0; };
+  unsigned a = 0, b = 0, c = 0, d = 0;
+  CpuLevels levels;
+  if (!__get_cpuid(1, &a, &b, &c, &d)) return levels;
+  const bool v2 = bit(c, 0) && bit(c, 9) && bit(c, 13) && bit(c, 19) && bit(c, 20) &&
+                  bit(c, 23);  // SSE3, SSSE3, CMPXCHG16B, SSE4.1, SSE4.2, POPCNT
+  const bool fma = bit(c, 12), movbe = bit(c, 22), xsave = bit(c, 26), osxsave = bit(c, 27);
+  const bool avx = bit(c, 28), f16c = bit(c, 29);
+  if (!v2 || !xsave || !osxsave || !avx) return levels;
+  unsigned xcr0 = 0, xcr0High = 0;
+  __asm__ volatile("xgetbv" : "=a"(xcr0), "=d"(xcr0High) : "c"(0));
+  const bool ymm = (xcr0 & 0x6u) == 0x6u;    // SSE and AVX state
+  const bool zmm = (xcr0 & 0xE6u) == 0xE6u;  // and the opmask and both halves of AVX-512's
+  if (__get_cpuid_max(0, nullptr) < 7) return levels;
+  __cpuid_count(7, 0, a, b, c, d);
+  const bool bmi1 = bit(b, 3), avx2 = bit(b, 5), bmi2 = bit(b, 8);
+  const bool avx512 =
+      bit(b, 16) && bit(b, 17) && bit(b, 28) && bit(b, 30) && bit(b, 31);  // F, DQ, CD, BW, VL
+  if (!__get_cpuid(0x80000001u, &a, &b, &c, &d)) return levels;
+  const bool lahf = bit(c, 0), lzcnt = bit(c, 5);
+  levels.v3 = ymm && lahf && avx2 && bmi1 && bmi2 && f16c && fma && lzcnt && movbe;
+  levels.v4 = levels.v3 && zmm && avx512;
+  return levels;
 }
-constexpr BlockMaps kBlockMaps = MakeBlockMaps();
+const CpuLevels& cpuLevels() {
+  static const CpuLevels levels = detectCpuLevels();
+  return levels;
+}
+#endif
+
+const PixelKernels& tableOf(KernelVariant variant) {
+  switch (variant) {
+#ifdef TESSARO_X86_KERNELS
+    case KernelVariant::Avx2:
+      return kAvx2Kernels;
+    case KernelVariant::Avx512:
+      return kAvx512Kernels;
+#endif
+    default:
+      return kPortableKernels;
+  }
+}
+
+std::atomic<const PixelKernels*> gKernels{nullptr};
+
 }  // namespace
 
-TESSARO_CLONES
-std::uint32_t NoiseSpan(const NoiseTable& table, std::uint32_t seed, int x0, int x1,
-                        float* __restrict R, float* __restrict G, float* __restrict B) {
-  const NoiseTable t = table;
-  const auto n = static_cast<std::uint32_t>(t.n);
-  std::int32_t draw[kBlock];
-  for (int start = x0; start < x1; start += kBlock) {
-    const int count = std::min(kBlock, x1 - start);
-    for (int i = 0; i < count; ++i) {
-      const std::uint32_t s = kBlockMaps.mul[i] * seed + kBlockMaps.add[i];
-      draw[i] = static_cast<std::int32_t>((std::uint64_t{s} * std::uint64_t{n}) >> 32);
-    }
-    seed = kBlockMaps.mul[count - 1] * seed + kBlockMaps.add[count - 1];
-    float* __restrict r = R + start;
-    float* __restrict g = G + start;
-    float* __restrict b = B + start;
-    for (int i = 0; i < count; ++i) {
-      const double keep = t.keep[draw[i]];
-      r[i] = static_cast<float>(t.r[draw[i]] + double{r[i]} * keep);
-      g[i] = static_cast<float>(t.g[draw[i]] + double{g[i]} * keep);
-      b[i] = static_cast<float>(t.b[draw[i]] + double{b[i]} * keep);
-    }
-  }
-  return seed;
-}
-
-TESSARO_CLONES
-void BevelSpan(const BevelRow& row, const std::int32_t* __restrict top,
-               const std::int32_t* __restrict bottom, int x0, int x1, float* __restrict R,
-               float* __restrict G, float* __restrict B) {
-  const BevelRow k = row;
-  // Distances are below 2^31 (they are within the image); a longer bevel ramps over all.
-  const int b = static_cast<int>(std::min<long long>(k.b, 0x7FFFFFFF));
-  const auto bd = static_cast<double>(k.b);
-  for (int x = x0; x < x1; ++x) {
-    const int dL = x - k.left;
-    const int dR = k.right - x;
-    const int dT = k.topRow - top[x];
-    const int dB = k.bottomRow - bottom[x];
-    // As BevelShade, without branches: dB < b || dR < b is min(dB, dR) < b.
-    const int toShadow = std::min(dB, dR);
-    const int toHighlight = std::min(dL, dT);
-    const double sh = toShadow < b ? static_cast<double>(toShadow) / bd - 1 : 0.0;
-    const double hi = toHighlight < b ? 1 - static_cast<double>(toHighlight) / bd : 0.0;
-    const auto f = static_cast<float>(sh + hi);
-    const bool up = f > 0;
-    const float magnitude = up ? f : -f;
-    const double w = magnitude > 1.0f ? 1.0f : magnitude;
-    const double r = up ? k.hr : k.sr;
-    const double g = up ? k.hg : k.sg;
-    const double bl = up ? k.hb : k.sb;
-    const auto nr = static_cast<float>(r * w + (1 - w) * R[x]);
-    const auto ng = static_cast<float>(g * w + (1 - w) * G[x]);
-    const auto nb = static_cast<float>(bl * w + (1 - w) * B[x]);
-    // f == 0 leaves the pixel as it is.
-    R[x] = f == 0.0f ? R[x] : nr;
-    G[x] = f == 0.0f ? G[x] : ng;
-    B[x] = f == 0.0f ? B[x] : nb;
+const char* KernelVariantName(KernelVariant variant) {
+  switch (variant) {
+    case KernelVariant::Avx2:
+      return "avx2";
+    case KernelVariant::Avx512:
+      return "avx512";
+    default:
+      return "portable";
   }
 }
 
-TESSARO_CLONES
-void BorderSpan(const BorderRow& row, const std::int32_t* __restrict top,
-                const std::int32_t* __restrict bottom, int x0, int x1,
-                std::uint32_t* __restrict out) {
-  const BorderRow k = row;
-  for (int x = x0; x < x1; ++x) {
-    const bool rim =
-        (x - k.left > 0) & (k.right - x > 0) & (k.y - top[x] > 0) & (k.lastRow - bottom[x] > 0);
-    out[x] = rim ? k.outline : k.back;
+bool KernelVariantRuns(KernelVariant variant) {
+  switch (variant) {
+    case KernelVariant::Portable:
+      return true;
+#ifdef TESSARO_X86_KERNELS
+    case KernelVariant::Avx2:
+      return cpuLevels().v3;
+    case KernelVariant::Avx512:
+      return cpuLevels().v4;
+#endif
+    default:
+      return false;
   }
 }
+
+KernelChoice ChooseKernels(const char* request, bool (*runs)(KernelVariant)) {
+  KernelVariant best = KernelVariant::Portable;
+  for (KernelVariant variant : kKernelVariants) {
+    if (runs(variant)) best = variant;
+  }
+  if (request == nullptr || *request == '\0') return {best, {}};
+  const std::string instead =
+      std::string("; the ") + KernelVariantName(best) + " kernels run instead";
+  for (KernelVariant variant : kKernelVariants) {
+    if (std::strcmp(request, KernelVariantName(variant)) != 0) continue;
+    if (runs(variant)) return {variant, {}};
+    return {best, std::string("TESSARO_KERNELS=") + request + ": this processor cannot run the " +
+                      request + " kernels" + instead};
+  }
+  return {best, std::string("TESSARO_KERNELS=") + request +
+                    ": no such kernels (portable, avx2 or avx512)" + instead};
+}
+
+const PixelKernels& Kernels() {
+  const PixelKernels* kernels = gKernels.load(std::memory_order_acquire);
+  if (kernels == nullptr) {
+    static std::once_flag chosen;
+    std::call_once(chosen, [] {
+      const KernelChoice choice = ChooseKernels(std::getenv("TESSARO_KERNELS"), KernelVariantRuns);
+      if (!choice.complaint.empty()) std::fprintf(stderr, "%s\n", choice.complaint.c_str());
+      UseKernels(choice.variant);
+    });
+    kernels = gKernels.load(std::memory_order_acquire);
+  }
+  return *kernels;
+}
+
+bool UseKernels(KernelVariant variant) {
+  if (!KernelVariantRuns(variant)) return false;
+  gKernels.store(&tableOf(variant), std::memory_order_release);
+  return true;
+}
+
+namespace {
+// The choice is made as the program starts, so that a complaint about TESSARO_KERNELS comes
+// first, not in the middle of the first render.
+[[maybe_unused]] const PixelKernels& gChosenAtStart = Kernels();
+}  // namespace

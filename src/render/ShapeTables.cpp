@@ -4,7 +4,20 @@
 #include <cmath>
 #include <cstring>
 
-#include "PixelMath.h"
+#include "ButtonDesign.h"
+#include "PixelRules.h"
+
+long long ShapeWidening(int shapeKind, long long height) {
+  switch (shapeKind) {
+    case kHexagon:
+      return height / 2;
+    case kRoundedEdges:
+    case kOctagon:
+      return height / 3;
+    default:
+      return 0;
+  }
+}
 
 void ShapeTables::begin(int shapeKind, int W, int H) {
   shapeKind_ = shapeKind;

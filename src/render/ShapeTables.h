@@ -3,6 +3,11 @@
 #include <cstdint>
 #include <vector>
 
+// How much wider than its box the image of a shape kind is made, for a box `height` high:
+// room for the cut or rounded ends of the hexagon (height div 2), the octagon and the
+// rounded edges (height div 3).
+long long ShapeWidening(int shapeKind, long long height);
+
 // Decides which pixels of a W x H image lie inside the button's shape and condenses that
 // into edge tables, from which every pixel's distances to the four edges follow. Only the
 // left part of each row (columns 0 .. W - W div 2 - 1) is evaluated; the right side is its

@@ -115,8 +115,9 @@ bool ShapeStretchesDown(int shapeKind) {
 
 std::optional<SkinInsets> SkinInsetsOf(const ButtonDesign& design, const CaptionFont& font) {
   const ScaledLengths len = ScaleLengths(design);
-  const CaptionMetrics metrics(CaptionQFont(font, len.k));
-  const ButtonGeometry g = ComputeGeometry(design, len, 0, metrics.height(), 1);
+  // The skin has no caption: an empty one, one line of width 0.
+  const ButtonGeometry g =
+      ComputeGeometry(design, len, MeasureCaption(QByteArray(), CaptionQFont(font, len.k)));
   const int k = len.k;
   if (g.W < k || g.H < k || g.H > kMaxRenderPixels / g.W) return std::nullopt;
   const int W = static_cast<int>(g.W);

@@ -7,17 +7,25 @@ namespace {
 constexpr int kMaxTabledSide = 8192;
 }  // namespace
 
+GradientTerms GradientTermsOf(int direction, int W, int H) {
+  const double theta = direction * 3.14 / 180;
+  const auto s = static_cast<float>(std::sin(theta));
+  const auto c = static_cast<float>(std::cos(theta));
+  return {s, c, static_cast<float>(W * double{c} + H * double{s})};
+}
+
 void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, double H0,
-                            const QImage& texture) {
+                            const QImage& texture, const PixelKernels& kernels) {
+  kernels_ = &kernels;
   W_ = W;
   H_ = H;
   W0_ = W0;
   H0_ = H0;
   direction_ = d.FillDirection;
-  const double theta = d.FillDirection * 3.14 / 180;
-  s_ = static_cast<float>(std::sin(theta));
-  c_ = static_cast<float>(std::cos(theta));
-  N_ = static_cast<float>(W * double{c_} + H * double{s_});
+  const GradientTerms gradient = GradientTermsOf(d.FillDirection, W, H);
+  s_ = gradient.s;
+  c_ = gradient.c;
+  N_ = gradient.N;
   c1_ = ChannelsOf(d.Colour1);
   c2_ = ChannelsOf(d.Colour2);
   p_ = ChannelsOf(d.PlasmaColour);
@@ -46,11 +54,11 @@ void SurfaceFill::FillSetup(const ButtonDesign& d, int W, int H, double W0, doub
   if (distortion_ > 0) {
     const Channels s = ChannelsOf(d.SurfaceColour);
     for (std::size_t r = 0; r < draws; ++r) {
-      const float t = static_cast<float>(static_cast<int>(r) / 100.0);
-      noiseR_[r] = RoundHalfEven(s.r * double{t});
-      noiseG_[r] = RoundHalfEven(s.g * double{t});
-      noiseB_[r] = RoundHalfEven(s.b * double{t});
-      noiseKeep_[r] = 1 - double{t};
+      const float t = NoiseShare(static_cast<int>(r));
+      noiseR_[r] = NoiseAdd(s.r, t);
+      noiseG_[r] = NoiseAdd(s.g, t);
+      noiseB_[r] = NoiseAdd(s.b, t);
+      noiseKeep_[r] = NoiseKeep(t);
     }
   }
 
@@ -150,32 +158,4 @@ const std::uint32_t* SurfaceFill::TextureRow(int y) const {
     row = (y / 4) % texH_;
   }
   return reinterpret_cast<const std::uint32_t*>(texture_.constScanLine(static_cast<int>(row)));
-}
-
-Channels SurfaceFill::FillColour(int x, int y) const {
-  // The span code indexes by x. Only tests ask for single pixels.
-  const auto size = static_cast<std::size_t>(x) + 1;
-  std::vector<float> r(size), g(size), b(size);
-  float* R = r.data();
-  float* G = g.data();
-  float* B = b.data();
-  const Row row = rowOf(y);
-  switch (kind_) {
-    case kGradient:
-      fillSpan<kGradient>(row, y, x, x + 1, R, G, B);
-      break;
-    case kPlasma:
-      fillSpan<kPlasma>(row, y, x, x + 1, R, G, B);
-      break;
-    case kPlasma2:
-      fillSpan<kPlasma2>(row, y, x, x + 1, R, G, B);
-      break;
-    case kTexture:
-      fillSpan<kTexture>(row, y, x, x + 1, R, G, B);
-      break;
-    default:
-      fillSpan<kSingleColour>(row, y, x, x + 1, R, G, B);
-      break;
-  }
-  return {r.back(), g.back(), b.back()};
 }

@@ -8,8 +8,15 @@
 
 #include "ButtonDesign.h"
 #include "PixelKernels.h"
-#include "PixelMath.h"
-#include "RandomDesign.h"
+#include "PixelRules.h"
+
+// The gradient's terms from the fill direction and the image size W x H: the direction's
+// sine and cosine (3.14 standing for pi) and the normaliser N = W c + H s, each held as a
+// float.
+struct GradientTerms {
+  float s, c, N;
+};
+GradientTerms GradientTermsOf(int direction, int W, int H);
 
 // The surface colour of the inside pixels (gradient, plasma, plasma 2, single colour,
 // texture) and the distortion noise. Everything that depends only on the render, a row, a
@@ -17,10 +24,11 @@
 // expressions the per-pixel formulas use, so the results are bit-identical to them.
 class SurfaceFill {
  public:
-  // Once per render, with the final image size W x H and the shape box W0 x H0. The texture
-  // is a shallow copy: an edit during the render cannot pull it from under the render.
+  // Once per render, with the final image size W x H and the shape box W0 x H0, and the
+  // kernels the render uses. The texture is a shallow copy: an edit during the render cannot
+  // pull it from under the render.
   void FillSetup(const ButtonDesign& design, int W, int H, double W0, double H0,
-                 const QImage& texture);
+                 const QImage& texture, const PixelKernels& kernels = Kernels());
   // What the pixels of one row share: the plasma's row weight, the texture row. Kept apart
   // from the fill, so that rows can be filled on two threads at once.
   struct Row {
@@ -38,31 +46,17 @@ class SurfaceFill {
   // arrays so that the compiler can vectorise them.
   template <int K>
   void fillSpan(const Row& row, int y, int x0, int x1, float* R, float* G, float* B) const;
-  // One pixel, through the same code.
-  Channels FillColour(int x, int y) const;
 
   bool hasNoise() const { return distortion_ > 0; }
-  // Mixes a random share of SurfaceColour in; one draw of RandomInt per call.
-  Channels DistortionNoise(Channels c) const {
-    const auto r = static_cast<std::size_t>(RandomInt(distortion_));
-    const double keep = noiseKeep_[r];
-    return {static_cast<float>(noiseR_[r] + double{c.r} * keep),
-            static_cast<float>(noiseG_[r] + double{c.g} * keep),
-            static_cast<float>(noiseB_[r] + double{c.b} * keep)};
-  }
-  // The same noise for whole spans (NoiseSpan); only while hasNoise().
+  // The distortion noise by the draw (NoiseSpan); only while hasNoise().
   NoiseTable noiseTable() const {
     return {noiseR_.data(), noiseG_.data(), noiseB_.data(), noiseKeep_.data(), distortion_};
   }
 
-  // Exposed for tests.
-  float s() const { return s_; }
-  float c() const { return c_; }
-  float N() const { return N_; }
-
  private:
   const std::uint32_t* TextureRow(int y) const;
 
+  const PixelKernels* kernels_ = nullptr;
   int kind_ = kSingleColour;
   int W_ = 0, H_ = 0;
   double W0_ = 0, H0_ = 0;
@@ -104,14 +98,14 @@ inline void SurfaceFill::fillSpan(const Row& row, int y, int x0, int x1, float* 
       }
       return;
     }
-    GradientRow(blend_, xc_.data(), wc_.data(), y * double{s_}, (H0_ - y) * double{s_}, N_, x0, x1,
-                R, G, B);
+    kernels_->gradientRow(blend_, xc_.data(), wc_.data(), y * double{s_}, (H0_ - y) * double{s_},
+                          N_, x0, x1, R, G, B);
   } else if constexpr (K == kPlasma) {
-    PlasmaRow(blend_, row.a, plasmaSin_.data(), x0, x1, R, G, B);
+    kernels_->plasmaRow(blend_, row.a, plasmaSin_.data(), x0, x1, R, G, B);
   } else if constexpr (K == kPlasma2) {
     if (!plasma2Sin_.empty()) {
-      Plasma2Row(blend_, plasma2A_[static_cast<std::size_t>(y & 3)].data() + (y >> 2),
-                 plasma2Sin_.data() + 4 * static_cast<std::size_t>(y), x0, x1, R, G, B);
+      kernels_->plasma2Row(blend_, plasma2A_[static_cast<std::size_t>(y & 3)].data() + (y >> 2),
+                           plasma2Sin_.data() + 4 * static_cast<std::size_t>(y), x0, x1, R, G, B);
       return;
     }
     // Images too large for the tables: the formulas as they stand, one pixel at a time.
@@ -119,7 +113,7 @@ inline void SurfaceFill::fillSpan(const Row& row, int y, int x0, int x1, float* 
       const float a = static_cast<float>(
           std::fabs(std::cos((2.0 * x + direction_ + y / 2.0) / (H_ / 2.0 + W_))));
       const double sine = std::sin((2.0 * y + direction_ + x / 2.0) / (W_ / 2.0 + H_));
-      Plasma2Row(blend_, &a, &sine, 0, 1, R + x, G + x, B + x);
+      kernels_->plasma2Row(blend_, &a, &sine, 0, 1, R + x, G + x, B + x);
     }
   } else if constexpr (K == kTexture) {
     for (int x = x0; x < x1; ++x) {

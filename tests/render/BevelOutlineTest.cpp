@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "BevelOutline.h"
 #include "ButtonRenderer.h"
 #include "DesignFixtures.h"
 #include "ImageRenderHost.h"
+#include "PixelRules.h"
 #include "RgbAt.h"
 
 namespace {
@@ -83,22 +83,50 @@ TEST(BevelOutline, CornersAndRampWithoutOutline) {
 
 TEST(BevelOutline, ShadingRules) {
   const Channels surface{100, 100, 100}, white{255, 255, 255}, black{0, 0, 0};
-  // No bevel at all for sizes of 0 and below.
-  for (long long b : {0LL, -5LL}) {
-    const Channels c = BevelShade(surface, 0, 0, 0, 0, b, white, black);
-    EXPECT_EQ(c.r, 100.0f);
+  struct Case {
+    const char* what;
+    long long dL, dR, dT, dB, b;
+    float highlight;  // the share of the highlight, negative for the shadow's
+  };
+  const Case cases[] = {
+      {"no bevel at a size of 0", 0, 0, 0, 0, 0, 0.0f},
+      {"nor below", 0, 0, 0, 0, -5, 0.0f},
+      {"8 high with a 12-pixel bevel: both terms", 20, 20, 2, 5, 12, 0.25f},
+      {"bottom-left corner on the mitre", 3, 50, 50, 3, 12, 0.0f},
+      {"bottom-left corner nearer the left edge", 2, 50, 50, 5, 12, 0.25f},
+      {"bottom-left corner nearer the bottom edge", 5, 50, 50, 2, 12, -0.25f},
+      {"top-left corner follows the nearer edge", 4, 50, 3, 50, 12, 0.75f},
+      {"clear of the bevel", 12, 12, 12, 12, 12, 0.0f},
+      {"on the right edge", 50, 0, 50, 50, 3, -1.0f},
+  };
+  for (const Case& c : cases) {
+    const Channels shaded =
+        BevelShade(BevelRampOf(c.b, white, black), c.dL, c.dR, c.dT, c.dB, surface);
+    const float w = c.highlight;
+    const float expected = w >= 0 ? 255 * w + (1 - w) * 100 : (1 + w) * 100;
+    EXPECT_FLOAT_EQ(shaded.r, expected) << c.what;
+    EXPECT_FLOAT_EQ(shaded.g, expected) << c.what;
+    EXPECT_FLOAT_EQ(shaded.b, expected) << c.what;
   }
-  // A rectangle 8 high with a 12-pixel bevel: both terms, a quarter of the highlight.
-  const Channels quarter = BevelShade(surface, 20, 20, 2, 5, 12, white, black);
-  EXPECT_FLOAT_EQ(quarter.g, 0.25f * 255 + 0.75f * 100);
-  // Bottom-left corner: f = (dB - dL) / b, zero on the mitre.
-  EXPECT_EQ(BevelShade(surface, 3, 50, 50, 3, 12, white, black).r, 100.0f);
-  EXPECT_GT(BevelShade(surface, 2, 50, 50, 5, 12, white, black).r, 100.0f);
-  EXPECT_LT(BevelShade(surface, 5, 50, 50, 2, 12, white, black).r, 100.0f);
-  // The outline rule: background unless strictly inside all four edges.
-  EXPECT_EQ(OutlineRule(1, 1, 1, 1, 7, 9), 7u);
-  EXPECT_EQ(OutlineRule(0, 1, 1, 1, 7, 9), 9u);
-  EXPECT_EQ(OutlineRule(5, 5, -3, 5, 7, 9), 9u);
+}
+
+TEST(BevelOutline, BorderTestAndOutlineRule) {
+  struct Case {
+    long long dL, dR, dT, dB, o;
+    bool border;
+    std::uint32_t pixel;  // of a border pixel: outline 7 or page 9
+  };
+  const Case cases[] = {
+      {1, 1, 1, 1, 4, true, 7},  {0, 1, 1, 1, 4, true, 9}, {5, 5, -3, 5, 4, true, 9},
+      {4, 4, 4, 4, 4, false, 7}, {4, 9, 3, 9, 4, true, 7}, {0, 0, 0, 0, 0, false, 9},
+      {-1, 5, 5, 5, 0, true, 9}, {9, 9, 9, 1, 2, true, 7}, {2, 2, 2, 2, -3, false, 7},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(IsBorder(c.dL, c.dR, c.dT, c.dB, c.o), c.border)
+        << c.dL << " " << c.dR << " " << c.dT << " " << c.dB << " " << c.o;
+    EXPECT_EQ(BorderPixel(c.dL, c.dR, c.dT, c.dB, 7u, 9u), c.pixel)
+        << c.dL << " " << c.dR << " " << c.dT << " " << c.dB;
+  }
 }
 
 TEST(BevelOutline, OutlineTwoWithoutSupersampling) {

@@ -4,7 +4,7 @@
 #include "CaptionText.h"
 #include "DesignFixtures.h"
 #include "ImageRenderHost.h"
-#include "PixelMath.h"
+#include "PixelRules.h"
 #include "RandomDesign.h"
 #include "ReferenceRenderer.h"
 
@@ -55,7 +55,7 @@ TEST(ExtraImages, MatchThePlainPerPixelRules) {
     // The working image: with antialiasing, the same design at four times every length.
     const int k = c.antialias ? 4 : 1;
     const ButtonDesign work = c.antialias ? PreReductionOf(d) : d;
-    const ButtonGeometry g = ComputeGeometry(work, ScaleLengths(work), 0, 0, 1);
+    const ButtonGeometry g = ComputeGeometry(work, ScaleLengths(work), CaptionExtent{});
     const int W = int(g.W), H = int(g.H);
     SetRandomSeed(7);
     QImage plain = ReferencePixelPass(work, W, H, double(g.W0), double(g.H0), QImage());

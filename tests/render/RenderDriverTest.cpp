@@ -122,7 +122,7 @@ TEST(RenderDriver, PixelPassMatchesThePlainPerPixelFormulas) {
     d.SurfaceColour = MakeColour(255, 255, 0);
     d.PlasmaColour = MakeColour(10, 240, 250);
     const ScaledLengths len = ScaleLengths(d);
-    const ButtonGeometry g = ComputeGeometry(d, len, 0, 0, 1);
+    const ButtonGeometry g = ComputeGeometry(d, len, CaptionExtent{});
     SetRandomSeed(12345);
     const QImage fast = render(d).image;
     const std::uint32_t seedAfterFast = RandomSeed();
@@ -156,7 +156,7 @@ TEST(RenderDriver, TexturedPixelPassMatchesThePlainFormulas) {
       host.texture = texture;
       ButtonRenderer renderer(host);
       renderer.RenderButton(d, CaptionFont{});
-      const ButtonGeometry g = ComputeGeometry(d, ScaleLengths(d), 0, 0, 1);
+      const ButtonGeometry g = ComputeGeometry(d, ScaleLengths(d), CaptionExtent{});
       EXPECT_EQ(host.image,
                 ReferencePixelPass(d, int(g.W), int(g.H), double(g.W0), double(g.H0), texture))
           << stretch << " " << brightness;

@@ -49,6 +49,18 @@ TEST(Shapes, LeftEdgeReferenceTables) {
   EXPECT_EQ(leftEdges(3, 60, 30), concat({range(10, 1), std::vector<int>(10, 0), range(1, 10)}));
 }
 
+TEST(Shapes, WideningOfTheImage) {
+  struct Case {
+    int kind;
+    long long height, widening;
+  };
+  const Case cases[] = {{0, 28, 0},   {1, 28, 9},   {2, 28, 14},  {3, 28, 9},  {4, 28, 0},
+                        {5, 28, 0},   {6, 28, 0},   {255, 28, 0}, {2, 29, 14}, {1, 29, 9},
+                        {3, 116, 38}, {2, 116, 58}, {2, -7, -3},  {3, 0, 0}};
+  for (const Case& c : cases)
+    EXPECT_EQ(ShapeWidening(c.kind, c.height), c.widening) << c.kind << " " << c.height;
+}
+
 TEST(Shapes, RectangleHasZeroEdgesAndNoInset) {
   const ShapeTables t = shapeOf(0, 17, 9);
   for (int v : t.leftEdge())

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "PixelRules.h"
 #include "RandomDesign.h"
 
 namespace {
@@ -72,12 +73,6 @@ Colour3 split(Colour c) {
   return {double(c & 0xFF), double((c >> 8) & 0xFF), double((c >> 16) & 0xFF)};
 }
 
-int clampRound(float v) {
-  if (std::isnan(v) || v < 0) return 0;
-  if (v > 255) return 255;
-  return static_cast<int>(Round(v));
-}
-
 // The edge tables, from the inside test of every pixel of the left part.
 struct Edges {
   std::vector<int> left, top, bottom;
@@ -133,8 +128,9 @@ QImage ReferencePixelPass(const ButtonDesign& d, int W, int H, double W0, double
   const float c = static_cast<float>(std::cos(theta));
   const float N = static_cast<float>(W * double(c) + H * double(s));
   const Colour3 c1 = split(d.Colour1), c2 = split(d.Colour2), p = split(d.PlasmaColour);
-  const Colour3 surface = split(d.SurfaceColour), hl = split(d.HighlightColour),
-                sh = split(d.ShadowColour);
+  const Channels surface = ChannelsOf(d.SurfaceColour);
+  const BevelRamp bevel = BevelRampOf(b, ChannelsOf(d.HighlightColour), ChannelsOf(d.ShadowColour));
+  const std::uint32_t outline = PixelOf(d.OutlineColour), page = PixelOf(d.BackColour);
   const QImage texture = textureIn.convertToFormat(QImage::Format_RGB32);
   const bool useTexture = !d.TextureFile.isEmpty() && texture.width() > 0 && texture.height() > 0;
   const int D = d.FillDirection;
@@ -148,17 +144,14 @@ QImage ReferencePixelPass(const ButtonDesign& d, int W, int H, double W0, double
       textureRow = std::min(textureRow, texture.height() - 1);
     }
     for (int x = 0; x < W; ++x) {
-      long long dL = x - left[y];
-      long long dR = (W - 1) - (left[y] + inset) - x;
-      long long dT = y - top[x];
-      long long dB = (H - 1) - bottom[x] - y;
-      Colour3 out;
-      if (dL < o || dT < o || dR < o || dB < o) {
-        out = dL > 0 && dR > 0 && dT > 0 && dB > 0 ? split(d.OutlineColour) : split(d.BackColour);
-        image.setPixel(x, y, qRgb(int(out.r), int(out.g), int(out.b)));
+      const long long dL = x - left[y];
+      const long long dR = (W - 1) - (left[y] + inset) - x;
+      const long long dT = y - top[x];
+      const long long dB = (H - 1) - bottom[x] - y;
+      if (IsBorder(dL, dR, dT, dB, o)) {
+        image.setPixel(x, y, BorderPixel(dL, dR, dT, dB, outline, page));
         continue;
       }
-      dL -= o, dR -= o, dT -= o, dB -= o;
       float v[3];
       const double C1[3] = {c1.r, c1.g, c1.b}, C2[3] = {c2.r, c2.g, c2.b}, P[3] = {p.r, p.g, p.b};
       for (int ch = 0; ch < 3; ++ch) {
@@ -203,28 +196,13 @@ QImage ReferencePixelPass(const ButtonDesign& d, int W, int H, double W0, double
         }
       }
       if (d.Distortion > 0) {
-        const int r = RandomInt(d.Distortion);
-        const float t = static_cast<float>(r / 100.0);
-        const double S[3] = {surface.r, surface.g, surface.b};
-        for (int ch = 0; ch < 3; ++ch) {
-          v[ch] = static_cast<float>(Round(S[ch] * t) + v[ch] * (1 - double(t)));
-        }
+        const float t = NoiseShare(RandomInt(d.Distortion));
+        const float S[3] = {surface.r, surface.g, surface.b};
+        for (int ch = 0; ch < 3; ++ch)
+          v[ch] = Noise(NoiseAdd(S[ch], t), NoiseKeep(t), v[ch]);
       }
-      if (b > 0) {
-        double shade = 0, high = 0;
-        if (dB < b || dR < b) shade = double(std::min(dB, dR)) / double(b) - 1;
-        if (dL < b || dT < b) high = 1 - double(std::min(dL, dT)) / double(b);
-        const float f = static_cast<float>(shade + high);
-        const double HL[3] = {hl.r, hl.g, hl.b}, SH[3] = {sh.r, sh.g, sh.b};
-        if (f != 0) {
-          const float w = std::min(std::fabs(f), 1.0f);
-          for (int ch = 0; ch < 3; ++ch) {
-            const double toward = f > 0 ? HL[ch] : SH[ch];
-            v[ch] = static_cast<float>(toward * w + (1 - double(w)) * v[ch]);
-          }
-        }
-      }
-      image.setPixel(x, y, qRgb(clampRound(v[0]), clampRound(v[1]), clampRound(v[2])));
+      const Channels shaded = BevelShade(bevel, dL - o, dR - o, dT - o, dB - o, {v[0], v[1], v[2]});
+      image.setPixel(x, y, PackPixel(shaded.r, shaded.g, shaded.b));
     }
   }
   return image;
@@ -241,9 +219,8 @@ std::vector<std::uint8_t> ReferenceCoverage(const ButtonDesign& d, int W, int H)
       const long long dT = y - e.top[x];
       const long long dB = (H - 1) - e.bottom[x] - y;
       // The outline rule paints the page colour here: the page shows through.
-      const bool border = dL < o || dT < o || dR < o || dB < o;
-      const bool outline = dL > 0 && dR > 0 && dT > 0 && dB > 0;
-      coverage[static_cast<std::size_t>(y) * W + x] = border && !outline ? 0 : 255;
+      const bool page = IsBorder(dL, dR, dT, dB, o) && !OnOutline(dL, dR, dT, dB);
+      coverage[static_cast<std::size_t>(y) * W + x] = page ? 0 : 255;
     }
   }
   return coverage;

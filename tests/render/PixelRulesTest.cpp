@@ -6,11 +6,11 @@
 #include <random>
 
 #include "PixelKernels.h"
-#include "PixelMath.h"
+#include "PixelRules.h"
 
 namespace {
 
-TEST(PixelMath, RoundHalfEvenAgreesWithNearbyint) {
+TEST(PixelRules, RoundHalfEvenAgreesWithNearbyint) {
   ASSERT_EQ(std::fegetround(), FE_TONEAREST);
   std::vector<double> values = {0.5,
                                 1.5,
@@ -49,7 +49,7 @@ TEST(PixelMath, RoundHalfEvenAgreesWithNearbyint) {
   EXPECT_TRUE(std::isnan(RoundHalfEven(std::nan(""))));
 }
 
-TEST(PixelMath, PackedChannelsAreClampedAndRoundedHalvesToEven) {
+TEST(PixelRules, PackedChannelsAreClampedAndRoundedHalvesToEven) {
   std::vector<float> R, G, B;
   for (int i = -100; i <= 2 * 300; ++i) {  // -50 .. 300 in halves
     R.push_back(i / 2.0f);
@@ -61,7 +61,7 @@ TEST(PixelMath, PackedChannelsAreClampedAndRoundedHalvesToEven) {
     R.push_back(special), G.push_back(special), B.push_back(special);
   }
   std::vector<std::uint32_t> packed(R.size());
-  PackPixels(R.data(), G.data(), B.data(), packed.data(), 0, static_cast<int>(R.size()));
+  Kernels().packPixels(R.data(), G.data(), B.data(), packed.data(), 0, static_cast<int>(R.size()));
   auto expected = [](float v) -> std::uint32_t {
     if (std::isnan(v) || v <= 0) return 0;
     if (v >= 255) return 255;
@@ -71,7 +71,7 @@ TEST(PixelMath, PackedChannelsAreClampedAndRoundedHalvesToEven) {
     const std::uint32_t want =
         0xFF000000u | expected(R[i]) << 16 | expected(G[i]) << 8 | expected(B[i]);
     ASSERT_EQ(packed[i], want) << R[i];
-    ASSERT_EQ(PackPixel({R[i], G[i], B[i]}), want) << R[i];
+    ASSERT_EQ(PackPixel(R[i], G[i], B[i]), want) << R[i];
   }
 }
 
