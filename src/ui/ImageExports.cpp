@@ -7,6 +7,7 @@
 #include <QScopeGuard>
 #include <algorithm>
 
+#include "ButtonRenderer.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
 #include "ExportSeries.h"
@@ -24,7 +25,7 @@ const QString kBmpFilter = QStringLiteral("BMP files (*.bmp)|*.bmp|All files (*.
 // the queue until the outermost render has finished (or the running export is done).
 void TForm1::runExport(Command handler, Command body) {
   if (closing_) return;
-  if (renderer_.RenderBusy() || exporting_ > 0) {
+  if (renderer_->RenderBusy() || exporting_ > 0) {
     if (std::find(deferred_.begin(), deferred_.end(), handler) == deferred_.end()) {
       deferred_.push_back(handler);
     }
@@ -44,8 +45,8 @@ void TForm1::runDeferredCommands() {
   if (draining_) return;
   draining_ = true;
   const auto done = qScopeGuard([this] { draining_ = false; });
-  while (!deferred_.empty() && exporting_ == 0 && !renderer_.RenderBusy() && !renderer_.Syncing() &&
-         !closing_) {
+  while (!deferred_.empty() && exporting_ == 0 && !renderer_->RenderBusy() &&
+         !renderer_->Syncing() && !closing_) {
     const Command next = deferred_.front();
     deferred_.erase(deferred_.begin());
     (this->*next)();

@@ -10,6 +10,7 @@
 #include <QScreen>
 
 #include "AboutBox.h"
+#include "ButtonRenderer.h"
 #include "DesignFile.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
@@ -55,7 +56,12 @@ QFileDialog* fileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QSt
 }
 }  // namespace
 
-TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent),
+      renderer_(std::make_unique<ButtonRenderer>(*this)),
+      history_({[this] { return captureDesign(); },
+                [this](const DesignState& state) { restoreDesign(state); },
+                [this] { return renderer_->Syncing(); }}) {
   setupUi(this);
   programTitle_ = windowTitle();
   setUpLook();
@@ -74,6 +80,10 @@ TForm1::~TForm1() {
   // handlers on a half-destroyed window.
   for (QWidget* watched : findChildren<QWidget*>())
     watched->removeEventFilter(this);
+}
+
+const ButtonRenderer& TForm1::renderer() const {
+  return *renderer_;
 }
 
 void TForm1::FormCreate(const QStringList& arguments) {
@@ -345,11 +355,11 @@ void TForm1::RenderButton() {
   // What the running action changed is one step, recorded before the render pumps events
   // and other actions begin.
   history_.commit();
-  renderer_.setExtraImages(wantedExtras());
-  renderer_.RenderButton(ButtonDesign_, Font_);
+  renderer_->setExtraImages(wantedExtras());
+  renderer_->RenderButton(ButtonDesign_, Font_);
   // A nested call only asked the running render to restart; the outermost one returns
   // with the render finished.
-  if (!renderer_.RenderBusy()) runDeferredCommands();
+  if (!renderer_->RenderBusy()) runDeferredCommands();
 }
 
 void TForm1::Redraw1Click() {

@@ -3,16 +3,17 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "ButtonDesign.h"
-#include "ButtonRenderer.h"
 #include "DesignHistory.h"
 #include "DesignHost.h"
 #include "ImageExport.h"
 #include "RenderHost.h"
 #include "ui_MainWindow.h"
 
+class ButtonRenderer;
 class QColorDialog;
 class QFileDialog;
 class QFontDialog;
@@ -54,7 +55,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
 
   ButtonDesign& design() { return ButtonDesign_; }
   CaptionFont& captionFont() { return Font_; }
-  const ButtonRenderer& renderer() const { return renderer_; }
+  const ButtonRenderer& renderer() const;
 
   // Renders the design into Image3; while a render runs, makes it start again. When the
   // outermost render has finished, runs the exports chosen while it ran.
@@ -330,12 +331,11 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
 
   ButtonDesign ButtonDesign_{};
   CaptionFont Font_;
-  ButtonRenderer renderer_{*this};
+  // Behind a pointer, so that the editor's files do not compile the renderer's internals.
+  std::unique_ptr<ButtonRenderer> renderer_;
   int designClientHeight_ = 0;
 
-  DesignHistory history_{{[this] { return captureDesign(); },
-                          [this](const DesignState& state) { restoreDesign(state); },
-                          [this] { return renderer_.Syncing(); }}};
+  DesignHistory history_;
   RecentFiles* recentFiles_ = nullptr;
   QString designFile_;
   QByteArray savedDesign_;  // the design file's bytes as last opened or saved

@@ -8,6 +8,7 @@
 #include <QUrl>
 #include <QWindow>
 
+#include "ButtonRenderer.h"
 #include "ButtonSet.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
@@ -36,7 +37,7 @@ qreal TForm1::previewPixelRatio() const {
 }
 
 void TForm1::showRenderedButton(const QImage& image) {
-  const ButtonExtras& extras = renderer_.extraImages();
+  const ButtonExtras& extras = renderer_->extraImages();
   const bool twice = previewPixelRatio() >= 2;
   const bool transparent = Showtransparency1->isChecked();
   QImage shown = transparent ? (twice ? extras.transparent2x : extras.transparent)
@@ -63,7 +64,7 @@ void TForm1::exportPng() {
   exportExtras_ = kTransparent;
   RenderButton();
   exportExtras_ = 0;
-  const QImage transparent = renderer_.extraImages().transparent;
+  const QImage transparent = renderer_->extraImages().transparent;
   PageControl1->show();
   QCoreApplication::processEvents();
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;

@@ -16,6 +16,7 @@
 #include <optional>
 #include <vector>
 
+#include "ButtonRenderer.h"
 #include "EditorSettings.h"
 #include "MainWindow.h"
 #include "QtPrinters.h"
