@@ -1,11 +1,8 @@
-// Image export: JPEG and BMP files, the clipboard, and the queue that holds back an export
-// chosen while a render runs.
+// Image export: JPEG and BMP files, one file per caption slot, and the clipboard.
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QScopeGuard>
-#include <algorithm>
 
 #include "ButtonRenderer.h"
 #include "EditorText.h"
@@ -19,46 +16,16 @@ const QString kJpegFilter = QStringLiteral("JPEG files (*.jpg)|*.jpg|All files (
 const QString kBmpFilter = QStringLiteral("BMP files (*.bmp)|*.bmp|All files (*.*)|*.*");
 }  // namespace
 
-// An export needs a finished render. Chosen from inside a render's event pump, its own
-// render would only mark a restart, and waiting there for the render to end would never
-// end: the render it interrupted cannot go on until the export returns. So it waits in
-// the queue until the outermost render has finished (or the running export is done).
-void TForm1::runExport(Command handler, Command body) {
-  if (closing_) return;
-  if (renderer_->RenderBusy() || exporting_ > 0) {
-    if (std::find(deferred_.begin(), deferred_.end(), handler) == deferred_.end()) {
-      deferred_.push_back(handler);
-    }
-    return;
-  }
-  {
-    ++exporting_;
-    const auto done = qScopeGuard([this] { --exporting_; });
-    (this->*body)();
-  }
-  runDeferredCommands();
-}
-
-void TForm1::runDeferredCommands() {
-  if (closing_) deferred_.clear();
-  // One loop runs the queue; an export it runs finishes into this loop, not a nested one.
-  if (draining_) return;
-  draining_ = true;
-  const auto done = qScopeGuard([this] { draining_ = false; });
-  while (!deferred_.empty() && exporting_ == 0 && !renderer_->RenderBusy() &&
-         !renderer_->Syncing() && !closing_) {
-    const Command next = deferred_.front();
-    deferred_.erase(deferred_.begin());
-    (this->*next)();
-  }
+void TForm1::runExport(const QString& name, Command body) {
+  exports_.request(name, [this, body] { (this->*body)(); });
 }
 
 void TForm1::Jpeg1Click() {
-  runExport(&TForm1::Jpeg1Click, &TForm1::exportJpeg);
+  runExport(QStringLiteral("JPEG"), &TForm1::exportJpeg);
 }
 
 void TForm1::Bmp1Click() {
-  runExport(&TForm1::Bmp1Click, &TForm1::exportBmp);
+  runExport(QStringLiteral("BMP"), &TForm1::exportBmp);
 }
 
 void TForm1::ExportJPEG1Click() {
@@ -70,7 +37,7 @@ void TForm1::ExportBMP1Click() {
 }
 
 void TForm1::Exportmultiple1Click() {
-  runExport(&TForm1::Exportmultiple1Click, &TForm1::exportMultiple);
+  runExport(QStringLiteral("Export multiple"), &TForm1::exportMultiple);
 }
 
 bool TForm1::execExportMultiple() {

@@ -61,7 +61,8 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent)
       renderer_(std::make_unique<ButtonRenderer>(*this)),
       history_({[this] { return captureDesign(); },
                 [this](const DesignState& state) { restoreDesign(state); },
-                [this] { return renderer_->Syncing(); }}) {
+                [this] { return renderer_->Syncing(); }}),
+      exports_([this] { return renderer_->RenderBusy() || renderer_->Syncing(); }) {
   setupUi(this);
   programTitle_ = windowTitle();
   setUpLook();
@@ -359,7 +360,7 @@ void TForm1::RenderButton() {
   renderer_->RenderButton(ButtonDesign_, Font_);
   // A nested call only asked the running render to restart; the outermost one returns
   // with the render finished.
-  if (!renderer_->RenderBusy()) runDeferredCommands();
+  if (!renderer_->RenderBusy()) exports_.renderFinished();
 }
 
 void TForm1::Redraw1Click() {

@@ -9,6 +9,7 @@
 #include "ButtonDesign.h"
 #include "DesignHistory.h"
 #include "DesignHost.h"
+#include "ExportQueue.h"
 #include "ImageExport.h"
 #include "RenderHost.h"
 #include "ui_MainWindow.h"
@@ -290,9 +291,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   bool takeFileDrop(QEvent* event);
   void openDroppedFile(const QString& path);
 
-  // Runs `body` as an export; queues `handler` instead while a render or an export runs.
-  void runExport(Command handler, Command body);
-  void runDeferredCommands();
+  // Runs `body` as an export, now or once the running render or export has finished.
+  void runExport(const QString& name, Command body);
   void exportJpeg();
   void exportBmp();
   void exportMultiple();
@@ -309,10 +309,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   unsigned exportExtras_ = 0;  // what a running export needs from its render
   // After a refused render: shows why `whatFails` ("Nothing was exported") and returns true.
   bool refuseUnrendered(const QString& whatFails);
-  QString renderRefusal_;          // why the last render was refused; empty after a finished one
-  std::vector<Command> deferred_;  // exports waiting for the running render or export
-  int exporting_ = 0;
-  bool draining_ = false;        // runDeferredCommands is running the queue
+  QString renderRefusal_;        // why the last render was refused; empty after a finished one
   bool greeted_ = false;         // the about box was shown by itself
   bool watchingScreen_ = false;  // the window's screen changes re-render the preview
   bool closing_ = false;
@@ -336,6 +333,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   int designClientHeight_ = 0;
 
   DesignHistory history_;
+  ExportQueue exports_;
   RecentFiles* recentFiles_ = nullptr;
   QString designFile_;
   QByteArray savedDesign_;  // the design file's bytes as last opened or saved

@@ -61,7 +61,7 @@ void TForm1::wireHistory() {
 
 void TForm1::Undo1Click() {
   // An export renders one slot after another; the design stays as it is until it is done.
-  if (exporting_ > 0 || closing_ || !history_.stack().canUndo()) return;
+  if (exports_.exporting() || closing_ || !history_.stack().canUndo()) return;
   history_.undo();
   // While a render runs (this is inside its event pump) it starts again with the design
   // put back.
@@ -69,7 +69,7 @@ void TForm1::Undo1Click() {
 }
 
 void TForm1::Redo1Click() {
-  if (exporting_ > 0 || closing_ || !history_.stack().canRedo()) return;
+  if (exports_.exporting() || closing_ || !history_.stack().canRedo()) return;
   history_.redo();
   RenderButton();
 }

@@ -51,11 +51,11 @@ void TForm1::Showtransparency1Click() {
 }
 
 void TForm1::Png1Click() {
-  runExport(&TForm1::Png1Click, &TForm1::exportPng);
+  runExport(QStringLiteral("PNG"), &TForm1::exportPng);
 }
 
 void TForm1::Exportset1Click() {
-  runExport(&TForm1::Exportset1Click, &TForm1::exportSet);
+  runExport(QStringLiteral("Set"), &TForm1::exportSet);
 }
 
 void TForm1::exportPng() {

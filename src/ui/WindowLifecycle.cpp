@@ -71,7 +71,7 @@ void TForm1::FormClose() {
   // their event pumps): they end without writing anything more, and the renderer's
   // working image goes with the window.
   closing_ = true;
-  deferred_.clear();
+  exports_.stop();
 }
 
 void TForm1::Label11Click() {
