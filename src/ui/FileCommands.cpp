@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include "DesignFile.h"
 #include "EditorText.h"
@@ -11,18 +10,8 @@
 #include "RandomDesign.h"
 #include "RecentFiles.h"
 
-QString TForm1::execFileDialog(QFileDialog* dialog, const QString& proposed) {
-  if (!proposed.isEmpty()) {
-    const QFileInfo name(proposed);
-    dialog->setDirectory(name.absolutePath());
-    dialog->selectFile(name.fileName());
-  }
-  if (dialog->exec() != QDialog::Accepted) return QString();
-  return dialog->selectedFiles().value(0);
-}
-
 QString TForm1::chooseFile(QFileDialog* dialog, const QString& proposed) {
-  const QString chosen = execFileDialog(dialog, proposed);
+  const QString chosen = prompts_.chooseFile(dialog, proposed);
   if (chosen.isEmpty()) return chosen;
   return WithDefaultSuffix(chosen, dialog->defaultSuffix());
 }
@@ -131,7 +120,11 @@ void TForm1::updateTitle() {
 
 bool TForm1::maybeSave() {
   if (!designModified()) return true;
-  switch (askToSaveChanges()) {
+  const QString what = designFile_.isEmpty()
+                           ? tr("the new design")
+                           : QStringLiteral("\"%1\"").arg(QFileInfo(designFile_).fileName());
+  switch (prompts_.askToSave(this, tr("Do you want to save the changes to %1?").arg(what),
+                             tr("Your changes are lost if you don't save them."))) {
     case SaveChoice::Save:
       // A failed or cancelled save keeps the design and what was going to replace it waits.
       return saveDesign();
@@ -141,25 +134,6 @@ bool TForm1::maybeSave() {
       break;
   }
   return false;
-}
-
-TForm1::SaveChoice TForm1::askToSaveChanges() {
-  const QString what = designFile_.isEmpty()
-                           ? tr("the new design")
-                           : QStringLiteral("\"%1\"").arg(QFileInfo(designFile_).fileName());
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessaro"),
-                  tr("Do you want to save the changes to %1?").arg(what),
-                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-  box.setInformativeText(tr("Your changes are lost if you don't save them."));
-  box.setDefaultButton(QMessageBox::Save);
-  switch (box.exec()) {
-    case QMessageBox::Save:
-      return SaveChoice::Save;
-    case QMessageBox::Discard:
-      return SaveChoice::Discard;
-    default:
-      return SaveChoice::Cancel;
-  }
 }
 
 void TForm1::Randombutton1Click() {

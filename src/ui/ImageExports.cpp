@@ -40,12 +40,8 @@ void TForm1::Exportmultiple1Click() {
   runExport(QStringLiteral("Export multiple"), &TForm1::exportMultiple);
 }
 
-bool TForm1::execExportMultiple() {
-  return Form3->exec() == QDialog::Accepted;
-}
-
 void TForm1::exportMultiple() {
-  if (!execExportMultiple()) return;
+  if (!prompts_.run(Form3)) return;
   const QString directory = Form3->directory();
   const QString prefix = Form3->Edit1->text();
   const ImageType type = Form3->RadioButton1->isChecked() ? ImageType::Jpeg : ImageType::Bmp;

@@ -6,7 +6,6 @@
 #include <QFocusEvent>
 #include <QFontDialog>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScreen>
 
 #include "AboutBox.h"
@@ -56,8 +55,9 @@ QFileDialog* fileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QSt
 }
 }  // namespace
 
-TForm1::TForm1(const QStringList& arguments, QWidget* parent)
+TForm1::TForm1(const QStringList& arguments, QWidget* parent, Prompts& prompts)
     : QMainWindow(parent),
+      prompts_(prompts),
       renderer_(std::make_unique<ButtonRenderer>(*this)),
       history_({[this] { return captureDesign(); },
                 [this](const DesignState& state) { restoreDesign(state); },
@@ -72,8 +72,8 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent)
   FormCreate(arguments);
   // The dialogs come after the first render, so the preview is ready before anything else.
   Form2 = new TForm2(this);
-  Form3 = new TForm3(this);
-  SetDialog = new SetExportDialog(this);
+  Form3 = new TForm3(this, MountedVolumes(), prompts_);
+  SetDialog = new SetExportDialog(this, prompts_);
 }
 
 TForm1::~TForm1() {
@@ -172,6 +172,14 @@ void TForm1::setUpDialogs() {
   SaveDialog2->setOption(QFileDialog::DontConfirmOverwrite);
   OpenDialog1 = fileDialog(this, QFileDialog::AcceptOpen, QString(),
                            QStringLiteral("Tessaro files (*.kq)|*.kq|All files|*.*"));
+
+  // Named as the form names them, for whoever answers them (Prompts).
+  ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
+  FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
+  OpenPictureDialog1->setObjectName(QStringLiteral("OpenPictureDialog1"));
+  ExportDialog1->setObjectName(QStringLiteral("ExportDialog1"));
+  SaveDialog2->setObjectName(QStringLiteral("SaveDialog2"));
+  OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->addAction(Refresh1);
@@ -374,7 +382,7 @@ void TForm1::Refresh1Click() {
 // The colour pickers of every page share ColorDialog1; Cancel changes nothing.
 void TForm1::PickColour(Colour& field, ColourSwatch* swatch) {
   ColorDialog1->setCurrentColor(ToQColor(field));
-  if (ColorDialog1->exec() != QDialog::Accepted) return;
+  if (!prompts_.run(ColorDialog1)) return;
   const QColor chosen = ColorDialog1->selectedColor();
   swatch->setFill(chosen);
   field = FromQColor(chosen);
@@ -404,11 +412,9 @@ void TForm1::renderRefused(const QString& reason) {
 }
 
 void TForm1::showMessage(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tessaro"), text, QMessageBox::Ok, this);
-  box.exec();
+  prompts_.tell(this, QMessageBox::NoIcon, text);
 }
 
 void TForm1::showError(const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessaro"), text, QMessageBox::Ok, this);
-  box.exec();
+  prompts_.tell(this, QMessageBox::Critical, text);
 }

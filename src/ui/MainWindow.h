@@ -11,6 +11,7 @@
 #include "DesignHost.h"
 #include "ExportQueue.h"
 #include "ImageExport.h"
+#include "Prompts.h"
 #include "RenderHost.h"
 #include "ui_MainWindow.h"
 
@@ -19,7 +20,6 @@ class QColorDialog;
 class QFileDialog;
 class QFontDialog;
 class QMenu;
-class QUrl;
 class RecentFiles;
 class TForm2;
 class TForm3;
@@ -50,8 +50,10 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
 
  public:
   // `arguments` is the command line after the program's name; when there are any, they
-  // name the design file to open, joined with single blanks.
-  explicit TForm1(const QStringList& arguments = {}, QWidget* parent = nullptr);
+  // name the design file to open, joined with single blanks. Every dialog of the window and
+  // of the dialogs it makes is shown through `prompts`.
+  explicit TForm1(const QStringList& arguments = {}, QWidget* parent = nullptr,
+                  Prompts& prompts = Prompts::standard());
   ~TForm1() override;
 
   ButtonDesign& design() { return ButtonDesign_; }
@@ -196,7 +198,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // The record or the caption font differs from what was last opened or saved.
   bool designModified() const;
   // The answers to the question before unsaved changes would be lost.
-  enum class SaveChoice { Save, Discard, Cancel };
+  using SaveChoice = Prompts::SaveChoice;
   const DesignHistory& history() const { return history_; }
   RecentFiles* recentFiles() const { return recentFiles_; }
 
@@ -223,26 +225,6 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
-  // Asks whether to save the unsaved changes first; tests answer it directly.
-  virtual SaveChoice askToSaveChanges();
-  // The picture chosen in OpenPictureDialog1, empty on Cancel; tests answer it directly.
-  virtual QString choosePicture();
-  // Shows a file dialog on `proposed` (when not empty) and returns the chosen path, empty
-  // on Cancel; tests answer it directly.
-  virtual QString execFileDialog(QFileDialog* dialog, const QString& proposed);
-  // Shows Form3 modally; true when it closed with "&Export".
-  virtual bool execExportMultiple();
-  // Shows Form2 modally until OK; tests count it instead.
-  virtual void execAboutBox();
-  // Opens a web address with the desktop; a failure is not reported.
-  virtual void openWebPage(const QUrl& address);
-  // Shows the Export set dialog modally; true when it closed with "&Export".
-  virtual bool execExportSet();
-  // Asks whether to open the page of a set just written; tests answer it directly.
-  virtual bool askToOpenPage(const QString& page);
-  // The preview's device pixel ratio: 2 on a screen scaled twice, where it shows the 2x
-  // image; tests answer it directly.
-  virtual qreal previewPixelRatio() const;
 
  private:
   void FormCreate(const QStringList& arguments);
@@ -253,7 +235,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // The window's size, place and page, as it was left last time.
   void restoreWindowPlace();
   void rememberWindowPlace();
-  // execFileDialog, with the dialog's default extension added to a name typed without one.
+  // A file chosen in `dialog`, with its default extension added to a name typed without one.
   QString chooseFile(QFileDialog* dialog, const QString& proposed);
   void setUpLook();
   void setUpDialogs();
@@ -329,6 +311,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   ButtonDesign ButtonDesign_{};
   CaptionFont Font_;
   // Behind a pointer, so that the editor's files do not compile the renderer's internals.
+  Prompts& prompts_;
   std::unique_ptr<ButtonRenderer> renderer_;
   int designClientHeight_ = 0;
 

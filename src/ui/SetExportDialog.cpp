@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -70,7 +69,8 @@ void StateStrip::paintEvent(QPaintEvent*) {
   }
 }
 
-SetExportDialog::SetExportDialog(QWidget* parent) : QDialog(parent) {
+SetExportDialog::SetExportDialog(QWidget* parent, Prompts& prompts)
+    : QDialog(parent), prompts_(prompts) {
   setWindowTitle(QStringLiteral("Export set"));
   setFont(WindowFont());
 
@@ -144,7 +144,8 @@ SetExportDialog::SetExportDialog(QWidget* parent) : QDialog(parent) {
   restoreChoices();
 
   connect(FolderButton, &QPushButton::clicked, this, [this] {
-    const QString chosen = chooseFolder(FolderEdit->text());
+    const QString chosen =
+        prompts_.chooseFolder(this, QStringLiteral("Folder of the set"), FolderEdit->text());
     if (!chosen.isEmpty()) FolderEdit->setText(QDir::toNativeSeparators(chosen));
   });
   connect(ExportButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -187,10 +188,6 @@ void SetExportDialog::proposeFolder(const QString& folder) {
   if (!proposed_ || !QFileInfo(FolderEdit->text()).isDir()) {
     FolderEdit->setText(QDir::toNativeSeparators(folder));
   }
-}
-
-QString SetExportDialog::chooseFolder(const QString& start) {
-  return QFileDialog::getExistingDirectory(this, QStringLiteral("Folder of the set"), start);
 }
 
 void SetExportDialog::optionsChanged() {

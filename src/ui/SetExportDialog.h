@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "ButtonSet.h"
+#include "Prompts.h"
 
 class QCheckBox;
 class QLabel;
@@ -43,7 +44,7 @@ class SetExportDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit SetExportDialog(QWidget* parent = nullptr);
+  explicit SetExportDialog(QWidget* parent = nullptr, Prompts& prompts = Prompts::standard());
 
   // The look the set is made from: the editor's design (on its current caption), its font
   // and its texture. The strip follows it.
@@ -70,15 +71,12 @@ class SetExportDialog : public QDialog {
   QPushButton* ExportButton;
   QPushButton* CancelButton;
 
- protected:
-  // The folder chosen in the platform's dialog, empty on Cancel; tests answer it directly.
-  virtual QString chooseFolder(const QString& start);
-
  private:
   void restoreChoices();
   // Renders the strip and enables Export when the options make a set.
   void optionsChanged();
 
+  Prompts& prompts_;
   ButtonLook look_;
   bool proposed_ = false;  // a folder was restored or chosen
 };

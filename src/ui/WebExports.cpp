@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QUrl>
 #include <QWindow>
 
@@ -22,7 +21,7 @@ const QString kPngFilter = QStringLiteral("PNG files (*.png)|*.png|All files (*.
 }  // namespace
 
 unsigned TForm1::wantedExtras() const {
-  const bool twice = previewPixelRatio() >= 2;
+  const bool twice = prompts_.screenPixelRatio(Image3) >= 2;
   unsigned extras = exportExtras_;
   if (Showtransparency1->isChecked()) {
     extras |= twice ? kTransparent2x : kTransparent;
@@ -32,13 +31,9 @@ unsigned TForm1::wantedExtras() const {
   return extras;
 }
 
-qreal TForm1::previewPixelRatio() const {
-  return Image3->devicePixelRatioF();
-}
-
 void TForm1::showRenderedButton(const QImage& image) {
   const ButtonExtras& extras = renderer_->extraImages();
-  const bool twice = previewPixelRatio() >= 2;
+  const bool twice = prompts_.screenPixelRatio(Image3) >= 2;
   const bool transparent = Showtransparency1->isChecked();
   QImage shown = transparent ? (twice ? extras.transparent2x : extras.transparent)
                              : (twice ? extras.opaque2x : QImage());
@@ -72,19 +67,6 @@ void TForm1::exportPng() {
   writeThroughDialog(QStringLiteral("PNG"), kPngFilter, transparent, ImageType::Png);
 }
 
-bool TForm1::execExportSet() {
-  return SetDialog->exec() == QDialog::Accepted;
-}
-
-bool TForm1::askToOpenPage(const QString& page) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Tessaro"),
-                  QStringLiteral("The set is written. Open %1 in the browser?")
-                      .arg(QDir::toNativeSeparators(page)),
-                  QMessageBox::Yes | QMessageBox::No, this);
-  box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
-}
-
 void TForm1::exportSet() {
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
   ButtonLook look;
@@ -93,7 +75,7 @@ void TForm1::exportSet() {
   look.texture = Image2->picture();
   SetDialog->proposeFolder(Form3->directory());
   SetDialog->setLook(look);
-  if (!execExportSet()) return;
+  if (!prompts_.run(SetDialog)) return;
   SetDialog->saveChoices();
   const ButtonSetOptions options = SetDialog->options();
 
@@ -112,5 +94,11 @@ void TForm1::exportSet() {
     return;
   }
   const QString page = QDir(options.folder).filePath(SetPageFileName(options.prefix));
-  if (options.sheet && askToOpenPage(page)) openWebPage(QUrl::fromLocalFile(page));
+  if (options.sheet &&
+      prompts_.askYesNo(this,
+                        QStringLiteral("The set is written. Open %1 in the browser?")
+                            .arg(QDir::toNativeSeparators(page)),
+                        true)) {
+    prompts_.openWebPage(QUrl::fromLocalFile(page));
+  }
 }

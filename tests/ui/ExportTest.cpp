@@ -47,7 +47,7 @@ TEST_F(ExportTest, JpegAndBmpRenderAskWithTheSharedDialogAndWriteTheButton) {
   EXPECT_TRUE(form->PageControl1->isVisible());
   EXPECT_EQ(form->images, 1);
   ASSERT_EQ(form->fileDialogs.size(), 1u);
-  const ProbedForm::FileDialogUse jpeg = form->fileDialogs[0];
+  const ScriptedPrompts::FileDialogUse jpeg = form->fileDialogs[0];
   EXPECT_EQ(jpeg.dialog, form->ExportDialog1);
   EXPECT_EQ(jpeg.suffix, "JPG");
   EXPECT_EQ(jpeg.filters, QStringList({"JPEG files (*.jpg) (*.jpg)", "All files (*.*) (*)"}));
@@ -63,7 +63,7 @@ TEST_F(ExportTest, JpegAndBmpRenderAskWithTheSharedDialogAndWriteTheButton) {
   form->onPump = nullptr;
   EXPECT_TRUE(!pagesSeen.empty() && pagesSeen.front()) << "the BMP export leaves the pages";
   ASSERT_EQ(form->fileDialogs.size(), 2u);
-  const ProbedForm::FileDialogUse bmp = form->fileDialogs[1];
+  const ScriptedPrompts::FileDialogUse bmp = form->fileDialogs[1];
   EXPECT_EQ(bmp.dialog, form->ExportDialog1);
   EXPECT_EQ(bmp.proposed, jpegFile) << "the BMP export proposes the JPEG's name";
   EXPECT_EQ(bmp.suffix, "BMP");

@@ -67,7 +67,7 @@ TEST_F(FileMenuTest, SaveAsAndOpenRoundTripThroughTheMenus) {
   form->fileAnswer = path(QStringLiteral("nav"));
   form->Save1->trigger();
   ASSERT_EQ(form->fileDialogs.size(), 1u);
-  const ProbedForm::FileDialogUse save = form->fileDialogs[0];
+  const ScriptedPrompts::FileDialogUse save = form->fileDialogs[0];
   EXPECT_EQ(save.dialog, form->SaveDialog2);
   EXPECT_EQ(save.proposed, "");
   EXPECT_EQ(save.suffix, "kq");

@@ -7,7 +7,7 @@
 #include "EditorFixture.h"
 #include "RecentFiles.h"
 
-using SaveChoice = ProbedForm::SaveChoice;
+using SaveChoice = Prompts::SaveChoice;
 
 class UnsavedWorkTest : public EditorTest {
  protected:

@@ -42,7 +42,8 @@ TEST_F(WebExportTest, TheSetDialogWritesTheSetAndOffersItsPage) {
       (QStringList{"nav-sheet.png", "nav.css", "nav.html", "nav1-hover.png", "nav1-pressed.png",
                    "nav1.png", "nav2-hover.png", "nav2-pressed.png", "nav2.png"}));
   EXPECT_TRUE(form->PageControl1->isVisible());
-  ASSERT_EQ(form->pagesOffered.size(), 1);
+  ASSERT_EQ(form->questions.size(), 1);
+  EXPECT_TRUE(form->questions[0].contains(dir.filePath("nav.html"))) << form->questions[0].toStdString();
   ASSERT_EQ(form->webPages.size(), 1u);
   EXPECT_EQ(form->webPages[0], QUrl::fromLocalFile(dir.filePath("nav.html")));
 
