@@ -70,7 +70,20 @@ bool TForm1::saveDesignAs() {
   const QString path = chooseFile(SaveDialog2, SaveDialog2FileName);
   if (path.isEmpty()) return false;
   SaveDialog2FileName = path;
-  return writeDesign(path);
+  return mayReplace(path) && writeDesign(path);
+}
+
+bool TForm1::mayReplace(const QString& path) {
+  // The dialog itself does not ask (it would for the design's own file too, which Save
+  // writes unasked); another design is replaced only when the user says so.
+  const QFileInfo target(path);
+  if (!target.exists() || (!designFile_.isEmpty() && target == QFileInfo(designFile_))) {
+    return true;
+  }
+  return prompts_.askYesNo(
+      this,
+      tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
+      false);
 }
 
 bool TForm1::writeDesign(const QString& path) {

@@ -168,7 +168,7 @@ void TForm1::setUpDialogs() {
                              QStringLiteral("Bitmap files (*.bmp)|*.bmp|All files (*.*)|*.*"));
   SaveDialog2 = fileDialog(this, QFileDialog::AcceptSave, QStringLiteral("kq"),
                            QStringLiteral("Tessaro files (*.kq)|*.kq|All files (*.*)|*.*"));
-  // A design is saved over an existing file without a question.
+  // The editor asks itself before a design replaces a file other than its own.
   SaveDialog2->setOption(QFileDialog::DontConfirmOverwrite);
   OpenDialog1 = fileDialog(this, QFileDialog::AcceptOpen, QString(),
                            QStringLiteral("Tessaro files (*.kq)|*.kq|All files|*.*"));

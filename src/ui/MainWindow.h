@@ -259,6 +259,9 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   bool maybeSave();
   bool saveDesign();
   bool saveDesignAs();
+  // True when `path` may be written: it is new or the design's own file, or the user agreed
+  // to replace it.
+  bool mayReplace(const QString& path);
   bool writeDesign(const QString& path);
   // Opens a design file as Open does, once the user has been asked.
   void openDesign(const QString& path);

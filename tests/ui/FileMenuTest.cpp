@@ -72,7 +72,7 @@ TEST_F(FileMenuTest, SaveAsAndOpenRoundTripThroughTheMenus) {
   EXPECT_EQ(save.proposed, "");
   EXPECT_EQ(save.suffix, "kq");
   EXPECT_EQ(save.filters, QStringList({"Tessaro files (*.kq) (*.kq)", "All files (*.*) (*)"}));
-  EXPECT_FALSE(save.confirmsOverwrite) << "a design replaces an existing file unasked";
+  EXPECT_FALSE(save.confirmsOverwrite) << "the editor asks, not the dialog";
   const QString saved = path(QStringLiteral("nav.kq"));
   EXPECT_EQ(QFileInfo(saved).size(), kDesignFileSize);
   EXPECT_EQ(form->SaveDialog2FileName, saved);
@@ -102,10 +102,12 @@ TEST_F(FileMenuTest, SaveAsAndOpenRoundTripThroughTheMenus) {
   EXPECT_GE(form->images, 1);
 
   // "Save as..." now proposes the opened design and saves over it without a question.
+  form->questions.clear();
   form->fileAnswer = saved;
   form->Save1->trigger();
   EXPECT_EQ(form->fileDialogs.back().proposed, saved);
   EXPECT_EQ(QFileInfo(saved).size(), kDesignFileSize);
+  EXPECT_TRUE(form->questions.isEmpty());
 }
 
 TEST_F(FileMenuTest, CancelOpensAndSavesNothing) {
@@ -257,4 +259,45 @@ TEST_F(CommandLineTest, AFileThatCannotBeReadIsReportedAndTheDefaultsStay) {
   EXPECT_EQ(box.buttons, QMessageBox::Ok);
   EXPECT_EQ(started.Buttontext->toPlainText(), "Button Text");
   EXPECT_FALSE(started.Image3->picture().isNull());
+}
+
+TEST_F(FileMenuTest, SaveAsAsksBeforeReplacingAnotherFileButNotTheDesignsOwn) {
+  struct Case {
+    const char* what;
+    QString target;
+    bool answer;
+    bool asked;
+    bool written;
+  };
+  const ButtonDesign start = d();
+  const QString own = path(QStringLiteral("own.kq"));
+  const QString other = path(QStringLiteral("other.kq"));
+  const Case cases[] = {
+      {"the design's own file", own, false, false, true},
+      {"a new file", path(QStringLiteral("new.kq")), false, false, true},
+      {"another design, kept", other, false, true, false},
+      {"another design, replaced", other, true, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    writeDesign(QStringLiteral("own.kq"), start, CaptionFont());
+    writeDesign(QStringLiteral("other.kq"), distinctDesign(start), CaptionFont());
+    form->fileAnswer = own;
+    form->Open1->trigger();
+    typeInto(form->Edit3, QStringLiteral("4"));
+    const QByteArray before = readFile(c.target);
+    const QByteArray edited = EncodeDesignFile(d(), form->captionFont());
+    form->questions.clear();
+    form->yesNoAnswer = c.answer;
+    form->fileAnswer = c.target;
+    form->Save1->trigger();
+    EXPECT_EQ(form->questions.size(), c.asked ? 1 : 0);
+    if (c.asked) {
+      EXPECT_TRUE(form->questions.value(0).contains(c.target));
+    }
+    EXPECT_EQ(readFile(c.target), c.written ? edited : before);
+    EXPECT_EQ(form->designFile(), c.written ? c.target : own);
+    EXPECT_EQ(form->designModified(), !c.written);
+    QFile::remove(path(QStringLiteral("new.kq")));
+  }
 }
