@@ -14,6 +14,16 @@
 namespace {
 const QString kJpegFilter = QStringLiteral("JPEG files (*.jpg)|*.jpg|All files (*.*)|*.*");
 const QString kBmpFilter = QStringLiteral("BMP files (*.bmp)|*.bmp|All files (*.*)|*.*");
+
+// The last name chosen, with the export's own ending in place of the image ending it has
+// (a JPEG export never proposes the name of a PNG file); another ending stays part of the
+// name.
+QString proposedName(const QString& last, ImageType type) {
+  if (last.isEmpty()) return last;
+  QString name = last;
+  if (ImageTypeOfPath(last)) name.truncate(last.lastIndexOf(u'.'));
+  return name + u'.' + EndingOf(type);
+}
 }  // namespace
 
 void TForm1::runExport(const QString& name, Command body) {
@@ -91,21 +101,20 @@ void TForm1::exportJpeg() {
   QCoreApplication::processEvents();
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
 
-  writeThroughDialog(QStringLiteral("JPG"), kJpegFilter, Image3->picture(), ImageType::Jpeg);
+  writeThroughDialog(kJpegFilter, Image3->picture(), ImageType::Jpeg);
 }
 
 void TForm1::exportBmp() {
   RenderButton();
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
-  writeThroughDialog(QStringLiteral("BMP"), kBmpFilter, Image3->picture(), ImageType::Bmp);
+  writeThroughDialog(kBmpFilter, Image3->picture(), ImageType::Bmp);
 }
 
 // ExportDialog1 keeps the last name chosen in it for every export alike.
-void TForm1::writeThroughDialog(const QString& suffix, const QString& filter, const QImage& image,
-                                ImageType type) {
-  ExportDialog1->setDefaultSuffix(suffix);
+void TForm1::writeThroughDialog(const QString& filter, const QImage& image, ImageType type) {
+  ExportDialog1->setDefaultSuffix(EndingOf(type));
   ExportDialog1->setNameFilters(DialogNameFilters(filter));
-  const QString path = chooseFile(ExportDialog1, ExportDialog1FileName);
+  const QString path = chooseFile(ExportDialog1, proposedName(ExportDialog1FileName, type));
   if (path.isEmpty()) return;
   ExportDialog1FileName = path;
   QString error;

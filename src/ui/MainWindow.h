@@ -282,9 +282,9 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void exportBmp();
   void exportMultiple();
   void exportPng();
-  // Asks for a file in ExportDialog1 (with its ending and filter) and writes the image there.
-  void writeThroughDialog(const QString& suffix, const QString& filter, const QImage& image,
-                          ImageType type);
+  // Asks for a file in ExportDialog1 (with the type's ending and `filter`) and writes the
+  // image there.
+  void writeThroughDialog(const QString& filter, const QImage& image, ImageType type);
   void exportSet();
   // The images besides the button that the preview and a running export need.
   unsigned wantedExtras() const;

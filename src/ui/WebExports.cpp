@@ -64,7 +64,7 @@ void TForm1::exportPng() {
   QCoreApplication::processEvents();
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
 
-  writeThroughDialog(QStringLiteral("PNG"), kPngFilter, transparent, ImageType::Png);
+  writeThroughDialog(kPngFilter, transparent, ImageType::Png);
 }
 
 void TForm1::exportSet() {

@@ -60,8 +60,8 @@ TEST_F(WebExportTest, PngIsTheTransparentButtonAndThePreviewShowsWhatAPageShows)
   form->fileAnswer = dir.filePath("b");
   form->Png1->trigger();
   ASSERT_EQ(form->fileDialogs.size(), 1u);
-  EXPECT_EQ(form->fileDialogs[0].suffix, "PNG");
-  const QImage png = ReadPng(dir.filePath("b.PNG"));
+  EXPECT_EQ(form->fileDialogs[0].suffix, "png");
+  const QImage png = ReadPng(dir.filePath("b.png"));
   EXPECT_EQ(png.size(), previewSize());
   EXPECT_TRUE(png.hasAlphaChannel());
   EXPECT_EQ(qAlpha(png.pixel(0, 0)), 255 * 9 / 16) << "a corner the page partly shows through";
