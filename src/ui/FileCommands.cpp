@@ -30,6 +30,7 @@ void TForm1::New1Click() {
 
 void TForm1::Open1Click() {
   if (!maybeSave()) return;
+  startInDesignFolder(OpenDialog1);
   const QString path = chooseFile(OpenDialog1, QString());
   if (path.isEmpty()) return;
   openDesign(path);
@@ -67,10 +68,16 @@ bool TForm1::saveDesign() {
 }
 
 bool TForm1::saveDesignAs() {
+  // A name proposed (the design last opened or saved) brings its own folder.
+  startInDesignFolder(SaveDialog2);
   const QString path = chooseFile(SaveDialog2, SaveDialog2FileName);
   if (path.isEmpty()) return false;
   SaveDialog2FileName = path;
   return mayReplace(path) && writeDesign(path);
+}
+
+void TForm1::startInDesignFolder(QFileDialog* dialog) {
+  if (!designFile_.isEmpty()) dialog->setDirectory(QFileInfo(designFile_).absolutePath());
 }
 
 bool TForm1::mayReplace(const QString& path) {

@@ -321,6 +321,8 @@ void TForm1::wireControls() {
   connect(Actualsize1, &QAction::triggered, Image3, &PreviewBox::actualSize);
   connect(Fit1, &QAction::triggered, Image3, &PreviewBox::fit);
   // The platform's keys, and Ctrl+= for a "+" that needs Shift.
+  New1->setShortcut(QKeySequence::New);
+  Open1->setShortcut(QKeySequence::Open);
   Save2->setShortcut(QKeySequence::Save);
   Zoomin1->setShortcuts(
       {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});

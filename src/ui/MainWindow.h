@@ -262,6 +262,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // True when `path` may be written: it is new or the design's own file, or the user agreed
   // to replace it.
   bool mayReplace(const QString& path);
+  // The folder of the design's file, where a design dialog opens when it proposes no name.
+  void startInDesignFolder(QFileDialog* dialog);
   bool writeDesign(const QString& path);
   // Opens a design file as Open does, once the user has been asked.
   void openDesign(const QString& path);

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include "DesignFile.h"
@@ -299,5 +300,35 @@ TEST_F(FileMenuTest, SaveAsAsksBeforeReplacingAnotherFileButNotTheDesignsOwn) {
     EXPECT_EQ(form->designFile(), c.written ? c.target : own);
     EXPECT_EQ(form->designModified(), !c.written);
     QFile::remove(path(QStringLiteral("new.kq")));
+  }
+}
+
+TEST_F(FileMenuTest, TheFileCommandsHaveThePlatformsKeys) {
+  const std::pair<QAction*, QKeySequence::StandardKey> keys[] = {
+      {form->New1, QKeySequence::New},
+      {form->Open1, QKeySequence::Open},
+      {form->Save2, QKeySequence::Save},
+  };
+  form->fileAnswer = QString();
+  for (const auto& [action, key] : keys) {
+    SCOPED_TRACE(action->objectName().toStdString());
+    EXPECT_EQ(action->shortcut(), QKeySequence(key));
+    QSignalSpy triggered(action, &QAction::triggered);
+    QTest::keySequence(form.get(), QKeySequence(key));
+    EXPECT_EQ(triggered.count(), 1);
+  }
+}
+
+TEST_F(CommandLineTest, OpenAndSaveAsStartInTheDesignsFolder) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("designs")));
+  const QString folder = QDir(path(QStringLiteral("designs"))).canonicalPath();
+  writeDesign(QStringLiteral("designs/nav.kq"), distinctDesign(d()), CaptionFont());
+  ProbedForm started({folder + QStringLiteral("/nav.kq")});
+  started.fileAnswer = QString();
+  for (QAction* action : {started.Open1, started.Save1}) {
+    SCOPED_TRACE(action->objectName().toStdString());
+    action->trigger();
+    ASSERT_FALSE(started.fileDialogs.empty());
+    EXPECT_EQ(QDir(started.fileDialogs.back().directory).canonicalPath(), folder);
   }
 }
