@@ -20,6 +20,7 @@ void TForm1::New1Click() {
   if (!maybeSave()) return;
   // The reset empties the texture, sets the font and fills the controls. The new design
   // has no file and nothing unsaved; the step it makes lets Undo bring the previous back.
+  clearRecord();
   ResetDesign(ButtonDesign_, Font_, *this);
   designFile_.clear();
   savedDesign_ = EncodeDesignFile(ButtonDesign_, Font_);
@@ -39,10 +40,16 @@ void TForm1::Open1Click() {
 void TForm1::openDesign(const QString& path) {
   // "Save as..." proposes the design last opened.
   SaveDialog2FileName = path;
-  // The load reports a bad file or texture itself, fills the controls and renders.
+  // The load reports a bad file or texture itself, fills the controls and renders; a file
+  // it cannot read leaves the defaults.
+  clearRecord();
   const bool loaded = LoadDesign(path, ButtonDesign_, Font_, *this);
   SyncControls();
   startDocument(loaded ? path : QString());
+}
+
+void TForm1::clearRecord() {
+  ButtonDesign_ = ButtonDesign{};
 }
 
 void TForm1::openRecentFile(const QString& path) {

@@ -267,6 +267,10 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   bool writeDesign(const QString& path);
   // Opens a design file as Open does, once the user has been asked.
   void openDesign(const QString& path);
+  // Zeroes the record before the defaults or a file replace it: the defaults leave the bytes
+  // past each string's length as they are, and they must keep nothing of the design given
+  // up (it would be saved with the next one). So New gives the record of start-up.
+  void clearRecord();
   // `path` (empty for none) becomes the design's file, the design as it is its saved
   // state, and its history starts afresh.
   void startDocument(const QString& path);

@@ -332,3 +332,44 @@ TEST_F(CommandLineTest, OpenAndSaveAsStartInTheDesignsFolder) {
     EXPECT_EQ(QDir(started.fileDialogs.back().directory).canonicalPath(), folder);
   }
 }
+
+TEST_F(FileMenuTest, NewLeavesTheSameRecordAsStartUpWhateverCameBefore) {
+  const auto recordOf = [](const ButtonDesign& design) {
+    return QByteArray(reinterpret_cast<const char*>(design.bytes().data()), kDesignRecordSize);
+  };
+  const QByteArray startUp = recordOf(ProbedForm().design());
+  // A file whose caption and reserved bytes hold more than its strings' lengths show.
+  ButtonDesign secret = distinctDesign(d());
+  secret.CaptionSlots[0].setText(QStringLiteral("Button Text Secret"));
+  secret.CaptionSlots[0].setText(QStringLiteral("Home"));
+  secret.ReservedBlock[7] = 0x5a;
+  secret.LastTextIndex = LastSlot(secret);
+  const QString file = writeDesign(QStringLiteral("secret.kq"), secret, CaptionFont());
+  const std::pair<const char*, std::function<void()>> befores[] = {
+      {"a caption typed",
+       [&] { typeInto(form->Buttontext, QStringLiteral("Button Text Secret")); }},
+      {"a design opened",
+       [&] {
+         form->fileAnswer = file;
+         form->Open1->trigger();
+         // What was loaded saves back byte for byte, past the lengths too.
+         form->Save2->trigger();
+         EXPECT_EQ(readFile(file).left(kDesignRecordSize), recordOf(secret));
+       }},
+      {"a random look", [&] { form->Randombutton1->trigger(); }},
+  };
+  for (const auto& [what, before] : befores) {
+    SCOPED_TRACE(what);
+    before();
+    ASSERT_NE(recordOf(d()), startUp);
+    form->New1->trigger();
+    EXPECT_EQ(recordOf(d()), startUp);
+  }
+
+  // A file that cannot be read leaves the defaults, as they are at start-up.
+  typeInto(form->Buttontext, QStringLiteral("Button Text Secret"));
+  form->recordMessages = true;
+  form->fileAnswer = path(QStringLiteral("missing.kq"));
+  form->Open1->trigger();
+  EXPECT_EQ(recordOf(d()), startUp);
+}
