@@ -19,12 +19,13 @@ QString TForm1::chooseFile(QFileDialog* dialog, const QString& proposed) {
 void TForm1::New1Click() {
   if (!maybeSave()) return;
   // The reset empties the texture, sets the font and fills the controls. The new design
-  // has no file and nothing unsaved; the step it makes lets Undo bring the previous back.
+  // has no file and nothing unsaved; the step it makes lets Undo bring the previous design
+  // back, with its file.
   clearRecord();
   ResetDesign(ButtonDesign_, Font_, *this);
   designFile_.clear();
-  savedDesign_ = EncodeDesignFile(ButtonDesign_, Font_);
-  // The title changes also when the defaults were the design already (and no step comes).
+  savedDesign_ = designContent();
+  history_.replacesDocument();
   updateTitle();
   RenderButton();
 }
@@ -103,14 +104,16 @@ bool TForm1::mayReplace(const QString& path) {
 bool TForm1::writeDesign(const QString& path) {
   // The file is replaced only once the new one is complete, so a failure keeps what was
   // on disk.
-  const QByteArray bytes = EncodeDesignFile(ButtonDesign_, Font_);
+  const QByteArray content = designContent();
   QString error;
   if (!SaveDesign(path, ButtonDesign_, Font_, &error)) {
     showError(error);
     return false;
   }
   designFile_ = path;
-  savedDesign_ = bytes;
+  savedDesign_ = content;
+  // The states recorded from now on carry the file saved to.
+  history_.commit();
   recentFiles_->add(path);
   // Typing on after a save is a step of its own, so that undo can reach the saved state.
   history_.closeMerge();
@@ -120,13 +123,17 @@ bool TForm1::writeDesign(const QString& path) {
 
 void TForm1::startDocument(const QString& path) {
   designFile_ = path;
-  savedDesign_ = EncodeDesignFile(ButtonDesign_, Font_);
+  savedDesign_ = designContent();
   if (!path.isEmpty()) recentFiles_->add(path);
   history_.reset();
 }
 
+QByteArray TForm1::designContent() const {
+  return EncodeDesignFile(WithoutCurrentSlot(ButtonDesign_), Font_);
+}
+
 bool TForm1::designModified() const {
-  return EncodeDesignFile(ButtonDesign_, Font_) != savedDesign_;
+  return designContent() != savedDesign_;
 }
 
 void TForm1::updateTitle() {

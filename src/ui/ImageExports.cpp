@@ -56,8 +56,6 @@ void TForm1::exportMultiple() {
   const QString prefix = Form3->Edit1->text();
   const ImageType type = Form3->RadioButton1->isChecked() ? ImageType::Jpeg : ImageType::Bmp;
 
-  // The export leaves the editor on the slot it ended on: an undo step of its own.
-  const DesignHistory::Action step(history_, tr("Caption slot"));
   // The pages stay hidden for the whole export, uncovering the wait label.
   PageControl1->hide();
   QString error;

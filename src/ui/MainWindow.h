@@ -195,7 +195,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
 
   // The design file opened or saved last, empty for a new design.
   const QString& designFile() const { return designFile_; }
-  // The record or the caption font differs from what was last opened or saved.
+  // The record (apart from the current caption slot) or the caption font differs from what
+  // was last opened or saved.
   bool designModified() const;
   // The answers to the question before unsaved changes would be lost.
   using SaveChoice = Prompts::SaveChoice;
@@ -275,6 +276,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // state, and its history starts afresh.
   void startDocument(const QString& path);
   void updateTitle();
+  // What decides whether the design is modified: its file form without the current slot.
+  QByteArray designContent() const;
   // Browse's part after the choice: the texture from `path`, or a message and no change.
   void takeTexture(const QString& path);
   // Handles a drop of a file on a control that takes drops of its own (the edit boxes and
@@ -328,6 +331,6 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   ExportQueue exports_;
   RecentFiles* recentFiles_ = nullptr;
   QString designFile_;
-  QByteArray savedDesign_;  // the design file's bytes as last opened or saved
+  QByteArray savedDesign_;  // designContent() as last opened or saved
   QString programTitle_;    // the window's title while no file is open
 };

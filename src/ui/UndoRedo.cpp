@@ -13,12 +13,14 @@ std::function<void()> TForm1::asStep(Command handler, const QString& step,
 }
 
 DesignState TForm1::captureDesign() const {
-  return {ButtonDesign_, Font_, Image2->picture()};
+  return {ButtonDesign_, Font_, Image2->picture(), designFile_, savedDesign_};
 }
 
 void TForm1::restoreDesign(const DesignState& state) {
   ButtonDesign_ = state.record;
   Font_ = state.font;
+  designFile_ = state.file;
+  savedDesign_ = state.saved;
   Image2->setPicture(state.texture);
   SyncControls();
   // The controls' handlers have written their fields back through the clamps of typed

@@ -126,6 +126,31 @@ TEST(DesignHistory, ActionsBecomeStepsByTheirNamesAndMerges) {
          s.state.texture = again;
        },
        {}},
+      {"another caption slot is no step",
+       [](Subject& s) {
+         const Action look(s.history, "Caption slot");
+         s.state.record.TextIndex = 3;
+         s.state.record.LastTextIndex = 3;
+       },
+       {}},
+      {"a save, which changes the document only, is no step",
+       [](Subject& s) {
+         s.state.file = "nav.kq";
+         s.state.saved = "saved";
+         s.history.commit();
+       },
+       {}},
+      {"a document replaced is a step, also with the design unchanged",
+       [](Subject& s) {
+         {
+           const Action replaced(s.history, "New");
+           s.history.replacesDocument();
+           s.state.file = "nav.kq";
+         }
+         const Action saved(s.history, "Save");
+         s.state.file = "other.kq";
+       },
+       {"New"}},
       {"changes made while paused wait for the next commit outside it",
        [](Subject& s) {
          s.paused = true;
@@ -189,6 +214,40 @@ TEST(DesignHistory, UndoAndRedoPutTheStatesBackAndRecordNothing) {
 
   s.history.reset();
   EXPECT_TRUE(s.steps().isEmpty());
+}
+
+TEST(DesignHistory, UndoGoesToTheSlotOfTheChangeAndKeepsTheDocumentUnlessReplaced) {
+  Subject s;
+  s.state.file = "first.kq";
+  s.history.reset();
+  {
+    const Action look(s.history, "Caption slot");
+    s.state.record.TextIndex = 2;
+  }
+  {
+    const Action typing(s.history, "Caption", Merge::Typing);
+    s.state.record.CaptionSlots[2].setText(QStringLiteral("Contact"));
+  }
+  s.state.record.TextIndex = 0;  // looked elsewhere
+  s.state.file = "second.kq";    // and saved as
+  s.history.commit();
+  {
+    const Action replaced(s.history, "New");
+    s.history.replacesDocument();
+    s.state.record = ButtonDesign{};
+    s.state.file.clear();
+  }
+
+  s.history.undo();  // New
+  EXPECT_EQ(s.state.file, "second.kq");
+  EXPECT_EQ(s.state.record.CaptionSlots[2].text(), "Contact");
+  s.history.undo();  // the caption
+  EXPECT_EQ(s.state.record.TextIndex, 2) << "where the change was made";
+  EXPECT_TRUE(s.state.record.CaptionSlots[2].isEmpty());
+  EXPECT_EQ(s.state.file, "second.kq") << "the file saved to since stays";
+  s.history.redo();
+  s.history.redo();
+  EXPECT_EQ(s.state.file, "");
 }
 
 }  // namespace
