@@ -12,6 +12,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 
 // The current caption in each chosen state, as the set will show it: transparent images on
@@ -38,8 +39,10 @@ class StateStrip : public QWidget {
 
 // "Export set": where and how a button set is written (the states, the scales, one size
 // for all, the sprite sheet with its stylesheet and page, how hover and pressed look), with
-// a strip that shows the current caption in each chosen state as the options change. Its
-// choices are remembered between runs.
+// a strip that shows the current caption in each chosen state as the options change (and
+// scrolls where the screen has no room for it all). What keeps the set from being written
+// is said in the dialog. The choices of the last export are kept in the editor's settings,
+// for the rest of the run and the next ones; those of a cancelled showing are dropped.
 class SetExportDialog : public QDialog {
   Q_OBJECT
 
@@ -51,9 +54,10 @@ class SetExportDialog : public QDialog {
   void setLook(const ButtonLook& look);
   // The options as chosen.
   ButtonSetOptions options() const;
-  // The folder to propose when none was chosen before.
-  void proposeFolder(const QString& folder);
-  // Keeps the choices for the next run (QSettings).
+  // The choices kept from the last export, or the defaults; the folder `proposedFolder` when
+  // none was kept or it is gone. Before every showing.
+  void restoreChoices(const QString& proposedFolder);
+  // Keeps the choices for the next showing and the next run (EditorSettings).
   void saveChoices() const;
 
   QLineEdit* FolderEdit;
@@ -67,16 +71,18 @@ class SetExportDialog : public QDialog {
   QSpinBox* LightnessBox;
   QSpinBox* ShiftBox;
   QLabel* ExampleLabel;  // the first file's name
+  QLabel* ProblemLabel;  // why the set cannot be written, hidden while nothing is in the way
   StateStrip* Strip;
+  QScrollArea* StripArea;
   QPushButton* ExportButton;
   QPushButton* CancelButton;
 
  private:
-  void restoreChoices();
   // Renders the strip and enables Export when the options make a set.
   void optionsChanged();
+  // The strip's area as large as the strip, as far as the screen has room.
+  void fitStripToScreen();
 
   Prompts& prompts_;
   ButtonLook look_;
-  bool proposed_ = false;  // a folder was restored or chosen
 };

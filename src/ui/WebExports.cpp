@@ -73,7 +73,7 @@ void TForm1::exportSet() {
   look.design = ButtonDesign_;
   look.font = Font_;
   look.texture = Image2->picture();
-  SetDialog->proposeFolder(Form3->directory());
+  SetDialog->restoreChoices(Form3->directory());
   SetDialog->setLook(look);
   if (!prompts_.run(SetDialog)) return;
   SetDialog->saveChoices();
