@@ -13,6 +13,7 @@
 #include <chrono>
 #include <vector>
 
+#include "AboutBox.h"
 #include "BenchTiming.h"
 #include "ExportMultipleDialog.h"
 #include "MainWindow.h"
@@ -22,11 +23,23 @@ using Clock = BenchClock;
 
 double gApplicationMs = 0;
 
-// The editor with its dialogs answered: the about box is not shown, Export multiple is.
+// The editor's dialogs answered: the about box is not shown, Export multiple is.
+class Answered : public Prompts {
+ public:
+  bool run(QDialog* dialog) override {
+    return qobject_cast<TForm2*>(dialog) || qobject_cast<TForm3*>(dialog) || Prompts::run(dialog);
+  }
+};
+
 class BenchForm : public TForm1 {
- protected:
-  void execAboutBox() override {}
-  bool execExportMultiple() override { return true; }
+ public:
+  BenchForm() : TForm1({}, nullptr, answered()) {}
+
+ private:
+  static Prompts& answered() {
+    static Answered prompts;
+    return prompts;
+  }
 };
 
 // Notes the first paint of a widget.

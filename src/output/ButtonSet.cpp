@@ -63,12 +63,13 @@ bool CheckSetOptions(const ButtonSetOptions& o, QString* error) {
     return false;
   }
   if (!QFileInfo(o.folder).isDir()) {
-    *error = QStringLiteral("%1 is not a folder.").arg(QDir::toNativeSeparators(o.folder));
+    *error = QStringLiteral("%1 is not a folder: choose an existing folder.")
+                 .arg(QDir::toNativeSeparators(o.folder));
     return false;
   }
   // Without a prefix the stylesheet and page would be hidden files named ".css" and ".html".
   if (o.prefix.isEmpty()) {
-    *error = QStringLiteral("The set's file names need a prefix.");
+    *error = QStringLiteral("Type a prefix: the set's file names begin with it.");
     return false;
   }
   if (o.prefix.contains(u'/') || o.prefix.contains(QChar(0))) {

@@ -97,7 +97,7 @@ void TForm1::Image4MouseUp() {
 
 void TForm1::Image7Click() {
   FontDialog1->setCurrentFont(CaptionDialogFont(Font_));
-  if (FontDialog1->exec() != QDialog::Accepted) return;
+  if (!prompts_.run(FontDialog1)) return;
   TakeDialogFont(FontDialog1->selectedFont(), Font_);
   Buttontext->setFont(CaptionQFont(Font_, 1));
   Label5->setText(Font_.name);

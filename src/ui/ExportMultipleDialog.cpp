@@ -6,12 +6,10 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -45,8 +43,8 @@ QString cleanDirectory(const QString& path) {
 }
 }  // namespace
 
-TForm3::TForm3(QWidget* parent, QList<Volume> volumes)
-    : QDialog(parent), volumes_(std::move(volumes)) {
+TForm3::TForm3(QWidget* parent, QList<Volume> volumes, Prompts& prompts)
+    : QDialog(parent), prompts_(prompts), volumes_(std::move(volumes)) {
   setWindowTitle(QStringLiteral("Export multiple buttons..."));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -211,16 +209,9 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
   return QDialog::eventFilter(watched, event);
 }
 
-QString TForm3::askDirectoryName() {
-  bool ok = false;
-  const QString name = QInputDialog::getText(this, QStringLiteral("Make dir..."),
-                                             QStringLiteral("Name of the new directory:"),
-                                             QLineEdit::Normal, QString(), &ok);
-  return ok ? name : QString();
-}
-
 void TForm3::Makedir1Click() {
-  const QString name = askDirectoryName();
+  const QString name = prompts_.askText(this, QStringLiteral("Make dir..."),
+                                        QStringLiteral("Name of the new directory:"));
   if (name.isEmpty()) return;
   const QString target = QDir(directory_).filePath(name);
   // One new directory inside the current one: a name with a separator would reach
@@ -235,6 +226,5 @@ void TForm3::Makedir1Click() {
 }
 
 void TForm3::showError(const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessaro"), text, QMessageBox::Ok, this);
-  box.exec();
+  prompts_.tell(this, QMessageBox::Critical, text);
 }

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QList>
 
+#include "Prompts.h"
 #include "Volumes.h"
 
 class QAction;
@@ -29,7 +30,8 @@ class TForm3 : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TForm3(QWidget* parent = nullptr, QList<Volume> volumes = MountedVolumes());
+  explicit TForm3(QWidget* parent = nullptr, QList<Volume> volumes = MountedVolumes(),
+                  Prompts& prompts = Prompts::standard());
 
   QGroupBox* GroupBox1;
   QRadioButton* RadioButton1;  // "JPEG"
@@ -56,14 +58,13 @@ class TForm3 : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-  // The name for "Make dir...", empty on Cancel; tests answer it directly.
-  virtual QString askDirectoryName();
 
  private:
   void volumeChosen(int index);
   void itemActivated(QTreeWidgetItem* item);
   void showError(const QString& text);
 
+  Prompts& prompts_;
   QList<Volume> volumes_;
   QHash<QString, QString> volumeDirectories_;  // each volume's current directory
   QString directory_;

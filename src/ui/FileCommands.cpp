@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 
 #include "DesignFile.h"
 #include "EditorText.h"
@@ -11,18 +10,8 @@
 #include "RandomDesign.h"
 #include "RecentFiles.h"
 
-QString TForm1::execFileDialog(QFileDialog* dialog, const QString& proposed) {
-  if (!proposed.isEmpty()) {
-    const QFileInfo name(proposed);
-    dialog->setDirectory(name.absolutePath());
-    dialog->selectFile(name.fileName());
-  }
-  if (dialog->exec() != QDialog::Accepted) return QString();
-  return dialog->selectedFiles().value(0);
-}
-
 QString TForm1::chooseFile(QFileDialog* dialog, const QString& proposed) {
-  const QString chosen = execFileDialog(dialog, proposed);
+  const QString chosen = prompts_.chooseFile(dialog, proposed);
   if (chosen.isEmpty()) return chosen;
   return WithDefaultSuffix(chosen, dialog->defaultSuffix());
 }
@@ -30,17 +19,20 @@ QString TForm1::chooseFile(QFileDialog* dialog, const QString& proposed) {
 void TForm1::New1Click() {
   if (!maybeSave()) return;
   // The reset empties the texture, sets the font and fills the controls. The new design
-  // has no file and nothing unsaved; the step it makes lets Undo bring the previous back.
+  // has no file and nothing unsaved; the step it makes lets Undo bring the previous design
+  // back, with its file.
+  clearRecord();
   ResetDesign(ButtonDesign_, Font_, *this);
   designFile_.clear();
-  savedDesign_ = EncodeDesignFile(ButtonDesign_, Font_);
-  // The title changes also when the defaults were the design already (and no step comes).
+  savedDesign_ = designContent();
+  history_.replacesDocument();
   updateTitle();
   RenderButton();
 }
 
 void TForm1::Open1Click() {
   if (!maybeSave()) return;
+  startInDesignFolder(OpenDialog1);
   const QString path = chooseFile(OpenDialog1, QString());
   if (path.isEmpty()) return;
   openDesign(path);
@@ -49,10 +41,16 @@ void TForm1::Open1Click() {
 void TForm1::openDesign(const QString& path) {
   // "Save as..." proposes the design last opened.
   SaveDialog2FileName = path;
-  // The load reports a bad file or texture itself, fills the controls and renders.
+  // The load reports a bad file or texture itself, fills the controls and renders; a file
+  // it cannot read leaves the defaults.
+  clearRecord();
   const bool loaded = LoadDesign(path, ButtonDesign_, Font_, *this);
   SyncControls();
   startDocument(loaded ? path : QString());
+}
+
+void TForm1::clearRecord() {
+  ButtonDesign_ = ButtonDesign{};
 }
 
 void TForm1::openRecentFile(const QString& path) {
@@ -78,23 +76,44 @@ bool TForm1::saveDesign() {
 }
 
 bool TForm1::saveDesignAs() {
+  // A name proposed (the design last opened or saved) brings its own folder.
+  startInDesignFolder(SaveDialog2);
   const QString path = chooseFile(SaveDialog2, SaveDialog2FileName);
   if (path.isEmpty()) return false;
   SaveDialog2FileName = path;
-  return writeDesign(path);
+  return mayReplace(path) && writeDesign(path);
+}
+
+void TForm1::startInDesignFolder(QFileDialog* dialog) {
+  if (!designFile_.isEmpty()) dialog->setDirectory(QFileInfo(designFile_).absolutePath());
+}
+
+bool TForm1::mayReplace(const QString& path) {
+  // The dialog itself does not ask (it would for the design's own file too, which Save
+  // writes unasked); another design is replaced only when the user says so.
+  const QFileInfo target(path);
+  if (!target.exists() || (!designFile_.isEmpty() && target == QFileInfo(designFile_))) {
+    return true;
+  }
+  return prompts_.askYesNo(
+      this,
+      tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(path)),
+      false);
 }
 
 bool TForm1::writeDesign(const QString& path) {
   // The file is replaced only once the new one is complete, so a failure keeps what was
   // on disk.
-  const QByteArray bytes = EncodeDesignFile(ButtonDesign_, Font_);
+  const QByteArray content = designContent();
   QString error;
   if (!SaveDesign(path, ButtonDesign_, Font_, &error)) {
     showError(error);
     return false;
   }
   designFile_ = path;
-  savedDesign_ = bytes;
+  savedDesign_ = content;
+  // The states recorded from now on carry the file saved to.
+  history_.commit();
   recentFiles_->add(path);
   // Typing on after a save is a step of its own, so that undo can reach the saved state.
   history_.closeMerge();
@@ -104,13 +123,17 @@ bool TForm1::writeDesign(const QString& path) {
 
 void TForm1::startDocument(const QString& path) {
   designFile_ = path;
-  savedDesign_ = EncodeDesignFile(ButtonDesign_, Font_);
+  savedDesign_ = designContent();
   if (!path.isEmpty()) recentFiles_->add(path);
   history_.reset();
 }
 
+QByteArray TForm1::designContent() const {
+  return EncodeDesignFile(WithoutCurrentSlot(ButtonDesign_), Font_);
+}
+
 bool TForm1::designModified() const {
-  return EncodeDesignFile(ButtonDesign_, Font_) != savedDesign_;
+  return designContent() != savedDesign_;
 }
 
 void TForm1::updateTitle() {
@@ -131,7 +154,11 @@ void TForm1::updateTitle() {
 
 bool TForm1::maybeSave() {
   if (!designModified()) return true;
-  switch (askToSaveChanges()) {
+  const QString what = designFile_.isEmpty()
+                           ? tr("the new design")
+                           : QStringLiteral("\"%1\"").arg(QFileInfo(designFile_).fileName());
+  switch (prompts_.askToSave(this, tr("Do you want to save the changes to %1?").arg(what),
+                             tr("Your changes are lost if you don't save them."))) {
     case SaveChoice::Save:
       // A failed or cancelled save keeps the design and what was going to replace it waits.
       return saveDesign();
@@ -141,25 +168,6 @@ bool TForm1::maybeSave() {
       break;
   }
   return false;
-}
-
-TForm1::SaveChoice TForm1::askToSaveChanges() {
-  const QString what = designFile_.isEmpty()
-                           ? tr("the new design")
-                           : QStringLiteral("\"%1\"").arg(QFileInfo(designFile_).fileName());
-  QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessaro"),
-                  tr("Do you want to save the changes to %1?").arg(what),
-                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
-  box.setInformativeText(tr("Your changes are lost if you don't save them."));
-  box.setDefaultButton(QMessageBox::Save);
-  switch (box.exec()) {
-    case QMessageBox::Save:
-      return SaveChoice::Save;
-    case QMessageBox::Discard:
-      return SaveChoice::Discard;
-    default:
-      return SaveChoice::Cancel;
-  }
 }
 
 void TForm1::Randombutton1Click() {

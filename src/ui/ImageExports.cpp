@@ -1,12 +1,10 @@
-// Image export: JPEG and BMP files, the clipboard, and the queue that holds back an export
-// chosen while a render runs.
+// Image export: JPEG and BMP files, one file per caption slot, and the clipboard.
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QScopeGuard>
-#include <algorithm>
 
+#include "ButtonRenderer.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
 #include "ExportSeries.h"
@@ -16,48 +14,28 @@
 namespace {
 const QString kJpegFilter = QStringLiteral("JPEG files (*.jpg)|*.jpg|All files (*.*)|*.*");
 const QString kBmpFilter = QStringLiteral("BMP files (*.bmp)|*.bmp|All files (*.*)|*.*");
+
+// The last name chosen, with the export's own ending in place of the image ending it has
+// (a JPEG export never proposes the name of a PNG file); another ending stays part of the
+// name.
+QString proposedName(const QString& last, ImageType type) {
+  if (last.isEmpty()) return last;
+  QString name = last;
+  if (ImageTypeOfPath(last)) name.truncate(last.lastIndexOf(u'.'));
+  return name + u'.' + EndingOf(type);
+}
 }  // namespace
 
-// An export needs a finished render. Chosen from inside a render's event pump, its own
-// render would only mark a restart, and waiting there for the render to end would never
-// end: the render it interrupted cannot go on until the export returns. So it waits in
-// the queue until the outermost render has finished (or the running export is done).
-void TForm1::runExport(Command handler, Command body) {
-  if (closing_) return;
-  if (renderer_.RenderBusy() || exporting_ > 0) {
-    if (std::find(deferred_.begin(), deferred_.end(), handler) == deferred_.end()) {
-      deferred_.push_back(handler);
-    }
-    return;
-  }
-  {
-    ++exporting_;
-    const auto done = qScopeGuard([this] { --exporting_; });
-    (this->*body)();
-  }
-  runDeferredCommands();
-}
-
-void TForm1::runDeferredCommands() {
-  if (closing_) deferred_.clear();
-  // One loop runs the queue; an export it runs finishes into this loop, not a nested one.
-  if (draining_) return;
-  draining_ = true;
-  const auto done = qScopeGuard([this] { draining_ = false; });
-  while (!deferred_.empty() && exporting_ == 0 && !renderer_.RenderBusy() && !renderer_.Syncing() &&
-         !closing_) {
-    const Command next = deferred_.front();
-    deferred_.erase(deferred_.begin());
-    (this->*next)();
-  }
+void TForm1::runExport(const QString& name, Command body) {
+  exports_.request(name, [this, body] { (this->*body)(); });
 }
 
 void TForm1::Jpeg1Click() {
-  runExport(&TForm1::Jpeg1Click, &TForm1::exportJpeg);
+  runExport(QStringLiteral("JPEG"), &TForm1::exportJpeg);
 }
 
 void TForm1::Bmp1Click() {
-  runExport(&TForm1::Bmp1Click, &TForm1::exportBmp);
+  runExport(QStringLiteral("BMP"), &TForm1::exportBmp);
 }
 
 void TForm1::ExportJPEG1Click() {
@@ -69,21 +47,15 @@ void TForm1::ExportBMP1Click() {
 }
 
 void TForm1::Exportmultiple1Click() {
-  runExport(&TForm1::Exportmultiple1Click, &TForm1::exportMultiple);
-}
-
-bool TForm1::execExportMultiple() {
-  return Form3->exec() == QDialog::Accepted;
+  runExport(QStringLiteral("Export multiple"), &TForm1::exportMultiple);
 }
 
 void TForm1::exportMultiple() {
-  if (!execExportMultiple()) return;
+  if (!prompts_.run(Form3)) return;
   const QString directory = Form3->directory();
   const QString prefix = Form3->Edit1->text();
   const ImageType type = Form3->RadioButton1->isChecked() ? ImageType::Jpeg : ImageType::Bmp;
 
-  // The export leaves the editor on the slot it ended on: an undo step of its own.
-  const DesignHistory::Action step(history_, tr("Caption slot"));
   // The pages stay hidden for the whole export, uncovering the wait label.
   PageControl1->hide();
   QString error;
@@ -127,21 +99,20 @@ void TForm1::exportJpeg() {
   QCoreApplication::processEvents();
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
 
-  writeThroughDialog(QStringLiteral("JPG"), kJpegFilter, Image3->picture(), ImageType::Jpeg);
+  writeThroughDialog(kJpegFilter, Image3->picture(), ImageType::Jpeg);
 }
 
 void TForm1::exportBmp() {
   RenderButton();
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
-  writeThroughDialog(QStringLiteral("BMP"), kBmpFilter, Image3->picture(), ImageType::Bmp);
+  writeThroughDialog(kBmpFilter, Image3->picture(), ImageType::Bmp);
 }
 
 // ExportDialog1 keeps the last name chosen in it for every export alike.
-void TForm1::writeThroughDialog(const QString& suffix, const QString& filter, const QImage& image,
-                                ImageType type) {
-  ExportDialog1->setDefaultSuffix(suffix);
+void TForm1::writeThroughDialog(const QString& filter, const QImage& image, ImageType type) {
+  ExportDialog1->setDefaultSuffix(EndingOf(type));
   ExportDialog1->setNameFilters(DialogNameFilters(filter));
-  const QString path = chooseFile(ExportDialog1, ExportDialog1FileName);
+  const QString path = chooseFile(ExportDialog1, proposedName(ExportDialog1FileName, type));
   if (path.isEmpty()) return;
   ExportDialog1FileName = path;
   QString error;

@@ -6,10 +6,10 @@
 #include <QFocusEvent>
 #include <QFontDialog>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScreen>
 
 #include "AboutBox.h"
+#include "ButtonRenderer.h"
 #include "DesignFile.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
@@ -55,7 +55,14 @@ QFileDialog* fileDialog(QWidget* parent, QFileDialog::AcceptMode mode, const QSt
 }
 }  // namespace
 
-TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(parent) {
+TForm1::TForm1(const QStringList& arguments, QWidget* parent, Prompts& prompts)
+    : QMainWindow(parent),
+      prompts_(prompts),
+      renderer_(std::make_unique<ButtonRenderer>(*this)),
+      history_({[this] { return captureDesign(); },
+                [this](const DesignState& state) { restoreDesign(state); },
+                [this] { return renderer_->Syncing(); }}),
+      exports_([this] { return renderer_->RenderBusy() || renderer_->Syncing(); }) {
   setupUi(this);
   programTitle_ = windowTitle();
   setUpLook();
@@ -65,8 +72,8 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent) : QMainWindow(pare
   FormCreate(arguments);
   // The dialogs come after the first render, so the preview is ready before anything else.
   Form2 = new TForm2(this);
-  Form3 = new TForm3(this);
-  SetDialog = new SetExportDialog(this);
+  Form3 = new TForm3(this, MountedVolumes(), prompts_);
+  SetDialog = new SetExportDialog(this, prompts_);
 }
 
 TForm1::~TForm1() {
@@ -74,6 +81,10 @@ TForm1::~TForm1() {
   // handlers on a half-destroyed window.
   for (QWidget* watched : findChildren<QWidget*>())
     watched->removeEventFilter(this);
+}
+
+const ButtonRenderer& TForm1::renderer() const {
+  return *renderer_;
 }
 
 void TForm1::FormCreate(const QStringList& arguments) {
@@ -157,10 +168,18 @@ void TForm1::setUpDialogs() {
                              QStringLiteral("Bitmap files (*.bmp)|*.bmp|All files (*.*)|*.*"));
   SaveDialog2 = fileDialog(this, QFileDialog::AcceptSave, QStringLiteral("kq"),
                            QStringLiteral("Tessaro files (*.kq)|*.kq|All files (*.*)|*.*"));
-  // A design is saved over an existing file without a question.
+  // The editor asks itself before a design replaces a file other than its own.
   SaveDialog2->setOption(QFileDialog::DontConfirmOverwrite);
   OpenDialog1 = fileDialog(this, QFileDialog::AcceptOpen, QString(),
                            QStringLiteral("Tessaro files (*.kq)|*.kq|All files|*.*"));
+
+  // Named as the form names them, for whoever answers them (Prompts).
+  ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
+  FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
+  OpenPictureDialog1->setObjectName(QStringLiteral("OpenPictureDialog1"));
+  ExportDialog1->setObjectName(QStringLiteral("ExportDialog1"));
+  SaveDialog2->setObjectName(QStringLiteral("SaveDialog2"));
+  OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
 
   PopupMenu1 = new QMenu(this);
   PopupMenu1->addAction(Refresh1);
@@ -302,6 +321,8 @@ void TForm1::wireControls() {
   connect(Actualsize1, &QAction::triggered, Image3, &PreviewBox::actualSize);
   connect(Fit1, &QAction::triggered, Image3, &PreviewBox::fit);
   // The platform's keys, and Ctrl+= for a "+" that needs Shift.
+  New1->setShortcut(QKeySequence::New);
+  Open1->setShortcut(QKeySequence::Open);
   Save2->setShortcut(QKeySequence::Save);
   Zoomin1->setShortcuts(
       {QKeySequence(QKeySequence::ZoomIn), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
@@ -345,11 +366,11 @@ void TForm1::RenderButton() {
   // What the running action changed is one step, recorded before the render pumps events
   // and other actions begin.
   history_.commit();
-  renderer_.setExtraImages(wantedExtras());
-  renderer_.RenderButton(ButtonDesign_, Font_);
+  renderer_->setExtraImages(wantedExtras());
+  renderer_->RenderButton(ButtonDesign_, Font_);
   // A nested call only asked the running render to restart; the outermost one returns
   // with the render finished.
-  if (!renderer_.RenderBusy()) runDeferredCommands();
+  if (!renderer_->RenderBusy()) exports_.renderFinished();
 }
 
 void TForm1::Redraw1Click() {
@@ -363,7 +384,7 @@ void TForm1::Refresh1Click() {
 // The colour pickers of every page share ColorDialog1; Cancel changes nothing.
 void TForm1::PickColour(Colour& field, ColourSwatch* swatch) {
   ColorDialog1->setCurrentColor(ToQColor(field));
-  if (ColorDialog1->exec() != QDialog::Accepted) return;
+  if (!prompts_.run(ColorDialog1)) return;
   const QColor chosen = ColorDialog1->selectedColor();
   swatch->setFill(chosen);
   field = FromQColor(chosen);
@@ -393,11 +414,9 @@ void TForm1::renderRefused(const QString& reason) {
 }
 
 void TForm1::showMessage(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Tessaro"), text, QMessageBox::Ok, this);
-  box.exec();
+  prompts_.tell(this, QMessageBox::NoIcon, text);
 }
 
 void TForm1::showError(const QString& text) {
-  QMessageBox box(QMessageBox::Critical, QStringLiteral("Tessaro"), text, QMessageBox::Ok, this);
-  box.exec();
+  prompts_.tell(this, QMessageBox::Critical, text);
 }

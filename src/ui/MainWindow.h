@@ -3,21 +3,23 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "ButtonDesign.h"
-#include "ButtonRenderer.h"
 #include "DesignHistory.h"
 #include "DesignHost.h"
+#include "ExportQueue.h"
 #include "ImageExport.h"
+#include "Prompts.h"
 #include "RenderHost.h"
 #include "ui_MainWindow.h"
 
+class ButtonRenderer;
 class QColorDialog;
 class QFileDialog;
 class QFontDialog;
 class QMenu;
-class QUrl;
 class RecentFiles;
 class TForm2;
 class TForm3;
@@ -48,13 +50,15 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
 
  public:
   // `arguments` is the command line after the program's name; when there are any, they
-  // name the design file to open, joined with single blanks.
-  explicit TForm1(const QStringList& arguments = {}, QWidget* parent = nullptr);
+  // name the design file to open, joined with single blanks. Every dialog of the window and
+  // of the dialogs it makes is shown through `prompts`.
+  explicit TForm1(const QStringList& arguments = {}, QWidget* parent = nullptr,
+                  Prompts& prompts = Prompts::standard());
   ~TForm1() override;
 
   ButtonDesign& design() { return ButtonDesign_; }
   CaptionFont& captionFont() { return Font_; }
-  const ButtonRenderer& renderer() const { return renderer_; }
+  const ButtonRenderer& renderer() const;
 
   // Renders the design into Image3; while a render runs, makes it start again. When the
   // outermost render has finished, runs the exports chosen while it ran.
@@ -191,10 +195,11 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
 
   // The design file opened or saved last, empty for a new design.
   const QString& designFile() const { return designFile_; }
-  // The record or the caption font differs from what was last opened or saved.
+  // The record (apart from the current caption slot) or the caption font differs from what
+  // was last opened or saved.
   bool designModified() const;
   // The answers to the question before unsaved changes would be lost.
-  enum class SaveChoice { Save, Discard, Cancel };
+  using SaveChoice = Prompts::SaveChoice;
   const DesignHistory& history() const { return history_; }
   RecentFiles* recentFiles() const { return recentFiles_; }
 
@@ -221,26 +226,6 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
-  // Asks whether to save the unsaved changes first; tests answer it directly.
-  virtual SaveChoice askToSaveChanges();
-  // The picture chosen in OpenPictureDialog1, empty on Cancel; tests answer it directly.
-  virtual QString choosePicture();
-  // Shows a file dialog on `proposed` (when not empty) and returns the chosen path, empty
-  // on Cancel; tests answer it directly.
-  virtual QString execFileDialog(QFileDialog* dialog, const QString& proposed);
-  // Shows Form3 modally; true when it closed with "&Export".
-  virtual bool execExportMultiple();
-  // Shows Form2 modally until OK; tests count it instead.
-  virtual void execAboutBox();
-  // Opens a web address with the desktop; a failure is not reported.
-  virtual void openWebPage(const QUrl& address);
-  // Shows the Export set dialog modally; true when it closed with "&Export".
-  virtual bool execExportSet();
-  // Asks whether to open the page of a set just written; tests answer it directly.
-  virtual bool askToOpenPage(const QString& page);
-  // The preview's device pixel ratio: 2 on a screen scaled twice, where it shows the 2x
-  // image; tests answer it directly.
-  virtual qreal previewPixelRatio() const;
 
  private:
   void FormCreate(const QStringList& arguments);
@@ -251,7 +236,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // The window's size, place and page, as it was left last time.
   void restoreWindowPlace();
   void rememberWindowPlace();
-  // execFileDialog, with the dialog's default extension added to a name typed without one.
+  // A file chosen in `dialog`, with its default extension added to a name typed without one.
   QString chooseFile(QFileDialog* dialog, const QString& proposed);
   void setUpLook();
   void setUpDialogs();
@@ -275,13 +260,24 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   bool maybeSave();
   bool saveDesign();
   bool saveDesignAs();
+  // True when `path` may be written: it is new or the design's own file, or the user agreed
+  // to replace it.
+  bool mayReplace(const QString& path);
+  // The folder of the design's file, where a design dialog opens when it proposes no name.
+  void startInDesignFolder(QFileDialog* dialog);
   bool writeDesign(const QString& path);
   // Opens a design file as Open does, once the user has been asked.
   void openDesign(const QString& path);
+  // Zeroes the record before the defaults or a file replace it: the defaults leave the bytes
+  // past each string's length as they are, and they must keep nothing of the design given
+  // up (it would be saved with the next one). So New gives the record of start-up.
+  void clearRecord();
   // `path` (empty for none) becomes the design's file, the design as it is its saved
   // state, and its history starts afresh.
   void startDocument(const QString& path);
   void updateTitle();
+  // What decides whether the design is modified: its file form without the current slot.
+  QByteArray designContent() const;
   // Browse's part after the choice: the texture from `path`, or a message and no change.
   void takeTexture(const QString& path);
   // Handles a drop of a file on a control that takes drops of its own (the edit boxes and
@@ -289,16 +285,15 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   bool takeFileDrop(QEvent* event);
   void openDroppedFile(const QString& path);
 
-  // Runs `body` as an export; queues `handler` instead while a render or an export runs.
-  void runExport(Command handler, Command body);
-  void runDeferredCommands();
+  // Runs `body` as an export, now or once the running render or export has finished.
+  void runExport(const QString& name, Command body);
   void exportJpeg();
   void exportBmp();
   void exportMultiple();
   void exportPng();
-  // Asks for a file in ExportDialog1 (with its ending and filter) and writes the image there.
-  void writeThroughDialog(const QString& suffix, const QString& filter, const QImage& image,
-                          ImageType type);
+  // Asks for a file in ExportDialog1 (with the type's ending and `filter`) and writes the
+  // image there.
+  void writeThroughDialog(const QString& filter, const QImage& image, ImageType type);
   void exportSet();
   // The images besides the button that the preview and a running export need.
   unsigned wantedExtras() const;
@@ -308,10 +303,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   unsigned exportExtras_ = 0;  // what a running export needs from its render
   // After a refused render: shows why `whatFails` ("Nothing was exported") and returns true.
   bool refuseUnrendered(const QString& whatFails);
-  QString renderRefusal_;          // why the last render was refused; empty after a finished one
-  std::vector<Command> deferred_;  // exports waiting for the running render or export
-  int exporting_ = 0;
-  bool draining_ = false;        // runDeferredCommands is running the queue
+  QString renderRefusal_;        // why the last render was refused; empty after a finished one
   bool greeted_ = false;         // the about box was shown by itself
   bool watchingScreen_ = false;  // the window's screen changes re-render the preview
   bool closing_ = false;
@@ -330,14 +322,15 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
 
   ButtonDesign ButtonDesign_{};
   CaptionFont Font_;
-  ButtonRenderer renderer_{*this};
+  // Behind a pointer, so that the editor's files do not compile the renderer's internals.
+  Prompts& prompts_;
+  std::unique_ptr<ButtonRenderer> renderer_;
   int designClientHeight_ = 0;
 
-  DesignHistory history_{{[this] { return captureDesign(); },
-                          [this](const DesignState& state) { restoreDesign(state); },
-                          [this] { return renderer_.Syncing(); }}};
+  DesignHistory history_;
+  ExportQueue exports_;
   RecentFiles* recentFiles_ = nullptr;
   QString designFile_;
-  QByteArray savedDesign_;  // the design file's bytes as last opened or saved
+  QByteArray savedDesign_;  // designContent() as last opened or saved
   QString programTitle_;    // the window's title while no file is open
 };

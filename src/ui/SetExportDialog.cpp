@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,11 +10,14 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QSettings>
+#include <QScreen>
+#include <QScrollArea>
 #include <QSpinBox>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "Checkerboard.h"
+#include "EditorSettings.h"
 #include "ExportSeries.h"
 #include "FormLook.h"
 #include "RandomDesign.h"
@@ -39,7 +41,8 @@ void StateStrip::setImages(const QList<QImage>& images, const QList<ButtonState>
     width += image.width() + kStripGap;
     height = std::max(height, image.height());
   }
-  setMinimumSize(std::min(width, 2000), std::max(90, std::min(height, 600) + 24));
+  // Its whole size; the dialog shows as much of it as the screen has room for.
+  setMinimumSize(width, std::max(90, height + 24));
   update();
 }
 
@@ -70,7 +73,8 @@ void StateStrip::paintEvent(QPaintEvent*) {
   }
 }
 
-SetExportDialog::SetExportDialog(QWidget* parent) : QDialog(parent) {
+SetExportDialog::SetExportDialog(QWidget* parent, Prompts& prompts)
+    : QDialog(parent), prompts_(prompts) {
   setWindowTitle(QStringLiteral("Export set"));
   setFont(WindowFont());
 
@@ -86,6 +90,13 @@ SetExportDialog::SetExportDialog(QWidget* parent) : QDialog(parent) {
   whereLayout->addWidget(new QLabel(QStringLiteral("Prefix"), where), 1, 0);
   whereLayout->addWidget(PrefixEdit, 1, 1);
   whereLayout->addWidget(ExampleLabel, 1, 2);
+  ProblemLabel = new QLabel(where);
+  ProblemLabel->setWordWrap(true);
+  QPalette warning = ProblemLabel->palette();
+  warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+  ProblemLabel->setPalette(warning);
+  ProblemLabel->hide();
+  whereLayout->addWidget(ProblemLabel, 2, 0, 1, 3);
 
   auto* what = new QGroupBox(QStringLiteral("Images"), this);
   auto* whatLayout = new QGridLayout(what);
@@ -123,9 +134,13 @@ SetExportDialog::SetExportDialog(QWidget* parent) : QDialog(parent) {
   whatLayout->addWidget(ShiftBox, 5, 2);
 
   auto* seen = new QGroupBox(QStringLiteral("The current caption"), this);
-  Strip = new StateStrip(seen);
+  Strip = new StateStrip;
+  StripArea = new QScrollArea(seen);
+  StripArea->setWidget(Strip);
+  StripArea->setWidgetResizable(true);
+  StripArea->setFrameShape(QFrame::NoFrame);
   auto* seenLayout = new QVBoxLayout(seen);
-  seenLayout->addWidget(Strip);
+  seenLayout->addWidget(StripArea);
 
   ExportButton = new QPushButton(QStringLiteral("&Export"), this);
   ExportButton->setDefault(true);
@@ -141,10 +156,11 @@ SetExportDialog::SetExportDialog(QWidget* parent) : QDialog(parent) {
   layout->addWidget(seen, 1);
   layout->addLayout(buttons);
 
-  restoreChoices();
+  restoreChoices(QString());
 
   connect(FolderButton, &QPushButton::clicked, this, [this] {
-    const QString chosen = chooseFolder(FolderEdit->text());
+    const QString chosen =
+        prompts_.chooseFolder(this, QStringLiteral("Folder of the set"), FolderEdit->text());
     if (!chosen.isEmpty()) FolderEdit->setText(QDir::toNativeSeparators(chosen));
   });
   connect(ExportButton, &QPushButton::clicked, this, &QDialog::accept);
@@ -183,22 +199,15 @@ ButtonSetOptions SetExportDialog::options() const {
   return o;
 }
 
-void SetExportDialog::proposeFolder(const QString& folder) {
-  if (!proposed_ || !QFileInfo(FolderEdit->text()).isDir()) {
-    FolderEdit->setText(QDir::toNativeSeparators(folder));
-  }
-}
-
-QString SetExportDialog::chooseFolder(const QString& start) {
-  return QFileDialog::getExistingDirectory(this, QStringLiteral("Folder of the set"), start);
-}
-
 void SetExportDialog::optionsChanged() {
   const ButtonSetOptions o = options();
   ExampleLabel->setText(QStringLiteral("ex. %1").arg(SeriesName(
       o.prefix, 1, SetImageEnding(o.states.value(0, ButtonState::Normal), o.scales.value(0, 1)))));
+  // What keeps the set from being written, said in the dialog itself.
   QString problem;
-  const bool writable = CheckSetOptions(o, &problem);
+  if (CheckSetOptions(o, &problem)) problem.clear();
+  ProblemLabel->setText(problem);
+  ProblemLabel->setVisible(!problem.isEmpty());
   ButtonSetRenderer set(look_, o);
   QString error;
   if (!set.prepare(&error)) {
@@ -223,12 +232,39 @@ void SetExportDialog::optionsChanged() {
     return;
   }
   Strip->setImages(images, o.states);
-  ExportButton->setEnabled(writable);
-  ExportButton->setToolTip(writable ? QString() : problem);
+  fitStripToScreen();
+  ExportButton->setEnabled(problem.isEmpty());
+}
+
+void SetExportDialog::fitStripToScreen() {
+  const QScreen* display = screen();
+  if (!display) return;
+  const QRect room = display->availableGeometry();
+  // Everything but the strip: the dialog's frame (a guess before it is first shown), its
+  // layout's margins and the group box around the strip, and the rows above and below.
+  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(16, 40);
+  const QSize around = StripArea->parentWidget()->size() - StripArea->size();
+  const QMargins margins = layout()->contentsMargins();
+  const int otherHeight = layout()->minimumSize().height() - StripArea->minimumHeight();
+  const int roomWidth = room.width() - frame.width() - margins.left() - margins.right() -
+                        std::max(around.width(), 24);
+  const int roomHeight = room.height() - frame.height() - otherHeight;
+  const QSize whole = Strip->minimumSize();
+  QSize shown(std::min(whole.width(), roomWidth), std::min(whole.height(), roomHeight));
+  // A scroll bar takes room of its own.
+  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  if (whole.width() > shown.width()) shown.rheight() += bar;
+  if (whole.height() > shown.height()) shown.rwidth() += bar;
+  StripArea->setMinimumSize(shown.boundedTo(QSize(roomWidth, roomHeight)));
+  // At its new size before it is shown, so that it is placed on the screen as it will be:
+  // the group box around the strip passes the new size on only from the event loop.
+  StripArea->parentWidget()->updateGeometry();
+  layout()->activate();
+  if (!isVisible()) adjustSize();
 }
 
 void SetExportDialog::saveChoices() const {
-  QSettings settings;
+  EditorSettings settings;
   settings.beginGroup(kGroup);
   const ButtonSetOptions o = options();
   settings.setValue(QStringLiteral("folder"), o.folder);
@@ -245,25 +281,27 @@ void SetExportDialog::saveChoices() const {
   settings.setValue(QStringLiteral("pressedShift"), o.stateOptions.pressedShift);
 }
 
-void SetExportDialog::restoreChoices() {
-  QSettings settings;
+void SetExportDialog::restoreChoices(const QString& proposedFolder) {
+  EditorSettings settings;
   settings.beginGroup(kGroup);
-  if (!settings.contains(QStringLiteral("prefix"))) return;
+  const ButtonSetOptions defaults;
   const QString folder = settings.value(QStringLiteral("folder")).toString();
-  if (QFileInfo(folder).isDir()) {
-    FolderEdit->setText(QDir::toNativeSeparators(folder));
-    proposed_ = true;
-  }
-  PrefixEdit->setText(settings.value(QStringLiteral("prefix")).toString());
-  const QStringList states = settings.value(QStringLiteral("states")).toStringList();
+  FolderEdit->setText(
+      QDir::toNativeSeparators(QFileInfo(folder).isDir() ? folder : proposedFolder));
+  PrefixEdit->setText(settings.value(QStringLiteral("prefix"), defaults.prefix).toString());
+  QStringList defaultStates;
+  for (ButtonState state : defaults.states)
+    defaultStates << StateName(state);
+  const QStringList states = settings.value(QStringLiteral("states"), defaultStates).toStringList();
   for (int i = 0; i < 4; ++i)
     StateBoxes[i]->setChecked(states.contains(StateName(kAllStates[i])));
-  OneXBox->setChecked(settings.value(QStringLiteral("oneX"), true).toBool());
-  TwoXBox->setChecked(settings.value(QStringLiteral("twoX"), true).toBool());
-  UniformBox->setChecked(settings.value(QStringLiteral("uniform")).toBool());
-  SheetBox->setChecked(settings.value(QStringLiteral("sheet")).toBool());
+  OneXBox->setChecked(settings.value(QStringLiteral("oneX"), defaults.scales.contains(1)).toBool());
+  TwoXBox->setChecked(settings.value(QStringLiteral("twoX"), defaults.scales.contains(2)).toBool());
+  UniformBox->setChecked(settings.value(QStringLiteral("uniform"), defaults.uniform).toBool());
+  SheetBox->setChecked(settings.value(QStringLiteral("sheet"), defaults.sheet).toBool());
   LightnessBox->setValue(
-      settings.value(QStringLiteral("hoverLightness"), kHoverLightnessRange.fallback).toInt());
+      settings.value(QStringLiteral("hoverLightness"), defaults.stateOptions.hoverLightness)
+          .toInt());
   ShiftBox->setValue(
-      settings.value(QStringLiteral("pressedShift"), kPressedShiftRange.fallback).toInt());
+      settings.value(QStringLiteral("pressedShift"), defaults.stateOptions.pressedShift).toInt());
 }

@@ -6,11 +6,13 @@
 #include <QWidget>
 
 #include "ButtonSet.h"
+#include "Prompts.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSpinBox;
 
 // The current caption in each chosen state, as the set will show it: transparent images on
@@ -37,22 +39,25 @@ class StateStrip : public QWidget {
 
 // "Export set": where and how a button set is written (the states, the scales, one size
 // for all, the sprite sheet with its stylesheet and page, how hover and pressed look), with
-// a strip that shows the current caption in each chosen state as the options change. Its
-// choices are remembered between runs.
+// a strip that shows the current caption in each chosen state as the options change (and
+// scrolls where the screen has no room for it all). What keeps the set from being written
+// is said in the dialog. The choices of the last export are kept in the editor's settings,
+// for the rest of the run and the next ones; those of a cancelled showing are dropped.
 class SetExportDialog : public QDialog {
   Q_OBJECT
 
  public:
-  explicit SetExportDialog(QWidget* parent = nullptr);
+  explicit SetExportDialog(QWidget* parent = nullptr, Prompts& prompts = Prompts::standard());
 
   // The look the set is made from: the editor's design (on its current caption), its font
   // and its texture. The strip follows it.
   void setLook(const ButtonLook& look);
   // The options as chosen.
   ButtonSetOptions options() const;
-  // The folder to propose when none was chosen before.
-  void proposeFolder(const QString& folder);
-  // Keeps the choices for the next run (QSettings).
+  // The choices kept from the last export, or the defaults; the folder `proposedFolder` when
+  // none was kept or it is gone. Before every showing.
+  void restoreChoices(const QString& proposedFolder);
+  // Keeps the choices for the next showing and the next run (EditorSettings).
   void saveChoices() const;
 
   QLineEdit* FolderEdit;
@@ -66,19 +71,18 @@ class SetExportDialog : public QDialog {
   QSpinBox* LightnessBox;
   QSpinBox* ShiftBox;
   QLabel* ExampleLabel;  // the first file's name
+  QLabel* ProblemLabel;  // why the set cannot be written, hidden while nothing is in the way
   StateStrip* Strip;
+  QScrollArea* StripArea;
   QPushButton* ExportButton;
   QPushButton* CancelButton;
 
- protected:
-  // The folder chosen in the platform's dialog, empty on Cancel; tests answer it directly.
-  virtual QString chooseFolder(const QString& start);
-
  private:
-  void restoreChoices();
   // Renders the strip and enables Export when the options make a set.
   void optionsChanged();
+  // The strip's area as large as the strip, as far as the screen has room.
+  void fitStripToScreen();
 
+  Prompts& prompts_;
   ButtonLook look_;
-  bool proposed_ = false;  // a folder was restored or chosen
 };

@@ -64,13 +64,8 @@ void TForm1::RadioButton11Click() {
   RenderButton();
 }
 
-QString TForm1::choosePicture() {
-  if (OpenPictureDialog1->exec() != QDialog::Accepted) return QString();
-  return OpenPictureDialog1->selectedFiles().value(0);
-}
-
 void TForm1::Button2Click() {
-  const QString path = choosePicture();
+  const QString path = prompts_.chooseFile(OpenPictureDialog1, QString());
   if (path.isEmpty()) return;
   takeTexture(path);
 }

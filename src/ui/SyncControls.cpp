@@ -1,4 +1,5 @@
 // Filling the controls from the record.
+#include "ButtonRenderer.h"
 #include "CaptionText.h"
 #include "EditorText.h"
 #include "MainWindow.h"
@@ -15,7 +16,7 @@ QString decimal(int value) {
 // handlers write into the record that the later steps read.
 void TForm1::SyncControls() {
   // Lowered on every way out, or no render would ever run again.
-  const ButtonRenderer::SyncingScope syncing(renderer_);
+  const ButtonRenderer::SyncingScope syncing(*renderer_);
   const ButtonDesign& d = ButtonDesign_;
 
   Edit8->setText(decimal(d.BorderWidth));

@@ -13,12 +13,14 @@ std::function<void()> TForm1::asStep(Command handler, const QString& step,
 }
 
 DesignState TForm1::captureDesign() const {
-  return {ButtonDesign_, Font_, Image2->picture()};
+  return {ButtonDesign_, Font_, Image2->picture(), designFile_, savedDesign_};
 }
 
 void TForm1::restoreDesign(const DesignState& state) {
   ButtonDesign_ = state.record;
   Font_ = state.font;
+  designFile_ = state.file;
+  savedDesign_ = state.saved;
   Image2->setPicture(state.texture);
   SyncControls();
   // The controls' handlers have written their fields back through the clamps of typed
@@ -61,7 +63,7 @@ void TForm1::wireHistory() {
 
 void TForm1::Undo1Click() {
   // An export renders one slot after another; the design stays as it is until it is done.
-  if (exporting_ > 0 || closing_ || !history_.stack().canUndo()) return;
+  if (exports_.exporting() || closing_ || !history_.stack().canUndo()) return;
   history_.undo();
   // While a render runs (this is inside its event pump) it starts again with the design
   // put back.
@@ -69,7 +71,7 @@ void TForm1::Undo1Click() {
 }
 
 void TForm1::Redo1Click() {
-  if (exporting_ > 0 || closing_ || !history_.stack().canRedo()) return;
+  if (exports_.exporting() || closing_ || !history_.stack().canRedo()) return;
   history_.redo();
   RenderButton();
 }

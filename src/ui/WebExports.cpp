@@ -4,10 +4,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
 #include <QUrl>
 #include <QWindow>
 
+#include "ButtonRenderer.h"
 #include "ButtonSet.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
@@ -23,18 +23,14 @@ const QString kPngFilter = QStringLiteral("PNG files (*.png)|*.png|All files (*.
 }  // namespace
 
 unsigned TForm1::wantedExtras() const {
-  const int scale = previewPixelRatio() >= 2 ? 2 : 1;
+  const int scale = prompts_.screenPixelRatio(Image3) >= 2 ? 2 : 1;
   return exportExtras_ | ExtrasFor(Showtransparency1->isChecked(), scale);
 }
 
-qreal TForm1::previewPixelRatio() const {
-  return Image3->devicePixelRatioF();
-}
-
 void TForm1::showRenderedButton(const QImage& image) {
-  const int scale = previewPixelRatio() >= 2 ? 2 : 1;
+  const int scale = prompts_.screenPixelRatio(Image3) >= 2 ? 2 : 1;
   const bool transparent = Showtransparency1->isChecked();
-  QImage shown = ChosenImage(renderer_.extraImages(), image, transparent, scale);
+  QImage shown = ChosenImage(renderer_->extraImages(), image, transparent, scale);
   if (!shown.isNull() && scale == 2) shown.setDevicePixelRatio(2);
   Image3->setPicture(image, shown, transparent && !shown.isNull());
 }
@@ -44,11 +40,11 @@ void TForm1::Showtransparency1Click() {
 }
 
 void TForm1::Png1Click() {
-  runExport(&TForm1::Png1Click, &TForm1::exportPng);
+  runExport(QStringLiteral("PNG"), &TForm1::exportPng);
 }
 
 void TForm1::Exportset1Click() {
-  runExport(&TForm1::Exportset1Click, &TForm1::exportSet);
+  runExport(QStringLiteral("Set"), &TForm1::exportSet);
 }
 
 void TForm1::exportPng() {
@@ -57,25 +53,12 @@ void TForm1::exportPng() {
   exportExtras_ = ExtrasFor(true, 1);
   RenderButton();
   exportExtras_ = 0;
-  const QImage transparent = ChosenImage(renderer_.extraImages(), {}, true, 1);
+  const QImage transparent = ChosenImage(renderer_->extraImages(), {}, true, 1);
   PageControl1->show();
   QCoreApplication::processEvents();
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
 
-  writeThroughDialog(QStringLiteral("PNG"), kPngFilter, transparent, ImageType::Png);
-}
-
-bool TForm1::execExportSet() {
-  return SetDialog->exec() == QDialog::Accepted;
-}
-
-bool TForm1::askToOpenPage(const QString& page) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Tessaro"),
-                  QStringLiteral("The set is written. Open %1 in the browser?")
-                      .arg(QDir::toNativeSeparators(page)),
-                  QMessageBox::Yes | QMessageBox::No, this);
-  box.setDefaultButton(QMessageBox::Yes);
-  return box.exec() == QMessageBox::Yes;
+  writeThroughDialog(kPngFilter, transparent, ImageType::Png);
 }
 
 void TForm1::exportSet() {
@@ -84,9 +67,9 @@ void TForm1::exportSet() {
   look.design = ButtonDesign_;
   look.font = Font_;
   look.texture = Image2->picture();
-  SetDialog->proposeFolder(Form3->directory());
+  SetDialog->restoreChoices(Form3->directory());
   SetDialog->setLook(look);
-  if (!execExportSet()) return;
+  if (!prompts_.run(SetDialog)) return;
   SetDialog->saveChoices();
   const ButtonSetOptions options = SetDialog->options();
 
@@ -105,5 +88,11 @@ void TForm1::exportSet() {
     return;
   }
   const QString page = PathInFolder(options.folder, SetPageFileName(options.prefix));
-  if (options.sheet && askToOpenPage(page)) openWebPage(QUrl::fromLocalFile(page));
+  if (options.sheet &&
+      prompts_.askYesNo(this,
+                        QStringLiteral("The set is written. Open %1 in the browser?")
+                            .arg(QDir::toNativeSeparators(page)),
+                        true)) {
+    prompts_.openWebPage(QUrl::fromLocalFile(page));
+  }
 }

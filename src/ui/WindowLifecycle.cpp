@@ -1,7 +1,6 @@
 // The about box, the link label, the end of the program and the window remembered for the
 // next run.
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -30,11 +29,7 @@ void TForm1::FormActivate() {
 }
 
 void TForm1::About1Click() {
-  execAboutBox();
-}
-
-void TForm1::execAboutBox() {
-  Form2->exec();
+  prompts_.run(Form2);
 }
 
 void TForm1::Exit1Click() {
@@ -71,13 +66,9 @@ void TForm1::FormClose() {
   // their event pumps): they end without writing anything more, and the renderer's
   // working image goes with the window.
   closing_ = true;
-  deferred_.clear();
+  exports_.stop();
 }
 
 void TForm1::Label11Click() {
-  openWebPage(QUrl::fromUserInput(QString::fromLatin1(kMakerAddress)));
-}
-
-void TForm1::openWebPage(const QUrl& address) {
-  QDesktopServices::openUrl(address);
+  prompts_.openWebPage(QUrl::fromUserInput(QString::fromLatin1(kMakerAddress)));
 }

@@ -16,24 +16,18 @@
 #include <optional>
 #include <vector>
 
+#include "ButtonRenderer.h"
 #include "EditorSettings.h"
 #include "MainWindow.h"
 #include "QtPrinters.h"
+#include "ScriptedPrompts.h"
 
 // The editor window, counting what its renders hand over and letting a test act inside a
-// render's event pump.
-class ProbedForm : public TForm1 {
+// render's event pump. Its answers come first among its bases: the window asks them from
+// its constructor on.
+class ProbedForm : public ScriptedPrompts, public TForm1 {
  public:
-  using TForm1::TForm1;
-
-  // A file dialog as it was about to be shown.
-  struct FileDialogUse {
-    QFileDialog* dialog;
-    QString proposed;
-    QString suffix;
-    QStringList filters;
-    bool confirmsOverwrite;
-  };
+  explicit ProbedForm(const QStringList& arguments = {}) : TForm1(arguments, nullptr, *this) {}
 
   int images = 0;     // finished renders
   int sizeTexts = 0;  // renders that got as far as sizing (a restart sizes again)
@@ -41,21 +35,6 @@ class ProbedForm : public TForm1 {
   std::function<void(int pump)> onPump;
   std::function<void()> onImage;
   std::function<void()> onSizeText;
-  std::optional<QString> pictureAnswer;  // what the picture dialog "returns"
-  std::optional<QString> fileAnswer;     // what the file dialogs "return" ("" is Cancel)
-  std::vector<FileDialogUse> fileDialogs;
-  std::optional<bool> exportMultipleAnswer;  // how Form3 "closes": true for "&Export"
-  bool recordMessages = false;               // messages recorded instead of shown
-  int aboutBoxes = 0;                        // the about box, counted instead of shown
-  bool realAboutBox = false;                 // shown after all (and answered by the test)
-  std::vector<QUrl> webPages;                // addresses "opened"
-  QStringList messages;
-  // How the unsaved-work question is "answered"; unset, it is not shown and the window
-  // goes on without saving, as the tests written before it expect.
-  std::optional<SaveChoice> saveAnswer;
-  qreal pixelRatio = 1;      // the preview's screen, as the window is told it
-  QStringList pagesOffered;  // set pages the user was asked to open (and said yes to)
-  int saveQuestions = 0;
 
   void pumpEvents() override {
     ++pumps;
@@ -72,38 +51,7 @@ class ProbedForm : public TForm1 {
     TForm1::showSizeText(text);
     if (onSizeText) onSizeText();
   }
-  void showMessage(const QString& text) override {
-    if (!recordMessages) return TForm1::showMessage(text);
-    messages << text;
-  }
   void resetCounts() { images = sizeTexts = pumps = 0; }
-
- protected:
-  QString choosePicture() override {
-    return pictureAnswer ? *pictureAnswer : TForm1::choosePicture();
-  }
-  QString execFileDialog(QFileDialog* dialog, const QString& proposed) override {
-    fileDialogs.push_back({dialog, proposed, dialog->defaultSuffix(), dialog->nameFilters(),
-                           !dialog->testOption(QFileDialog::DontConfirmOverwrite)});
-    return fileAnswer ? *fileAnswer : TForm1::execFileDialog(dialog, proposed);
-  }
-  void execAboutBox() override {
-    ++aboutBoxes;
-    if (realAboutBox) TForm1::execAboutBox();
-  }
-  void openWebPage(const QUrl& address) override { webPages.push_back(address); }
-  bool execExportMultiple() override {
-    return exportMultipleAnswer ? *exportMultipleAnswer : TForm1::execExportMultiple();
-  }
-  SaveChoice askToSaveChanges() override {
-    ++saveQuestions;
-    return saveAnswer.value_or(SaveChoice::Discard);
-  }
-  bool askToOpenPage(const QString& page) override {
-    pagesOffered << page;
-    return true;
-  }
-  qreal previewPixelRatio() const override { return pixelRatio; }
 };
 
 class EditorTest : public ::testing::Test {

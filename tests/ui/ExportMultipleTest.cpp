@@ -222,17 +222,6 @@ TEST_F(ExportMultipleTest, TheDialogIsShownModallyAndKeepsItsChoices) {
 // The dialog on its own (no editor window), with volumes laid out in a scratch folder.
 class ExportDialogTest : public EditorTest {
  protected:
-  class Dialog : public TForm3 {
-   public:
-    using TForm3::TForm3;
-    std::optional<QString> nameAnswer;
-
-   protected:
-    QString askDirectoryName() override {
-      return nameAnswer ? *nameAnswer : TForm3::askDirectoryName();
-    }
-  };
-
   void SetUp() override {
     ASSERT_TRUE(scratch.isValid());
     root = QDir(scratch.path()).canonicalPath();
@@ -241,10 +230,12 @@ class ExportDialogTest : public EditorTest {
     }
     started = QDir::currentPath();
     QDir::setCurrent(root + QStringLiteral("/work"));
-    dialog = std::make_unique<Dialog>(
-        nullptr, QList<Volume>{{QStringLiteral("/"), QStringLiteral("/"), VolumeKind::Fixed},
-                               {root + QStringLiteral("/usb"), QStringLiteral("Stick"),
-                                VolumeKind::Removable}});
+    dialog = std::make_unique<TForm3>(
+        nullptr,
+        QList<Volume>{
+            {QStringLiteral("/"), QStringLiteral("/"), VolumeKind::Fixed},
+            {root + QStringLiteral("/usb"), QStringLiteral("Stick"), VolumeKind::Removable}},
+        answers);
     QDir::setCurrent(started);
     dialog->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
@@ -299,7 +290,8 @@ class ExportDialogTest : public EditorTest {
 
   QTemporaryDir scratch;
   QString root, started;
-  std::unique_ptr<Dialog> dialog;
+  ScriptedPrompts answers;
+  std::unique_ptr<TForm3> dialog;
 };
 
 TEST_F(ExportDialogTest, StartsWithTheFileTypePrefixAndExampleOfTheFirstUse) {
@@ -393,20 +385,20 @@ TEST_F(ExportDialogTest, TheDriveChooserSwitchesToEachVolumesCurrentDirectory) {
 TEST_F(ExportDialogTest, MakeDirCreatesTheNamedDirectoryAndEntersIt) {
   const QString work = root + QStringLiteral("/work");
   dialog->setDirectory(work);
-  dialog->nameAnswer = QStringLiteral("buttons 2024");
+  answers.textAnswer = QStringLiteral("buttons 2024");
   dialog->Makedir1->trigger();
   EXPECT_TRUE(QFileInfo(work + QStringLiteral("/buttons 2024")).isDir());
   EXPECT_EQ(dialog->directory(), work + QStringLiteral("/buttons 2024"));
 
   // Cancel does nothing; a name that exists or reaches elsewhere is refused with a message.
   dialog->setDirectory(work);
-  dialog->nameAnswer = QString();
+  answers.textAnswer = QString();
   dialog->Makedir1->trigger();
   EXPECT_EQ(dialog->directory(), work);
   for (const char* refused : {"alpha", "../outside", ".."}) {
     QString text;
     whenModalBox(&text);
-    dialog->nameAnswer = QString::fromLatin1(refused);
+    answers.textAnswer = QString::fromLatin1(refused);
     dialog->Makedir1->trigger();
     EXPECT_TRUE(text.startsWith(QStringLiteral("Cannot create directory"))) << refused;
     EXPECT_EQ(dialog->directory(), work);

@@ -47,12 +47,12 @@ TEST_F(ExportTest, JpegAndBmpRenderAskWithTheSharedDialogAndWriteTheButton) {
   EXPECT_TRUE(form->PageControl1->isVisible());
   EXPECT_EQ(form->images, 1);
   ASSERT_EQ(form->fileDialogs.size(), 1u);
-  const ProbedForm::FileDialogUse jpeg = form->fileDialogs[0];
+  const ScriptedPrompts::FileDialogUse jpeg = form->fileDialogs[0];
   EXPECT_EQ(jpeg.dialog, form->ExportDialog1);
-  EXPECT_EQ(jpeg.suffix, "JPG");
+  EXPECT_EQ(jpeg.suffix, "jpg");
   EXPECT_EQ(jpeg.filters, QStringList({"JPEG files (*.jpg) (*.jpg)", "All files (*.*) (*)"}));
   EXPECT_TRUE(jpeg.confirmsOverwrite);
-  const QString jpegFile = path(QStringLiteral("home.JPG"));
+  const QString jpegFile = path(QStringLiteral("home.jpg"));
   const QImage written = readImage(jpegFile, "jpeg");
   EXPECT_EQ(written.size(), QSize(120, 30)) << "the real size, not the 4x working size";
 
@@ -63,20 +63,52 @@ TEST_F(ExportTest, JpegAndBmpRenderAskWithTheSharedDialogAndWriteTheButton) {
   form->onPump = nullptr;
   EXPECT_TRUE(!pagesSeen.empty() && pagesSeen.front()) << "the BMP export leaves the pages";
   ASSERT_EQ(form->fileDialogs.size(), 2u);
-  const ProbedForm::FileDialogUse bmp = form->fileDialogs[1];
+  const ScriptedPrompts::FileDialogUse bmp = form->fileDialogs[1];
   EXPECT_EQ(bmp.dialog, form->ExportDialog1);
-  EXPECT_EQ(bmp.proposed, jpegFile) << "the BMP export proposes the JPEG's name";
-  EXPECT_EQ(bmp.suffix, "BMP");
+  EXPECT_EQ(bmp.proposed, path(QStringLiteral("home.bmp")))
+      << "the BMP export proposes the JPEG's name";
+  EXPECT_EQ(bmp.suffix, "bmp");
   EXPECT_EQ(bmp.filters, QStringList({"BMP files (*.bmp) (*.bmp)", "All files (*.*) (*)"}));
   EXPECT_TRUE(bmp.confirmsOverwrite);
-  EXPECT_EQ(readImage(path(QStringLiteral("about.BMP")), "bmp"),
+  EXPECT_EQ(readImage(path(QStringLiteral("about.bmp")), "bmp"),
             form->Image3->picture().convertToFormat(QImage::Format_RGB32));
 
   // The popup's JPEG entry is the menu's command.
   form->fileAnswer = path(QStringLiteral("again.jpg"));
   form->ExportJPEG1->trigger();
-  EXPECT_EQ(form->fileDialogs.back().proposed, path(QStringLiteral("about.BMP")));
+  EXPECT_EQ(form->fileDialogs.back().proposed, path(QStringLiteral("about.jpg")));
   EXPECT_EQ(readImage(path(QStringLiteral("again.jpg")), "jpeg").size(), QSize(120, 30));
+}
+
+TEST_F(ExportTest, EachExportProposesTheLastNameWithItsOwnLowerCaseEnding) {
+  struct Step {
+    QAction* action;
+    std::optional<QString> typed;  // unset: the proposed name is taken
+    QString proposed;
+    QString suffix;
+    QString written;
+    QByteArray format;
+  };
+  const Step steps[] = {
+      {form->Png1, path("b"), "", "png", path("b.png"), "png"},
+      {form->Jpeg1, {}, path("b.jpg"), "jpg", path("b.jpg"), "jpeg"},
+      {form->Bmp1, {}, path("b.bmp"), "bmp", path("b.bmp"), "bmp"},
+      {form->Jpeg1, path("c.JPEG"), path("b.jpg"), "jpg", path("c.JPEG"), "jpeg"},
+      {form->Png1, {}, path("c.png"), "png", path("c.png"), "png"},
+      {form->ExportBMP1, path("d.v2"), path("c.bmp"), "bmp", path("d.v2"), "bmp"},
+      {form->Png1, {}, path("d.v2.png"), "png", path("d.v2.png"), "png"},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.written.toStdString());
+    const std::size_t asked = form->fileDialogs.size();
+    form->fileAnswer = step.typed.value_or(step.proposed);
+    step.action->trigger();
+    ASSERT_EQ(form->fileDialogs.size(), asked + 1);
+    EXPECT_EQ(form->fileDialogs.back().proposed, step.proposed);
+    EXPECT_EQ(form->fileDialogs.back().suffix, step.suffix);
+    QImageReader reader(step.written);
+    EXPECT_EQ(reader.format(), step.format) << "decided from the content";
+  }
 }
 
 TEST_F(ExportTest, CancelWritesNothingAfterTheRender) {
@@ -154,7 +186,7 @@ TEST_F(ExportTest, EveryExportRefusesWhileTheRenderIsRefused) {
   form->Edit3->setText(QStringLiteral("1"));
   EXPECT_TRUE(form->Image3->message().isEmpty());
   form->Jpeg1->trigger();
-  EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("refused.JPG"))));
+  EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("refused.jpg"))));
 }
 
 // An export chosen from inside a render's event pump, at the largest size (about a
@@ -189,8 +221,8 @@ TEST_F(DeferredExportTest, AnExportChosenDuringARenderWaitsForItAndWritesAFinish
   ASSERT_TRUE(triggered);
   EXPECT_EQ(dialogsRightAfter, 0u) << "nothing was asked inside the running render";
   ASSERT_EQ(form->fileDialogs.size(), 2u) << "both exports ran once the render had finished";
-  EXPECT_EQ(form->fileDialogs[0].suffix, "BMP");
-  EXPECT_EQ(form->fileDialogs[1].suffix, "JPG");
+  EXPECT_EQ(form->fileDialogs[0].suffix, "bmp");
+  EXPECT_EQ(form->fileDialogs[1].suffix, "jpg");
   EXPECT_FALSE(form->renderer().RenderBusy());
   EXPECT_TRUE(form->PageControl1->isVisible());
   // The restarted render and one render per export finished; none was cut short.
@@ -198,9 +230,9 @@ TEST_F(DeferredExportTest, AnExportChosenDuringARenderWaitsForItAndWritesAFinish
   // 500 * 4 + 72 + 1056 / 2 is past the clamp: (2024 + 8) / 4.
   const QSize finished(508, 258);
   EXPECT_EQ(previewSize(), finished);
-  EXPECT_EQ(readImage(path(QStringLiteral("during.BMP")), "bmp"),
+  EXPECT_EQ(readImage(path(QStringLiteral("during.bmp")), "bmp"),
             form->Image3->picture().convertToFormat(QImage::Format_RGB32));
-  EXPECT_EQ(readImage(path(QStringLiteral("during.JPG")), "jpeg").size(), finished);
+  EXPECT_EQ(readImage(path(QStringLiteral("during.jpg")), "jpeg").size(), finished);
 }
 
 TEST_F(DeferredExportTest, AnExportChosenDuringAnExportFollowsIt) {
@@ -211,8 +243,8 @@ TEST_F(DeferredExportTest, AnExportChosenDuringAnExportFollowsIt) {
   form->Jpeg1->trigger();
   form->onPump = nullptr;
   ASSERT_EQ(form->fileDialogs.size(), 2u);
-  EXPECT_EQ(form->fileDialogs[0].suffix, "JPG");
-  EXPECT_EQ(form->fileDialogs[1].suffix, "BMP");
-  EXPECT_EQ(form->fileDialogs[1].proposed, path(QStringLiteral("first.JPG")));
+  EXPECT_EQ(form->fileDialogs[0].suffix, "jpg");
+  EXPECT_EQ(form->fileDialogs[1].suffix, "bmp");
+  EXPECT_EQ(form->fileDialogs[1].proposed, path(QStringLiteral("first.bmp")));
   EXPECT_EQ(form->images, 2);
 }

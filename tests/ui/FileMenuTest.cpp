@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include "DesignFile.h"
@@ -67,12 +68,12 @@ TEST_F(FileMenuTest, SaveAsAndOpenRoundTripThroughTheMenus) {
   form->fileAnswer = path(QStringLiteral("nav"));
   form->Save1->trigger();
   ASSERT_EQ(form->fileDialogs.size(), 1u);
-  const ProbedForm::FileDialogUse save = form->fileDialogs[0];
+  const ScriptedPrompts::FileDialogUse save = form->fileDialogs[0];
   EXPECT_EQ(save.dialog, form->SaveDialog2);
   EXPECT_EQ(save.proposed, "");
   EXPECT_EQ(save.suffix, "kq");
   EXPECT_EQ(save.filters, QStringList({"Tessaro files (*.kq) (*.kq)", "All files (*.*) (*)"}));
-  EXPECT_FALSE(save.confirmsOverwrite) << "a design replaces an existing file unasked";
+  EXPECT_FALSE(save.confirmsOverwrite) << "the editor asks, not the dialog";
   const QString saved = path(QStringLiteral("nav.kq"));
   EXPECT_EQ(QFileInfo(saved).size(), kDesignFileSize);
   EXPECT_EQ(form->SaveDialog2FileName, saved);
@@ -102,10 +103,12 @@ TEST_F(FileMenuTest, SaveAsAndOpenRoundTripThroughTheMenus) {
   EXPECT_GE(form->images, 1);
 
   // "Save as..." now proposes the opened design and saves over it without a question.
+  form->questions.clear();
   form->fileAnswer = saved;
   form->Save1->trigger();
   EXPECT_EQ(form->fileDialogs.back().proposed, saved);
   EXPECT_EQ(QFileInfo(saved).size(), kDesignFileSize);
+  EXPECT_TRUE(form->questions.isEmpty());
 }
 
 TEST_F(FileMenuTest, CancelOpensAndSavesNothing) {
@@ -257,4 +260,116 @@ TEST_F(CommandLineTest, AFileThatCannotBeReadIsReportedAndTheDefaultsStay) {
   EXPECT_EQ(box.buttons, QMessageBox::Ok);
   EXPECT_EQ(started.Buttontext->toPlainText(), "Button Text");
   EXPECT_FALSE(started.Image3->picture().isNull());
+}
+
+TEST_F(FileMenuTest, SaveAsAsksBeforeReplacingAnotherFileButNotTheDesignsOwn) {
+  struct Case {
+    const char* what;
+    QString target;
+    bool answer;
+    bool asked;
+    bool written;
+  };
+  const ButtonDesign start = d();
+  const QString own = path(QStringLiteral("own.kq"));
+  const QString other = path(QStringLiteral("other.kq"));
+  const Case cases[] = {
+      {"the design's own file", own, false, false, true},
+      {"a new file", path(QStringLiteral("new.kq")), false, false, true},
+      {"another design, kept", other, false, true, false},
+      {"another design, replaced", other, true, true, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    writeDesign(QStringLiteral("own.kq"), start, CaptionFont());
+    writeDesign(QStringLiteral("other.kq"), distinctDesign(start), CaptionFont());
+    form->fileAnswer = own;
+    form->Open1->trigger();
+    typeInto(form->Edit3, QStringLiteral("4"));
+    const QByteArray before = readFile(c.target);
+    const QByteArray edited = EncodeDesignFile(d(), form->captionFont());
+    form->questions.clear();
+    form->yesNoAnswer = c.answer;
+    form->fileAnswer = c.target;
+    form->Save1->trigger();
+    EXPECT_EQ(form->questions.size(), c.asked ? 1 : 0);
+    if (c.asked) {
+      EXPECT_TRUE(form->questions.value(0).contains(c.target));
+    }
+    EXPECT_EQ(readFile(c.target), c.written ? edited : before);
+    EXPECT_EQ(form->designFile(), c.written ? c.target : own);
+    EXPECT_EQ(form->designModified(), !c.written);
+    QFile::remove(path(QStringLiteral("new.kq")));
+  }
+}
+
+TEST_F(FileMenuTest, TheFileCommandsHaveThePlatformsKeys) {
+  const std::pair<QAction*, QKeySequence::StandardKey> keys[] = {
+      {form->New1, QKeySequence::New},
+      {form->Open1, QKeySequence::Open},
+      {form->Save2, QKeySequence::Save},
+  };
+  form->fileAnswer = QString();
+  for (const auto& [action, key] : keys) {
+    SCOPED_TRACE(action->objectName().toStdString());
+    EXPECT_EQ(action->shortcut(), QKeySequence(key));
+    QSignalSpy triggered(action, &QAction::triggered);
+    QTest::keySequence(form.get(), QKeySequence(key));
+    EXPECT_EQ(triggered.count(), 1);
+  }
+}
+
+TEST_F(CommandLineTest, OpenAndSaveAsStartInTheDesignsFolder) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("designs")));
+  const QString folder = QDir(path(QStringLiteral("designs"))).canonicalPath();
+  writeDesign(QStringLiteral("designs/nav.kq"), distinctDesign(d()), CaptionFont());
+  ProbedForm started({folder + QStringLiteral("/nav.kq")});
+  started.fileAnswer = QString();
+  for (QAction* action : {started.Open1, started.Save1}) {
+    SCOPED_TRACE(action->objectName().toStdString());
+    action->trigger();
+    ASSERT_FALSE(started.fileDialogs.empty());
+    EXPECT_EQ(QDir(started.fileDialogs.back().directory).canonicalPath(), folder);
+  }
+}
+
+TEST_F(FileMenuTest, NewLeavesTheSameRecordAsStartUpWhateverCameBefore) {
+  const auto recordOf = [](const ButtonDesign& design) {
+    return QByteArray(reinterpret_cast<const char*>(design.bytes().data()), kDesignRecordSize);
+  };
+  const QByteArray startUp = recordOf(ProbedForm().design());
+  // A file whose caption and reserved bytes hold more than its strings' lengths show.
+  ButtonDesign secret = distinctDesign(d());
+  secret.CaptionSlots[0].setText(QStringLiteral("Button Text Secret"));
+  secret.CaptionSlots[0].setText(QStringLiteral("Home"));
+  secret.ReservedBlock[7] = 0x5a;
+  secret.LastTextIndex = LastSlot(secret);
+  const QString file = writeDesign(QStringLiteral("secret.kq"), secret, CaptionFont());
+  const std::pair<const char*, std::function<void()>> befores[] = {
+      {"a caption typed",
+       [&] { typeInto(form->Buttontext, QStringLiteral("Button Text Secret")); }},
+      {"a design opened",
+       [&] {
+         form->fileAnswer = file;
+         form->Open1->trigger();
+         // What was loaded saves back byte for byte, past the lengths too.
+         form->Save2->trigger();
+         EXPECT_EQ(readFile(file).left(kDesignRecordSize), recordOf(secret));
+       }},
+      {"a random look", [&] { form->Randombutton1->trigger(); }},
+  };
+  for (const auto& [what, before] : befores) {
+    SCOPED_TRACE(what);
+    before();
+    ASSERT_NE(recordOf(d()), startUp);
+    form->New1->trigger();
+    EXPECT_EQ(recordOf(d()), startUp);
+  }
+
+  // A file that cannot be read leaves the defaults, as they are at start-up.
+  typeInto(form->Buttontext, QStringLiteral("Button Text Secret"));
+  form->recordMessages = true;
+  form->fileAnswer = path(QStringLiteral("missing.kq"));
+  form->Open1->trigger();
+  EXPECT_EQ(recordOf(d()), startUp);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QKeySequence>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -23,6 +24,9 @@ inline void PrintTo(const QPoint& p, std::ostream* os) {
 }
 inline void PrintTo(const QRect& r, std::ostream* os) {
   *os << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height();
+}
+inline void PrintTo(const QKeySequence& k, std::ostream* os) {
+  *os << k.toString().toStdString();
 }
 inline void PrintTo(const QColor& c, std::ostream* os) {
   *os << c.name().toStdString();

@@ -89,7 +89,7 @@ TEST_F(RecentAndDroppedFilesTest, ADroppedDesignOpensAndADroppedPictureBecomesTh
 
   // On the memo, which takes dropped text itself, a design file is the window's.
   typeInto(form->Edit3, QStringLiteral("5"));
-  form->saveAnswer = ProbedForm::SaveChoice::Discard;
+  form->saveAnswer = Prompts::SaveChoice::Discard;
   ASSERT_TRUE(dropFile(form->Buttontext->viewport(), design));
   EXPECT_EQ(form->saveQuestions, 1);
   EXPECT_EQ(form->designFile(), design);

@@ -1,4 +1,5 @@
 #include <QColorDialog>
+#include <QFile>
 #include <QFontDialog>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -6,6 +7,7 @@
 #include "ColourSwatch.h"
 #include "DesignFile.h"
 #include "EditorFixture.h"
+#include "SetExportDialog.h"
 
 namespace {
 // What a step must put back: the record's bytes, the font, the texture, and what every
@@ -115,7 +117,6 @@ TEST_F(UndoTest, EveryKindOfEditIsOneStepThatUndoAndRedoPutBackExactly) {
          click(form->Label35);
        }},
       {"Caption", {}, [&] { typeInto(form->Buttontext, QStringLiteral("Home")); }},
-      {"Caption slot", {}, [&] { click(form->Image4); }},
       {"Distortion", {}, [&] { click(form->Image5); }},
       // Without the texture fill, the slider does not render.
       {"Brightness",
@@ -235,4 +236,59 @@ TEST_F(UndoTest, AnUndoInsideARendersEventPumpRestartsTheRender) {
   EXPECT_EQ(form->images, 1);
   EXPECT_EQ(steps(), 1);
   EXPECT_EQ(form->history().stack().index(), 0);
+}
+
+TEST_F(UndoTest, LookingAtOrExportingADesignIsNoChange) {
+  d().CaptionSlots[1].setText(QStringLiteral("Second"));
+  form->fileAnswer = dir.filePath(QStringLiteral("nav.kq"));
+  form->Save1->trigger();
+  const QString title = form->windowTitle();
+  const int count = steps();
+  const QString undoText = form->Undo1->text();
+  form->Form3->setDirectory(dir.path());
+  form->exportMultipleAnswer = true;
+  const std::pair<const char*, std::function<void()>> looks[] = {
+      {"the next caption slot", [&] { click(form->Image4); }},
+      {"the slot before", [&] { click(form->Image1); }},
+      {"Export multiple", [&] { form->Exportmultiple1->trigger(); }},
+      {"Export set",
+       [&] {
+         whenModal([&](QWidget* dialog) {
+           auto* set = qobject_cast<SetExportDialog*>(dialog);
+           ASSERT_NE(set, nullptr);
+           typeInto(set->FolderEdit, dir.path());
+           QTest::mouseClick(set->ExportButton, Qt::LeftButton);
+         });
+         form->Exportset1->trigger();
+       }},
+  };
+  for (const auto& [what, look] : looks) {
+    SCOPED_TRACE(what);
+    const int slot = d().TextIndex;
+    look();
+    EXPECT_EQ(steps(), count);
+    EXPECT_EQ(form->Undo1->text(), undoText);
+    EXPECT_FALSE(form->designModified());
+    EXPECT_EQ(form->windowTitle(), title);
+    if (QString(what).contains("slot")) {
+      EXPECT_NE(d().TextIndex, slot);
+    }
+  }
+
+  // The slot is still saved with the design.
+  click(form->Image1);
+  click(form->Image1);
+  click(form->Image4);
+  ASSERT_EQ(d().TextIndex, 1);
+  form->Save2->trigger();
+  QFile saved(dir.filePath(QStringLiteral("nav.kq")));
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  EXPECT_EQ(static_cast<int>(saved.read(1).at(0)), 1) << "TextIndex leads the record";
+
+  // An undo goes back to the slot where the change was made.
+  typeInto(form->Buttontext, QStringLiteral("Contact"));
+  click(form->Image1);
+  form->Undo1->trigger();
+  EXPECT_EQ(d().TextIndex, 1);
+  EXPECT_EQ(form->Buttontext->toPlainText(), "Second");
 }

@@ -7,7 +7,7 @@
 #include "EditorFixture.h"
 #include "RecentFiles.h"
 
-using SaveChoice = ProbedForm::SaveChoice;
+using SaveChoice = Prompts::SaveChoice;
 
 class UnsavedWorkTest : public EditorTest {
  protected:
@@ -174,4 +174,54 @@ TEST_F(UnsavedWorkTest, EveryWayToReplaceTheDesignAsksFirst) {
   form->Openrecent1->actions().front()->trigger();
   EXPECT_EQ(form->design().ShapeKind, kEllipse);
   EXPECT_EQ(form->designFile(), otherFile);
+}
+
+TEST_F(UnsavedWorkTest, UndoingNewBringsBackTheDesignsFile) {
+  const QString nav = path(QStringLiteral("nav.kq"));
+  struct Case {
+    const char* what;
+    QString bevel;
+    bool editedBefore;
+    QString title;
+  };
+  const Case cases[] = {
+      {"a saved design that is the defaults", "3", false, "nav.kq - Tessaro 1.02"},
+      {"a saved design", "5", false, "nav.kq - Tessaro 1.02"},
+      {"a design with unsaved changes", "5", true, "nav.kq* - Tessaro 1.02"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    typeInto(form->Edit4, c.bevel);
+    form->fileAnswer = nav;
+    form->Save1->trigger();
+    if (c.editedBefore) change(QStringLiteral("9"));
+    const QByteArray before = designBytes();
+    form->New1->trigger();
+    ASSERT_EQ(shownTitle(), QStringLiteral("Tessaro 1.02"));
+
+    form->Undo1->trigger();
+    EXPECT_EQ(designBytes(), before);
+    EXPECT_EQ(form->designFile(), nav);
+    EXPECT_EQ(shownTitle(), c.title);
+    const std::size_t asked = form->fileDialogs.size();
+    form->Save2->trigger();
+    EXPECT_EQ(form->fileDialogs.size(), asked) << "Save writes to the file, unasked";
+    EXPECT_EQ(readFile(nav), before);
+
+    form->Redo1->trigger();
+    EXPECT_EQ(form->designFile(), "");
+    EXPECT_EQ(shownTitle(), "Tessaro 1.02");
+    form->Undo1->trigger();
+  }
+}
+
+TEST_F(UnsavedWorkTest, UndoingAnEditMadeBeforeSaveAsKeepsTheFileSavedTo) {
+  form->fileAnswer = path(QStringLiteral("first.kq"));
+  form->Save1->trigger();
+  change();
+  form->fileAnswer = path(QStringLiteral("second.kq"));
+  form->Save1->trigger();
+  form->Undo1->trigger();
+  EXPECT_EQ(form->designFile(), path(QStringLiteral("second.kq")));
+  EXPECT_EQ(shownTitle(), "second.kq* - Tessaro 1.02") << "the file holds the edit";
 }

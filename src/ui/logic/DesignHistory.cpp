@@ -8,10 +8,18 @@ namespace {
 constexpr int kUndoLimit = 500;
 }  // namespace
 
+ButtonDesign WithoutCurrentSlot(ButtonDesign record) {
+  record.TextIndex = 0;
+  record.LastTextIndex = 0;
+  return record;
+}
+
 bool DesignState::operator==(const DesignState& other) const {
+  const ButtonDesign mine = WithoutCurrentSlot(record);
+  const ButtonDesign theirs = WithoutCurrentSlot(other.record);
   // Two loads of one file are different images with the same pixels; the same image is
   // recognised without comparing them.
-  return std::memcmp(record.bytes().data(), other.record.bytes().data(), kDesignRecordSize) == 0 &&
+  return std::memcmp(mine.bytes().data(), theirs.bytes().data(), kDesignRecordSize) == 0 &&
          font == other.font &&
          (texture.cacheKey() == other.texture.cacheKey() || texture == other.texture);
 }
@@ -45,9 +53,9 @@ class DesignStep : public QUndoCommand {
     return true;
   }
 
-  void undo() override { history_.restore(before_); }
+  void undo() override { history_.restore(before_, *after_); }
   void redo() override {
-    if (pushed_) history_.restore(after_);
+    if (pushed_) history_.restore(after_, *before_);
     pushed_ = true;
   }
 
@@ -74,6 +82,7 @@ DesignHistory::Action::Action(DesignHistory& history, const QString& name, Merge
 DesignHistory::Action::~Action() {
   history_.commit();
   history_.frames_.pop_back();
+  if (history_.frames_.empty()) history_.documentStep_ = false;
 }
 
 DesignHistory::DesignHistory(Hooks hooks, QObject* parent)
@@ -96,7 +105,13 @@ void DesignHistory::commit() {
   // is no longer the making of this step.
   fresh_ = false;
   auto now = std::make_shared<const DesignState>(hooks_.capture());
-  if (*now == *current_) return;
+  const bool documentReplaced =
+      documentStep_ && (now->file != current_->file || now->saved != current_->saved);
+  if (*now == *current_ && !documentReplaced) {
+    current_ = std::move(now);
+    return;
+  }
+  documentStep_ = false;
   const Frame frame =
       frames_.empty() ? Frame{tr("Change"), Merge::No, ++lastActionId_} : frames_.back();
   auto* step = new DesignStep(*this, frame, current_, now);
@@ -120,9 +135,18 @@ void DesignHistory::redo() {
   emit changed();
 }
 
-void DesignHistory::restore(const StateRef& state) {
+void DesignHistory::restore(const StateRef& state, const DesignState& from) {
+  StateRef put = state;
+  if (state->file == from.file && state->saved == from.saved) {
+    // The step did not change the document: it stays as it is now.
+    auto kept = std::make_shared<DesignState>(*state);
+    const DesignState now = hooks_.capture();
+    kept->file = now.file;
+    kept->saved = now.saved;
+    put = std::move(kept);
+  }
   restoring_ = true;
-  hooks_.restore(*state);
+  hooks_.restore(*put);
   restoring_ = false;
-  current_ = state;
+  current_ = put;
 }

@@ -10,13 +10,23 @@
 
 #include "ButtonDesign.h"
 
+// The record without its current caption slot (TextIndex, and LastTextIndex, which follows
+// from the slots): which caption the editor shows or exports is no change of the design.
+// The slot is still saved with it.
+ButtonDesign WithoutCurrentSlot(ButtonDesign record);
+
 // What an undo puts back: the record, the caption font and the texture picture (Browse and
-// Clear change it; a QImage shares its pixels, so keeping one is cheap).
+// Clear change it; a QImage shares its pixels, so keeping one is cheap); and the design's
+// document, its file and what was last opened or saved, which New replaces.
 struct DesignState {
   ButtonDesign record{};
   CaptionFont font;
   QImage texture;
+  QString file;      // empty for a new design
+  QByteArray saved;  // what was last opened or saved, as the editor compares it
 
+  // The same design: equal records apart from the current slot, the same font and the same
+  // texture pixels. The document is not compared (a save is no step).
   bool operator==(const DesignState& other) const;
 };
 
@@ -25,7 +35,10 @@ struct DesignState {
 // the action ends) the history compares the design with the last recorded state and
 // records any difference as one step named for the action. So handlers that do not render
 // are covered too, and so are the changes an action makes through other controls (the radio
-// button Browse selects belongs to the Browse step).
+// button Browse selects belongs to the Browse step). What the comparison leaves out (the
+// current slot, the document) follows into the recorded state without a step, so a step's
+// states hold the slot the change was made in; the document goes back only with a step that
+// changed it (New), so undoing edits made before a Save as keeps the file saved to.
 class DesignHistory : public QObject {
   Q_OBJECT
 
@@ -67,6 +80,9 @@ class DesignHistory : public QObject {
   void commit();
   // Typing from now on starts a new step.
   void closeMerge() { mergeOpen_ = false; }
+  // The running action replaces the document (New): its change of the file is a step, so
+  // that undo brings the file back, also when the design itself stays the same.
+  void replacesDocument() { documentStep_ = true; }
   // Puts the state before the last step (after the next step) back. No-ops at the ends.
   void undo();
   void redo();
@@ -87,7 +103,8 @@ class DesignHistory : public QObject {
     quint64 id;  // the action; every commit of one action merges into its step
   };
 
-  void restore(const StateRef& state);
+  // Puts `state` back, coming from `from` (the step's other end).
+  void restore(const StateRef& state, const DesignState& from);
 
   Hooks hooks_;
   QUndoStack stack_;
@@ -97,4 +114,5 @@ class DesignHistory : public QObject {
   bool fresh_ = false;  // the innermost action has not reached a commit point yet
   bool mergeOpen_ = false;
   bool restoring_ = false;
+  bool documentStep_ = false;  // replacesDocument() in the running action
 };
