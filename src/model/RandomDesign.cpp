@@ -16,7 +16,7 @@ void MakeRandomDesign(ButtonDesign& d, CaptionFont& font, DesignHost& host) {
   d.TextureBrightness = 50;
   host.clearTexture();
   d.TextureStretch = 0;
-  d.TextureFile.length = 0;
+  d.TextureFile.clear();
   d.ShapeKind = static_cast<std::uint8_t>(RandomInt(5));  // never the rounded rectangle
   d.TextOffsetX = 0;
   d.TextOffsetY = 0;
