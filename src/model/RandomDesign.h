@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "ButtonDesign.h"
+#include "Design.h"
 #include "DesignHost.h"
 
 // The program's one pseudo-random generator, shared by the random design and the
@@ -51,3 +52,6 @@ inline void SetRandomSeed(std::uint32_t seed) {
 // the caption slot and ReservedBlock are kept. Ends by setting LastTextIndex
 // (SetLastTextIndex) and synchronising the controls; does not render.
 void MakeRandomDesign(ButtonDesign& design, CaptionFont& font, DesignHost& host);
+// The same look, the same draws, for a whole design: captions, the current caption and the
+// set choices are kept, the texture path emptied.
+void MakeRandomDesign(Design& design, DesignHost& host);
