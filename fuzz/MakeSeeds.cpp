@@ -1,6 +1,8 @@
 // Writes the seed corpora of the fuzz targets: make_fuzz_seeds <fuzz folder>. The seeds are
 // committed; this program documents how each was made and makes them again.
 //   corpus/design        valid designs and boundary variants of every field
+//   corpus/design_document  documents with every part, edge values, and broken ones
+//   corpus/captions_csv  caption lists, good and broken
 //   corpus/texture_jpeg  small real JPEG files, one per kind libjpeg decodes
 //   corpus/texture_bmp   small real bitmaps, one per layout a BMP reader meets
 //   corpus/lenient_int   numeric box texts: the rules' examples and the 32-bit edges
@@ -16,6 +18,7 @@
 
 #include <jpeglib.h>
 
+#include "DesignDocument.h"
 #include "DesignFile.h"
 
 namespace {
@@ -201,6 +204,115 @@ void Designs(const QString& folder) {
   Write(folder, "all-00.kq", QByteArray(kDesignFileSize, '\0'));
   Write(folder, "short-9312.kq", EncodeDesignFile(base, font).left(kDesignFileSize - 1));
   Write(folder, "empty.kq", {});
+}
+
+// ---------------------------------------------------------------------------------------
+// Design documents
+
+void Documents(const QString& folder) {
+  const QString base = QStringLiteral("/fuzz/documents");
+  const auto save = [&](const QString& name, const Design& d) {
+    Write(folder, name + ".tessaro", EncodeDesignDocument(d, base));
+  };
+  save("new", Design{});
+
+  // Every part: a named, linked caption of two lines, a texture below the folder and one
+  // elsewhere, the set's choices and the record's unread bytes.
+  Design full;
+  full.record.ShapeKind = kRoundedRectangle;
+  full.record.FillKind = kTexture;
+  full.record.Colour2 = 0xFF00000F;
+  full.record.PlasmaColour = 0x80123456;
+  full.record.TextureStretch = 7;
+  full.record.ReservedFlag = 0;
+  full.record.ReservedBlock[100] = 0x42;
+  full.record.Padding[0] = 1;
+  full.record.Caption.setBytes("Old");
+  full.record.LastTextIndex = 9;
+  SetTexture(full, base + "/textures/marble.jpg");
+  full.font = CaptionFont{QStringLiteral("DejaVu Sans"), 11, false, true, true, true};
+  full.captions = {Caption{QStringLiteral("Home"), QStringLiteral("home"), QStringLiteral("/")},
+                   Caption{QStringLiteral("Über uns\nZweite Zeile"), QStringLiteral("about"),
+                           QStringLiteral("/about?a=1&b=\"2\"")},
+                   Caption{QStringLiteral("Главная")},
+                   Caption{QStringLiteral("关于我们")},
+                   Caption{QStringLiteral("اتصل بنا")},
+                   Caption{}};
+  full.current = 2;
+  full.set.folder = base + "/web";
+  full.set.prefix = QStringLiteral("nav");
+  full.set.states = {ButtonState::Normal, ButtonState::Pressed};
+  full.set.scales = {2};
+  full.set.uniform = full.set.sheet = true;
+  full.set.stateOptions = {60, 3};
+  full.set.stateDesigns[ButtonState::Hover] = QStringLiteral("/elsewhere/hover.kq");
+  full.set.stateDesigns[ButtonState::Disabled] = base + "/off.tessaro";
+  save("every-part", full);
+
+  // Values at the edges of the fields.
+  Design edges;
+  edges.record.ShapeKind = 255;
+  edges.record.FillKind = 5;
+  edges.record.Antialias = 2;
+  edges.record.ButtonWidth = INT_MAX;
+  edges.record.TextOffsetY = INT_MIN;
+  edges.record.TextColour = 0xFF0000FF;
+  edges.font.size = -1;
+  edges.font.name.clear();
+  save("edges", edges);
+
+  Design many;
+  many.captions.clear();
+  for (int i = 0; i < 200; ++i)
+    many.captions << Caption{QStringLiteral("Caption %1").arg(i), QStringLiteral("c%1").arg(i),
+                             QStringLiteral("#%1").arg(i)};
+  many.current = 199;
+  save("200-named-captions", many);
+
+  const std::pair<const char*, const char*> texts[] = {
+      {"minimal", R"({"tessaro": 1, "captions": [{"text": "Главная"}]})"},
+      {"format-only", R"({"tessaro": 1})"},
+      {"unknown-keys",
+       R"({"tessaro": 1, "glow": 1, "font": {"weight": 700}, "captions": [{"tip": ""}],)"
+       R"( "set": {"x": 0}, "kq": {"y": 0}})"},
+      {"relative-paths",
+       R"({"tessaro": 1, "texture": "../t/a.jpg", "set": {"folder": "./out//web/",)"
+       R"( "stateDesigns": {"pressed": "p.kq"}}})"},
+      {"escapes", R"({"tessaro": 1, "captions": [{"text": "a\r\nb\rc\u0000\t\"\\\/\u00e9"}]})"},
+      {"newer", R"({"tessaro": 2})"},
+      {"same-name", R"({"tessaro": 1, "captions": [{"name": "x"}, {"name": "x"}]})"},
+      {"current-past-the-end", R"({"tessaro": 1, "currentCaption": 1})"},
+      {"not-json", "{\"tessaro\": 1,"},
+      {"lone-surrogate", R"({"tessaro": 1, "captions": [{"text": "\ud800"}]})"},
+      {"invalid-utf8", "{\"tessaro\": 1, \"texture\": \"\xC3\x28\"}"},
+  };
+  for (const auto& [name, text] : texts)
+    Write(folder, QStringLiteral("%1.tessaro").arg(name), text);
+}
+
+// ---------------------------------------------------------------------------------------
+// Caption lists
+
+void CaptionLists(const QString& folder) {
+  const std::pair<const char*, const char*> files[] = {
+      {"text-only", "text\nHome\nAbout us\nContact\n"},
+      {"all-columns",
+       "\xEF\xBB\xBFtext,name,link\r\nHome,home,/\r\n"
+       "\xD0\x93\xD0\xBB\xD0\xB0\xD0\xB2,ru,/ru\r\n"},
+      {"any-order", "Link,TEXT\n/a,A\n/b,B"},
+      {"quoted-lines", "text,name\n\"Two\r\nlines\",two\n\"He said \"\"hi\"\"\",hi\n\"\",empty\n"},
+      {"cr-line-ends", "text\rA\rB\r"},
+      {"blank-lines", "text\n\n\nA\n\n"},
+      {"unclosed-quote", "text\nA\n\"B\n"},
+      {"quote-in-field", "text\nA\"B\n"},
+      {"unknown-column", "text,colour\nA,red\n"},
+      {"field-count", "text,name\nA\n"},
+      {"same-name", "text,name\nA,x\nB,x\n"},
+      {"bad-name", "text,name\nA,..\nB,a/b\n"},
+      {"invalid-utf8", "text\n\xFF\n"},
+  };
+  for (const auto& [name, text] : files)
+    Write(folder, QStringLiteral("%1.csv").arg(name), text);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -513,6 +625,8 @@ int main(int argc, char** argv) {
   }
   const QDir fuzz(QString::fromLocal8Bit(argv[1]));
   Designs(fuzz.filePath("corpus/design"));
+  Documents(fuzz.filePath("corpus/design_document"));
+  CaptionLists(fuzz.filePath("corpus/captions_csv"));
   Jpegs(fuzz.filePath("corpus/texture_jpeg"));
   Bmps(fuzz.filePath("corpus/texture_bmp"));
   NumericTexts(fuzz.filePath("corpus/lenient_int"));

@@ -22,7 +22,7 @@ void ResetDesignFields(ButtonDesign& d, CaptionFont& font) {
   d.Antialias = 1;
   d.TextureBrightness = 50;
   d.TextureStretch = 0;
-  d.TextureFile.length = 0;
+  d.TextureFile.clear();
   d.ShapeKind = kRectangle;
   d.TextOffsetX = 0;
   d.TextOffsetY = 0;
@@ -36,7 +36,7 @@ void ResetDesignFields(ButtonDesign& d, CaptionFont& font) {
   d.FillDirection = 0;
   d.ReservedFlag = 1;
   for (ShortString& slot : d.CaptionSlots)
-    slot.length = 0;
+    slot.clear();
   d.CaptionSlots[0].setBytes("Button Text");
   d.Caption.setBytes(d.CaptionSlots[0].bytes());
   font.size = 14;

@@ -122,8 +122,9 @@ static_assert(offsetof(ButtonDesign, TextureBrightness) == 9048);
 static_assert(offsetof(ButtonDesign, TextureStretch) == 9049);
 static_assert(offsetof(ButtonDesign, Padding) == 9050);
 
-// The default design, set field by field in the documented order. ReservedBlock, the
-// padding and the bytes past each string's length are left as they are. Clearing the
+// The default design, set field by field in the documented order. ReservedBlock and the
+// padding are left as they are; the strings are written whole, so no byte of a discarded
+// caption or path survives and New gives the string bytes of start-up. Clearing the
 // texture bitmap and synchronising the controls are the caller's part (DesignHost).
 void ResetDesignFields(ButtonDesign& design, CaptionFont& font);
 

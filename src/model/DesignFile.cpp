@@ -36,6 +36,14 @@ bool DecodeDesignFile(const QByteArray& data, ButtonDesign& design, CaptionFont&
   return true;
 }
 
+QString InvalidFileMessage(const QString& path) {
+  return QStringLiteral("Invalid file \"%1\"").arg(path);
+}
+
+QString TextureNotFoundMessage(const QString& texturePath) {
+  return QStringLiteral("Couldnt find or open texturefile\"%1\"").arg(texturePath);
+}
+
 bool SaveDesign(const QString& path, const ButtonDesign& design, const CaptionFont& font,
                 QString* error) {
   return WriteFileAtomically(path, EncodeDesignFile(design, font), error);
@@ -54,14 +62,14 @@ bool LoadDesign(const QString& path, ButtonDesign& design, CaptionFont& font, De
   const bool read = ReadFileHead(path, kDesignFileSize, &data, &readError) &&
                     DecodeDesignFile(data, design, font);
   if (!read) {
-    host.showMessage(QStringLiteral("Invalid file \"%1\"").arg(path));
+    host.showMessage(InvalidFileMessage(path));
     ResetDesign(design, font, host);
   } else {
     BringIntoRange(design);
     if (!design.TextureFile.isEmpty()) {
       const QString texture = design.TextureFile.text();
       if (!host.loadTexture(texture)) {
-        host.showMessage(QStringLiteral("Couldnt find or open texturefile\"%1\"").arg(texture));
+        host.showMessage(TextureNotFoundMessage(texture));
         design.TextureFile.length = 0;
       }
     }

@@ -19,6 +19,10 @@ bool DecodeDesignFile(const QByteArray& data, ButtonDesign& design, CaptionFont&
 bool SaveDesign(const QString& path, const ButtonDesign& design, const CaptionFont& font,
                 QString* error);
 
+// The messages of a load: a design that cannot be read, and a texture that cannot.
+QString InvalidFileMessage(const QString& path);
+QString TextureNotFoundMessage(const QString& texturePath);
+
 // Replaces the design by the file's, reporting an unreadable file ("Invalid file") or
 // texture ("Couldnt find or open texturefile") through the host; then sets LastTextIndex
 // (SetLastTextIndex), synchronises the controls and renders. Afterwards the record holds the

@@ -10,6 +10,9 @@ class DesignHost {
   virtual ~DesignHost() = default;
   // A message for the user ("Invalid file ...", "Couldnt find or open texturefile...").
   virtual void showMessage(const QString& text) = 0;
+  // A warning that does not stop the operation (keys of a design document this version
+  // does not know). As a message unless the host has a quieter way.
+  virtual void showWarning(const QString& text) { showMessage(text); }
   // Reads the texture image into the texture bitmap; false when it cannot be read.
   virtual bool loadTexture(const QString& path) = 0;
   // Empties the texture bitmap.

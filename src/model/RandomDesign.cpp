@@ -7,16 +7,17 @@ Colour randomColour() {
   const int red = RandomInt(255);
   return MakeColour(red, green, blue);
 }
-}  // namespace
 
-void MakeRandomDesign(ButtonDesign& d, CaptionFont& font, DesignHost& host) {
+// The look's fields in the order that fixes which draw goes where. Emptying the texture
+// bitmap, the host's part, belongs between TextureBrightness and TextureStretch; it draws
+// nothing, so the callers do it first.
+void randomLook(ButtonDesign& d, CaptionFont& font) {
   d.BorderWidth = 18;
   d.BorderHeight = 8;
   d.Antialias = 1;
   d.TextureBrightness = 50;
-  host.clearTexture();
   d.TextureStretch = 0;
-  d.TextureFile.length = 0;
+  d.TextureFile.clear();
   d.ShapeKind = static_cast<std::uint8_t>(RandomInt(5));  // never the rounded rectangle
   d.TextOffsetX = 0;
   d.TextOffsetY = 0;
@@ -41,6 +42,20 @@ void MakeRandomDesign(ButtonDesign& d, CaptionFont& font, DesignHost& host) {
   d.FillKind = static_cast<std::uint8_t>(RandomInt(5));
   d.BackColour = 0xFFFFFF;
   d.PlasmaColour = randomColour();
-  SetLastTextIndex(d);
+}
+}  // namespace
+
+void MakeRandomDesign(ButtonDesign& design, CaptionFont& font, DesignHost& host) {
+  host.clearTexture();
+  randomLook(design, font);
+  SetLastTextIndex(design);
+  host.syncControls();
+}
+
+void MakeRandomDesign(Design& design, DesignHost& host) {
+  host.clearTexture();
+  randomLook(design.record, design.font);
+  design.texture.clear();
+  SetLastTextIndex(design);
   host.syncControls();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ButtonDesign.h"
+#include "Design.h"
 #include "DesignHost.h"
 #include "RandomGenerator.h"
 
@@ -8,3 +9,6 @@
 // the caption slot and ReservedBlock are kept. Ends by setting LastTextIndex
 // (SetLastTextIndex) and synchronising the controls; does not render.
 void MakeRandomDesign(ButtonDesign& design, CaptionFont& font, DesignHost& host);
+// The same look, the same draws, for a whole design: captions, the current caption and the
+// set choices are kept, the texture path emptied.
+void MakeRandomDesign(Design& design, DesignHost& host);

@@ -61,6 +61,7 @@ QByteArray ShortString::bytes() const {
 void ShortString::setBytes(const QByteArray& text) {
   const auto n = static_cast<std::size_t>(std::min<qsizetype>(text.size(), sizeof chars));
   std::memcpy(chars, text.constData(), n);
+  std::memset(chars + n, 0, sizeof chars - n);
   length = static_cast<std::uint8_t>(n);
 }
 

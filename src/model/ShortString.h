@@ -5,15 +5,18 @@
 #include <cstdint>
 
 // A length-prefixed string of the design file: a length byte n, then 255 character
-// bytes of which the first n are the text. The bytes past n carry no meaning but are
-// kept as they are, so a loaded record saves back byte for byte.
+// bytes of which the first n are the text. The bytes past n carry no meaning: a loaded
+// record keeps them, so it saves back byte for byte, and every write zeroes them, so no
+// byte of a text written earlier outlives it in a later file.
 struct ShortString {
   std::uint8_t length;
   char chars[255];
 
   QByteArray bytes() const;
-  // Stores the first 255 bytes of text; the bytes past the new length stay untouched.
+  // Stores the first 255 bytes of text and zeroes the bytes past them.
   void setBytes(const QByteArray& text);
+  // The empty string, every byte zero.
+  void clear() { setBytes({}); }
   bool isEmpty() const { return length == 0; }
 
   // The text decoded from Windows-1252, the design file's code page.

@@ -40,27 +40,6 @@ std::int32_t Shifted(std::int32_t offset, int shift) {
 }
 }  // namespace
 
-QString StateName(ButtonState state) {
-  switch (state) {
-    case ButtonState::Normal:
-      break;
-    case ButtonState::Hover:
-      return QStringLiteral("hover");
-    case ButtonState::Pressed:
-      return QStringLiteral("pressed");
-    case ButtonState::Disabled:
-      return QStringLiteral("disabled");
-  }
-  return QStringLiteral("normal");
-}
-
-std::optional<ButtonState> StateOfName(const QString& name) {
-  for (ButtonState state : kAllStates) {
-    if (StateName(state) == name) return state;
-  }
-  return std::nullopt;
-}
-
 ButtonState BaseState(const QList<ButtonState>& states) {
   return states.contains(ButtonState::Normal) ? ButtonState::Normal
                                               : states.value(0, ButtonState::Normal);

@@ -55,7 +55,7 @@ TEST(DesignRecord, ResetOfANeverLoadedRecordGivesTheDefaultBytes) {
   EXPECT_EQ(static_cast<int>(bytes[9048]), 50);
 }
 
-TEST(DesignRecord, ResetLeavesReservedBytesPaddingAndStringTailsAlone) {
+TEST(DesignRecord, ResetLeavesReservedBytesAndPaddingAloneAndClearsTheStrings) {
   ButtonDesign d = filledWith(0xAB);
   CaptionFont font;
   ResetDesignFields(d, font);
@@ -63,11 +63,27 @@ TEST(DesignRecord, ResetLeavesReservedBytesPaddingAndStringTailsAlone) {
                           [](std::uint8_t b) { return b == 0xAB; }));
   EXPECT_EQ(d.Padding[0], 0xAB);
   EXPECT_EQ(d.Padding[1], 0xAB);
-  EXPECT_EQ(static_cast<std::uint8_t>(d.CaptionSlots[0].chars[11]), 0xAB);
-  EXPECT_EQ(static_cast<std::uint8_t>(d.CaptionSlots[7].chars[0]), 0xAB);
-  EXPECT_EQ(static_cast<std::uint8_t>(d.TextureFile.chars[0]), 0xAB);
+  EXPECT_EQ(static_cast<std::uint8_t>(d.CaptionSlots[0].chars[11]), 0);
+  EXPECT_EQ(static_cast<std::uint8_t>(d.CaptionSlots[7].chars[0]), 0);
+  EXPECT_EQ(static_cast<std::uint8_t>(d.TextureFile.chars[0]), 0);
   EXPECT_EQ(d.TextureFile.length, 0);
   EXPECT_EQ(d.CaptionSlots[7].length, 0);
+}
+
+// New after editing must not carry a discarded caption or path into the next saved file.
+TEST(DesignRecord, ResetAfterEditingGivesTheBytesOfStartUp) {
+  ButtonDesign startUp{};
+  CaptionFont font;
+  ResetDesignFields(startUp, font);
+
+  ButtonDesign edited = startUp;
+  edited.CaptionSlots[0].setBytes("Button Text Secret");
+  edited.Caption.setBytes("Button Text Secret");
+  edited.CaptionSlots[9].setBytes("Another");
+  edited.TextureFile.setBytes("/home/someone/private.jpg");
+  edited.TextIndex = 9;
+  ResetDesignFields(edited, font);
+  EXPECT_EQ(std::memcmp(edited.bytes().data(), startUp.bytes().data(), kDesignRecordSize), 0);
 }
 
 TEST(DesignRecord, LastSlotRule) {

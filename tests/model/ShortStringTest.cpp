@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "ShortString.h"
 
 namespace {
 
-TEST(ShortString, HoldsAtMost255CharactersAndKeepsTheTail) {
+TEST(ShortString, HoldsAtMost255CharactersAndZeroesTheTail) {
   ShortString s;
   std::memset(&s, 'x', sizeof s);
   EXPECT_TRUE(s.setText(QString(255, 'a')));
@@ -15,7 +18,13 @@ TEST(ShortString, HoldsAtMost255CharactersAndKeepsTheTail) {
 
   s.setText("short");
   EXPECT_EQ(s.text(), "short");
-  EXPECT_EQ(s.chars[5], 'b');  // bytes past the length are left in place
+  // No byte of the longer text before it is left behind.
+  EXPECT_TRUE(std::all_of(s.chars + 5, s.chars + 255, [](char c) { return c == 0; }));
+
+  std::memset(&s, 'x', sizeof s);
+  s.clear();
+  EXPECT_TRUE(s.isEmpty());
+  EXPECT_TRUE(std::all_of(s.chars, s.chars + 255, [](char c) { return c == 0; }));
 }
 
 TEST(ShortString, Windows1252RoundTripsEveryByte) {

@@ -9,6 +9,7 @@
 class RecordingDesignHost : public DesignHost {
  public:
   QStringList messages;
+  QStringList warnings;
   QStringList texturesLoaded;
   int textureClears = 0;
   int syncs = 0;
@@ -17,6 +18,7 @@ class RecordingDesignHost : public DesignHost {
   std::function<void()> onSync;
 
   void showMessage(const QString& text) override { messages << text; }
+  void showWarning(const QString& text) override { warnings << text; }
   bool loadTexture(const QString& path) override {
     texturesLoaded << path;
     return textureLoads;
