@@ -1,0 +1,80 @@
+// The editor's exports are the command's output for the same design, byte for byte, whatever
+// the editor drew before them: a button's pixels are a function of its design, its font and
+// its texture alone.
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <functional>
+
+#include "DesignFile.h"
+#include "EditorFixture.h"
+
+namespace {
+
+QByteArray Bytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class ExportMatchesCommandTest : public EditorTest {
+ protected:
+  // The file the command writes for the editor's design with these options.
+  QByteArray commandOutput(const QString& name, const QStringList& options) {
+    const QString design = dir.filePath(QStringLiteral("design.kq"));
+    QString error;
+    EXPECT_TRUE(SaveDesign(design, form->design(), form->captionFont(), &error));
+    const QString out = dir.filePath(QStringLiteral("command-") + name);
+    QProcess command;
+    command.start(QStringLiteral(TESSARO_BINARY_DIR "/cli/tessaro-render"),
+                  QStringList{design, QStringLiteral("-o"), out} + options);
+    EXPECT_TRUE(command.waitForFinished(60000));
+    EXPECT_EQ(command.exitCode(), 0) << command.readAllStandardError().toStdString();
+    return Bytes(out);
+  }
+
+  QTemporaryDir dir;
+};
+
+TEST_F(ExportMatchesCommandTest, EveryImageExportIsTheCommandsOutputAfterAnyHistory) {
+  // What the editor does between start-up and an export: other looks (other fonts and sizes
+  // in the memo and the renders), and back.
+  const std::pair<const char*, std::function<void()>> histories[] = {
+      {"start-up", [] {}},
+      {"a random look, undone",
+       [&] {
+         form->Randombutton1->trigger();
+         form->Undo1->trigger();
+       }},
+      {"several random looks, undone",
+       [&] {
+         for (int i = 0; i < 4; ++i)
+           form->Randombutton1->trigger();
+         for (int i = 0; i < 4; ++i)
+           form->Undo1->trigger();
+       }},
+  };
+  const struct {
+    QAction* ProbedForm::*action;
+    const char* file;
+    QStringList options;
+  } exports[] = {
+      {&ProbedForm::Png1, "button.png", {QStringLiteral("--transparent")}},
+      {&ProbedForm::Jpeg1, "button.jpg", {}},
+      {&ProbedForm::Bmp1, "button.bmp", {}},
+  };
+  for (const auto& [what, history] : histories) {
+    SCOPED_TRACE(what);
+    history();
+    for (const auto& e : exports) {
+      SCOPED_TRACE(e.file);
+      const QString editorFile = dir.filePath(QStringLiteral("editor-") + e.file);
+      form->fileAnswer = editorFile;
+      (form.get()->*e.action)->trigger();
+      const QByteArray fromEditor = Bytes(editorFile);
+      ASSERT_FALSE(fromEditor.isEmpty());
+      EXPECT_EQ(fromEditor, commandOutput(e.file, e.options));
+    }
+  }
+}
+
+}  // namespace
