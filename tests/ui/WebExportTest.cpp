@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "DesignLooks.h"
 #include "EditorFixture.h"
 #include "ImageFiles.h"
 #include "PreviewBox.h"
@@ -25,10 +26,7 @@ class WebExportTest : public EditorTest {
   // The Set dialog on its own, on the editor's design.
   std::unique_ptr<SetExportDialog> setDialog() {
     auto dialog = std::make_unique<SetExportDialog>(nullptr, *form);
-    ButtonLook look;
-    look.design = d();
-    look.font = form->captionFont();
-    dialog->setLook(look);
+    dialog->setLook(SetLook(design(), QImage()));
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     return dialog;
@@ -46,7 +44,7 @@ class WebExportTest : public EditorTest {
 };
 
 TEST_F(WebExportTest, TheSetDialogWritesTheSetAndOffersItsPage) {
-  d().CaptionSlots[1].setText(QStringLiteral("Second"));
+  setCaption(1, QStringLiteral("Second"));
   int stripImages = -1;
   whenModal([&](QWidget* widget) {
     auto* dialog = qobject_cast<SetExportDialog*>(widget);
