@@ -23,7 +23,6 @@
 #include "ExportSeries.h"
 #include "FormLook.h"
 #include "RandomDesign.h"
-#include "SetWebPage.h"
 
 namespace {
 constexpr int kStripGap = 12;
@@ -218,7 +217,7 @@ void SetExportDialog::setCaptions(const QList<Caption>& captions) {
   CaptionTable->setRowCount(static_cast<int>(captions.size()));
   for (int row = 0; row < captions.size(); ++row) {
     const Caption& caption = captions[row];
-    auto* text = new QTableWidgetItem(CaptionAsOneLine(caption.text));
+    auto* text = new QTableWidgetItem(QString(caption.text).replace(u'\n', u' '));
     text->setFlags(text->flags() & ~Qt::ItemIsEditable);
     text->setToolTip(caption.text);
     CaptionTable->setItem(row, TextColumn, text);
