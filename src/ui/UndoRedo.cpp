@@ -62,7 +62,7 @@ void TForm1::wireHistory() {
 }
 
 void TForm1::Undo1Click() {
-  // An export renders one slot after another; the design stays as it is until it is done.
+  // An export renders one caption after another; the design stays as it is until it is done.
   if (exports_.exporting() || closing_ || !history_.stack().canUndo()) return;
   history_.undo();
   // While a render runs (this is inside its event pump) it starts again with the design

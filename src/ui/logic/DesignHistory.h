@@ -38,9 +38,9 @@ struct DesignState {
 // records any difference as one step named for the action. So handlers that do not render
 // are covered too, and so are the changes an action makes through other controls (the radio
 // button Browse selects belongs to the Browse step). What the comparison leaves out (the
-// current slot, the document) follows into the recorded state without a step, so a step's
-// states hold the slot the change was made in; the document goes back only with a step that
-// changed it (New), so undoing edits made before a Save as keeps the file saved to.
+// current caption, the document) follows into the recorded state without a step, so a
+// step's states hold the caption the change was made in; the document goes back only with a
+// step that changed it (New), so undoing edits made before a Save as keeps the file saved to.
 class DesignHistory : public QObject {
   Q_OBJECT
 
