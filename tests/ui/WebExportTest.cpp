@@ -3,6 +3,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -205,6 +206,57 @@ TEST_F(WebExportTest, TheDesignsSetChoicesComeFirstAndTheChoicesExportedGoBackTo
   EXPECT_EQ(design().set, SetChoices{});
   EXPECT_FALSE(form->designModified());
   EXPECT_EQ(EditorSettings().value("SetExport/prefix").toString(), "kq");
+}
+
+TEST_F(WebExportTest, AStateWithADesignOfItsOwnTakesItsLookOrNothingIsExported) {
+  Design wide;
+  wide.record.AutoSize = 0;
+  wide.record.ButtonWidth = 150;
+  wide.record.ButtonHeight = 40;
+  QString error;
+  const QString hover = dir.filePath("hover.tessaro");
+  ASSERT_TRUE(WriteDesign(hover, wide, &error)) << error.toStdString();
+  struct Case {
+    const char* what;
+    QString stateDesign;
+    bool written;
+  };
+  const Case cases[] = {
+      {"a state design", hover, true},
+      {"a state design that is gone", dir.filePath("gone.kq"), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QString folder = dir.filePath(QString::fromLatin1(c.what).replace(u' ', u'-'));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    design().set.folder = folder;
+    design().set.prefix = QStringLiteral("nav");
+    design().set.states = {ButtonState::Normal, ButtonState::Hover};
+    design().set.scales = {1};
+    design().set.stateDesigns = {{ButtonState::Hover, c.stateDesign}};
+    QString message;
+    if (c.written) {
+      whenModal([](QWidget* widget) {
+        QTest::mouseClick(qobject_cast<SetExportDialog*>(widget)->ExportButton, Qt::LeftButton);
+      });
+    } else {
+      whenModal([&](QWidget* widget) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        ASSERT_NE(box, nullptr);
+        message = box->text();
+        box->accept();
+      });
+    }
+    form->Exportset1->trigger();
+    if (c.written) {
+      EXPECT_EQ(ReadPng(QDir(folder).filePath("nav1-hover.png")).size(), fixedSizeImage(150, 40));
+      EXPECT_EQ(ReadPng(QDir(folder).filePath("nav1.png")).size(), previewSize());
+      EXPECT_EQ(design().set.stateDesigns.value(ButtonState::Hover), hover) << "kept";
+    } else {
+      EXPECT_TRUE(message.contains(c.stateDesign)) << message.toStdString();
+      EXPECT_TRUE(QDir(folder).isEmpty());
+    }
+  }
 }
 
 TEST_F(WebExportTest, PngIsTheTransparentButtonAndThePreviewShowsWhatAPageShows) {
