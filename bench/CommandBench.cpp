@@ -59,13 +59,14 @@ void BM_ExportMultiple32Jpeg(benchmark::State& state) {
   BenchForm form;
   form.show();
   QApplication::processEvents();
+  form.design().captions.clear();
   for (int slot = 0; slot < kCaptionSlotCount; ++slot) {
-    form.design().CaptionSlots[slot].setText(QStringLiteral("Button %1").arg(slot + 1));
+    form.design().captions.append(Caption{QStringLiteral("Button %1").arg(slot + 1)});
   }
   form.Form3->setDirectory(dir.path());
   std::vector<double> samples;
   for (auto _ : state) {
-    form.design().TextIndex = 0;
+    form.design().current = 0;
     const auto start = Clock::now();
     form.Exportmultiple1Click();
     const double ms = millisecondsSince(start);

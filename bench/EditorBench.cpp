@@ -77,7 +77,7 @@ void BM_WidthKeystrokeToPreview(benchmark::State& state) {
     samples.push_back(ms);
     state.SetIterationTime(ms / 1000);
   }
-  if (form.design().ButtonWidth != (one ? 101 : 100))
+  if (form.design().record.ButtonWidth != (one ? 101 : 100))
     state.SkipWithError("the width was not typed");
   state.counters["median_ms"] = median(samples);
 }
@@ -109,7 +109,7 @@ void UndoOrRedoToPreview(benchmark::State& state, bool redo) {
     state.SetIterationTime(ms / 1000);
     if (!redo) between->trigger();
   }
-  if (form.design().OutlineSize != 12 || form.history().stack().count() != 1)
+  if (form.design().record.OutlineSize != 12 || form.history().stack().count() != 1)
     state.SkipWithError("not one outline step");
   state.counters["median_ms"] = median(samples);
 }

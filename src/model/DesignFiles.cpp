@@ -31,6 +31,15 @@ bool IsDesignDocumentPath(const QString& path) {
   return endsWith(path, QLatin1String(".tessaro"));
 }
 
+bool IsDesignDocumentFile(const QString& path) {
+  if (IsDesignDocumentPath(path)) return true;
+  if (endsWith(path, QLatin1String(".kq"))) return false;
+  QByteArray data;
+  QString readError;
+  return ReadFileHead(path, kMaxDesignDocumentBytes + 1, &data, &readError) &&
+         looksLikeDocument(data);
+}
+
 bool ReadDesign(const QString& path, Design* design, QString* error, QStringList* warnings) {
   const bool designFile = endsWith(path, QLatin1String(".kq"));
   QByteArray data;
@@ -66,9 +75,13 @@ bool ReadDesign(const QString& path, Design* design, QString* error, QStringList
 }
 
 bool WriteDesign(const QString& path, const Design& design, QString* error, QStringList* losses) {
-  const QByteArray data = IsDesignDocumentPath(path)
-                              ? EncodeDesignDocument(design, folderOf(path))
-                              : EncodeDesignFile(RecordOfDesign(design, losses), design.font);
+  return WriteDesignOfKind(path, IsDesignDocumentPath(path), design, error, losses);
+}
+
+bool WriteDesignOfKind(const QString& path, bool document, const Design& design, QString* error,
+                       QStringList* losses) {
+  const QByteArray data = document ? EncodeDesignDocument(design, folderOf(path))
+                                   : EncodeDesignFile(RecordOfDesign(design, losses), design.font);
   return WriteFileAtomically(path, data, error);
 }
 

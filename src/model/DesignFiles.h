@@ -21,11 +21,19 @@ bool IsDesignDocumentPath(const QString& path);
 bool ReadDesign(const QString& path, Design* design, QString* error,
                 QStringList* warnings = nullptr);
 
+// Whether ReadDesign takes the file at `path` for a document: by its ending, and for another
+// ending when the file starts with "{". False for a file that cannot be read.
+bool IsDesignDocumentFile(const QString& path);
+
 // Writes a design atomically: a document for a ".tessaro" path, a design file otherwise.
 // For a design file, *losses (if given) gets what it cannot hold (RecordOfDesign). False
 // with *error set when the file cannot be written; a file already there is then kept.
 bool WriteDesign(const QString& path, const Design& design, QString* error,
                  QStringList* losses = nullptr);
+// The same with the kind given, whatever the path's ending (a document that was opened from
+// a file with another ending is saved as a document again).
+bool WriteDesignOfKind(const QString& path, bool document, const Design& design, QString* error,
+                       QStringList* losses = nullptr);
 
 // The design operations of the editor and the command on a whole design.
 

@@ -3,14 +3,14 @@
 #include "MainWindow.h"
 
 void TForm1::Edit4Change() {
-  ButtonDesign_.BevelSize = LenientToInt(Edit4->text());
+  design_.record.BevelSize = LenientToInt(Edit4->text());
   RenderButton();
 }
 
 void TForm1::Label2Click() {
-  PickColour(ButtonDesign_.HighlightColour, Shape7);
+  PickColour(design_.record.HighlightColour, Shape7);
 }
 
 void TForm1::Label9Click() {
-  PickColour(ButtonDesign_.ShadowColour, Shape8);
+  PickColour(design_.record.ShadowColour, Shape8);
 }

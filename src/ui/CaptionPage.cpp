@@ -1,4 +1,4 @@
-// The "Text" page: the caption memo, the caption-slot arrows, the font button and the text
+// The "Text" page: the caption memo, the caption arrows, the font button and the text
 // colour.
 #include <QFontDialog>
 #include <QSignalBlocker>
@@ -39,18 +39,17 @@ void TForm1::correctMemoText(const QString& text) {
 }
 
 // QPlainTextEdit reports every setPlainText, also of the same text; the handlers expect a
-// notification for real changes only, so they are filtered here. The memo also holds at
-// most 255 characters of slot text (a line break counts as CR LF): a user edit beyond that
-// is cut back, as a length-limited edit control refuses it. A text the program puts in is
-// shown whole; the slot takes its first 255 characters.
+// notification for real changes only, so they are filtered here. A user edit is held to
+// the memo's length limit (LimitMemoEdit), as a length-limited edit control refuses what
+// goes beyond it; a text the program puts in is shown whole.
 void TForm1::memoTextChanged() {
   QString text = memoText();
   if (text == memoSeen_) return;
   if (!memoFromProgram_) {
-    const QString fitted = FitMemoText(text, kCaptionLimit);
-    if (fitted != text) {
-      correctMemoText(fitted);
-      text = fitted;
+    const QString kept = LimitMemoEdit(memoSeen_, text, kCaptionLimit);
+    if (kept != text) {
+      correctMemoText(kept);
+      text = kept;
       if (text == memoSeen_) return;
     }
   }
@@ -59,13 +58,9 @@ void TForm1::memoTextChanged() {
 }
 
 void TForm1::ButtonTextChange() {
-  ShortString& slot = ButtonDesign_.currentSlot();
-  if (!slot.setText(MemoTextToSlot(memoText()))) {
-    // Windows-1252 has no such character and the slot holds "?" in its place: the memo
-    // shows what was stored rather than what can never be saved or drawn.
-    memoSeen_ = SlotTextToMemo(slot.text());
-    correctMemoText(memoSeen_);
-  }
+  // Any character is kept; only a design file turns those outside Windows-1252 into "?",
+  // and the user is asked before it is written.
+  design_.captions[design_.current].text = MemoTextToCaption(memoText());
   RenderButton();
 }
 
@@ -81,26 +76,27 @@ void TForm1::Image4MouseDown() {
   Bevel17->setBevelStyle(Bevel::Lowered);
 }
 
-// The arrows do not render themselves: when the newly selected slot's text differs from the
-// memo's, ShowCaptionSlot puts it there and ButtonTextChange renders.
+// The arrows do not render themselves: when the newly selected caption's text differs from
+// the memo's, ShowCaptionSlot puts it there and ButtonTextChange renders. Past the last
+// caption the right arrow opens a new empty one (ShowCaptionSlot).
 void TForm1::Image1MouseUp() {
   Bevel16->setBevelStyle(Bevel::Raised);
-  if (ButtonDesign_.TextIndex > 0) --ButtonDesign_.TextIndex;
+  if (design_.current > 0) --design_.current;
   ShowCaptionSlot();
 }
 
 void TForm1::Image4MouseUp() {
   Bevel17->setBevelStyle(Bevel::Raised);
-  if (ButtonDesign_.TextIndex < kCaptionSlotCount - 1) ++ButtonDesign_.TextIndex;
+  if (design_.current < kMaxCaptions - 1) ++design_.current;
   ShowCaptionSlot();
 }
 
 void TForm1::Image7Click() {
-  FontDialog1->setCurrentFont(CaptionDialogFont(Font_));
+  FontDialog1->setCurrentFont(CaptionDialogFont(design_.font));
   if (!prompts_.run(FontDialog1)) return;
-  TakeDialogFont(FontDialog1->selectedFont(), Font_);
-  Buttontext->setFont(CaptionQFont(Font_, 1));
-  Label5->setText(Font_.name);
+  TakeDialogFont(FontDialog1->selectedFont(), design_.font);
+  Buttontext->setFont(CaptionQFont(design_.font, 1));
+  Label5->setText(design_.font.name);
   RenderButton();
 }
 
@@ -113,5 +109,5 @@ void TForm1::Label35MouseUp() {
 }
 
 void TForm1::Label12Click() {
-  PickColour(ButtonDesign_.TextColour, Shape9);
+  PickColour(design_.record.TextColour, Shape9);
 }

@@ -1,4 +1,5 @@
-// Files dropped on the window: a design file opens, a JPEG or BMP becomes the texture.
+// Files dropped on the window: a design of either kind opens, a JPEG or BMP becomes the
+// texture.
 #include <QAbstractScrollArea>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -15,8 +16,9 @@ QString droppableFile(const QMimeData* data) {
   if (!data || !data->hasUrls() || data->urls().size() != 1) return QString();
   const QString path = data->urls().front().toLocalFile();
   if (path.isEmpty()) return QString();
-  const bool design =
-      QFileInfo(path).suffix().compare(QStringLiteral("kq"), Qt::CaseInsensitive) == 0;
+  const QString ending = QFileInfo(path).suffix();
+  const bool design = ending.compare(QLatin1String("kq"), Qt::CaseInsensitive) == 0 ||
+                      ending.compare(QLatin1String("tessaro"), Qt::CaseInsensitive) == 0;
   return design || TextureFormatOf(path) != TextureFormat::Unknown ? path : QString();
 }
 }  // namespace

@@ -19,7 +19,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // "Export multiple buttons...": the file type, the name prefix and the directory of an
-// export of one file per caption slot. Made once and kept, so its choices last while the
+// export of one file per caption. Made once and kept, so its choices last while the
 // program runs.
 //
 // The directory list shows the path from the volume's mount point down to the current

@@ -1,10 +1,14 @@
 // Commands on the design as a whole: New, Open, Open recent, Save, Save as and Random
-// button; the design's file, the window title, and the question before unsaved work goes.
+// button; the design's file and its kind, the window title, and the questions before
+// unsaved work goes and before a design file loses part of the design.
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "DesignConversion.h"
 #include "DesignFile.h"
+#include "DesignFiles.h"
+#include "DesignHistory.h"
 #include "EditorText.h"
 #include "MainWindow.h"
 #include "RandomDesign.h"
@@ -22,9 +26,10 @@ void TForm1::New1Click() {
   // has no file and nothing unsaved; the step it makes lets Undo bring the previous design
   // back, with its file.
   clearRecord();
-  ResetDesign(ButtonDesign_, Font_, *this);
+  ResetDesign(design_, *this);
   designFile_.clear();
-  savedDesign_ = designContent();
+  designIsDocument_ = true;
+  savedDesign_ = WithoutCurrentCaption(design_);
   history_.replacesDocument();
   updateTitle();
   RenderButton();
@@ -44,13 +49,14 @@ void TForm1::openDesign(const QString& path) {
   // The load reports a bad file or texture itself, fills the controls and renders; a file
   // it cannot read leaves the defaults.
   clearRecord();
-  const bool loaded = LoadDesign(path, ButtonDesign_, Font_, *this);
+  const bool loaded = LoadDesign(path, design_, *this);
   SyncControls();
-  startDocument(loaded ? path : QString());
+  startDocument(loaded ? path : QString(), !loaded || IsDesignDocumentFile(path));
+  showPendingWarnings();
 }
 
 void TForm1::clearRecord() {
-  ButtonDesign_ = ButtonDesign{};
+  design_ = Design{};
 }
 
 void TForm1::openRecentFile(const QString& path) {
@@ -72,16 +78,30 @@ void TForm1::Save1Click() {
 }
 
 bool TForm1::saveDesign() {
-  return designFile_.isEmpty() ? saveDesignAs() : writeDesign(designFile_);
+  return designFile_.isEmpty() ? saveDesignAs() : writeDesign(designFile_, designIsDocument_);
 }
 
 bool TForm1::saveDesignAs() {
   // A name proposed (the design last opened or saved) brings its own folder.
+  offerDesignKinds(SaveDialog2, designIsDocument_);
   startInDesignFolder(SaveDialog2);
   const QString path = chooseFile(SaveDialog2, SaveDialog2FileName);
   if (path.isEmpty()) return false;
   SaveDialog2FileName = path;
-  return mayReplace(path) && writeDesign(path);
+  // The ending says the kind; another ending keeps the kind of the filter chosen.
+  const bool document =
+      IsDesignDocumentPath(path) || (!path.endsWith(QLatin1String(".kq"), Qt::CaseInsensitive) &&
+                                     SaveDialog2->defaultSuffix() == QLatin1String("tessaro"));
+  return mayReplace(path) && writeDesign(path, document);
+}
+
+void TForm1::offerDesignKinds(QFileDialog* dialog, bool documentFirst) {
+  const QString document = QStringLiteral("Tessaro documents (*.tessaro)|*.tessaro");
+  const QString file = QStringLiteral("Tessaro files (*.kq)|*.kq");
+  dialog->setNameFilters(DialogNameFilters(
+      QStringLiteral("%1|%2|All files (*.*)|*.*")
+          .arg(documentFirst ? document : file, documentFirst ? file : document)));
+  dialog->setDefaultSuffix(documentFirst ? QStringLiteral("tessaro") : QStringLiteral("kq"));
 }
 
 void TForm1::startInDesignFolder(QFileDialog* dialog) {
@@ -101,17 +121,31 @@ bool TForm1::mayReplace(const QString& path) {
       false);
 }
 
-bool TForm1::writeDesign(const QString& path) {
+bool TForm1::writeDesign(const QString& path, bool document) {
+  if (!document) {
+    QStringList losses;
+    RecordOfDesign(design_, &losses);
+    if (!losses.isEmpty() &&
+        !prompts_.askToLose(this,
+                            tr("A design file (.kq) cannot hold all of this design. Save "
+                               "\"%1\" all the same?")
+                                .arg(QFileInfo(path).fileName()),
+                            losses)) {
+      return false;
+    }
+  }
   // The file is replaced only once the new one is complete, so a failure keeps what was
   // on disk.
-  const QByteArray content = designContent();
   QString error;
-  if (!SaveDesign(path, ButtonDesign_, Font_, &error)) {
+  if (!WriteDesignOfKind(path, document, design_, &error)) {
     showError(error);
     return false;
   }
   designFile_ = path;
-  savedDesign_ = content;
+  designIsDocument_ = document;
+  // What the design is now, not what the file holds: a design file's "?" and the captions
+  // it dropped stay in the editor, so the design is still the one last saved.
+  savedDesign_ = WithoutCurrentCaption(design_);
   // The states recorded from now on carry the file saved to.
   history_.commit();
   recentFiles_->add(path);
@@ -121,19 +155,16 @@ bool TForm1::writeDesign(const QString& path) {
   return true;
 }
 
-void TForm1::startDocument(const QString& path) {
+void TForm1::startDocument(const QString& path, bool document) {
   designFile_ = path;
-  savedDesign_ = designContent();
+  designIsDocument_ = document;
+  savedDesign_ = WithoutCurrentCaption(design_);
   if (!path.isEmpty()) recentFiles_->add(path);
   history_.reset();
 }
 
-QByteArray TForm1::designContent() const {
-  return EncodeDesignFile(WithoutCurrentSlot(ButtonDesign_), Font_);
-}
-
 bool TForm1::designModified() const {
-  return designContent() != savedDesign_;
+  return WithoutCurrentCaption(design_) != savedDesign_;
 }
 
 void TForm1::updateTitle() {
@@ -171,7 +202,8 @@ bool TForm1::maybeSave() {
 }
 
 void TForm1::Randombutton1Click() {
-  // A new look from the shared generator; the captions and the current slot stay.
-  MakeRandomDesign(ButtonDesign_, Font_, *this);
+  // A new look from the shared generator; the captions, the current caption and the set
+  // choices stay.
+  MakeRandomDesign(design_, *this);
   RenderButton();
 }

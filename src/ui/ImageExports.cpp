@@ -1,10 +1,11 @@
-// Image export: JPEG and BMP files, one file per caption slot, and the clipboard.
+// Image export: JPEG and BMP files, one file per caption, and the clipboard.
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
 
 #include "ButtonRenderer.h"
+#include "CaptionList.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
 #include "ExportSeries.h"
@@ -50,32 +51,34 @@ void TForm1::Exportmultiple1Click() {
   runExport(QStringLiteral("Export multiple"), &TForm1::exportMultiple);
 }
 
+// One file per caption, named as an export series (prefix, number, ending), each
+// rendered as the preview renders it; the first failure ends the series with its message.
 void TForm1::exportMultiple() {
   if (!prompts_.run(Form3)) return;
   const QString directory = Form3->directory();
   const QString prefix = Form3->Edit1->text();
   const ImageType type = Form3->RadioButton1->isChecked() ? ImageType::Jpeg : ImageType::Bmp;
+  const QString ending = u'.' + EndingOf(type);
 
   // The pages stay hidden for the whole export, uncovering the wait label.
   PageControl1->hide();
+  KeepCurrentCaption(design_);
   QString error;
-  ExportImageSeries(
-      ButtonDesign_, directory, prefix, type,
-      [this](QImage* image, QString* reason) {
-        // Closing the window (from inside a render) ends the export after the file being
-        // written.
-        if (closing_) return false;
-        // No render runs below this one, so it returns finished, or refused.
-        RenderButton();
-        if (!renderRefusal_.isEmpty()) {
-          *reason = renderRefusal_;
-          return false;
-        }
-        *image = Image3->picture();
-        return true;
-      },
-      &error);
-  // The editor stays on the slot the export ended on.
+  for (int caption = 0; caption < design_.captions.size(); ++caption) {
+    // Closing the window (from inside a render) ends the export after the file being
+    // written.
+    if (closing_) break;
+    design_.current = caption;
+    const QString path = SeriesFileName(directory, prefix, caption + 1, ending);
+    // No render runs below this one, so it returns finished, or refused.
+    RenderButton();
+    if (!renderRefusal_.isEmpty()) {
+      error = NothingWrittenMessage(path, renderRefusal_);
+      break;
+    }
+    if (!ExportImage(Image3->picture(), path, type, &error)) break;
+  }
+  // The editor stays on the caption the export ended on.
   PageControl1->show();
   ShowCaptionSlot();
   if (!error.isEmpty()) showError(error);

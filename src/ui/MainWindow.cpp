@@ -7,10 +7,12 @@
 #include <QFontDialog>
 #include <QMenu>
 #include <QScreen>
+#include <QTimer>
 
 #include "AboutBox.h"
 #include "ButtonRenderer.h"
-#include "DesignFile.h"
+#include "DesignFiles.h"
+#include "DesignLooks.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
 #include "FormLook.h"
@@ -89,13 +91,15 @@ const ButtonRenderer& TForm1::renderer() const {
 
 void TForm1::FormCreate(const QStringList& arguments) {
   // WorkBitmap came with the renderer; the defaults end with SyncControls.
-  ResetDesign(ButtonDesign_, Font_, *this);
+  ResetDesign(design_, *this);
   // A path with blanks arrives whole even when it was not quoted. A file that cannot be
   // read is reported by the load and leaves the defaults.
   const QString path = arguments.join(u' ');
-  const bool loaded = !arguments.isEmpty() && LoadDesign(path, ButtonDesign_, Font_, *this);
+  const bool loaded = !arguments.isEmpty() && LoadDesign(path, design_, *this);
   RenderButton();
-  startDocument(loaded ? path : QString());
+  startDocument(loaded ? path : QString(), !loaded || IsDesignDocumentFile(path));
+  // A document's warnings come once the window is there to show them over.
+  if (!pendingWarnings_.isEmpty()) QTimer::singleShot(0, this, &TForm1::showPendingWarnings);
 }
 
 void TForm1::setUpLook() {
@@ -166,12 +170,23 @@ void TForm1::setUpDialogs() {
                                                  "All files (*.*)|*.*"));
   ExportDialog1 = fileDialog(this, QFileDialog::AcceptSave, QStringLiteral("bmp"),
                              QStringLiteral("Bitmap files (*.bmp)|*.bmp|All files (*.*)|*.*"));
-  SaveDialog2 = fileDialog(this, QFileDialog::AcceptSave, QStringLiteral("kq"),
-                           QStringLiteral("Tessaro files (*.kq)|*.kq|All files (*.*)|*.*"));
+  // Save as sets its filters and ending before every showing (offerDesignKinds); a filter
+  // chosen brings its ending.
+  SaveDialog2 = fileDialog(this, QFileDialog::AcceptSave, QString(), QString());
+  offerDesignKinds(SaveDialog2, true);
+  connect(SaveDialog2, &QFileDialog::filterSelected, this, [this](const QString& filter) {
+    if (filter.contains(QLatin1String("*.tessaro"))) {
+      SaveDialog2->setDefaultSuffix(QStringLiteral("tessaro"));
+    } else if (filter.contains(QLatin1String("*.kq"))) {
+      SaveDialog2->setDefaultSuffix(QStringLiteral("kq"));
+    }
+  });
   // The editor asks itself before a design replaces a file other than its own.
   SaveDialog2->setOption(QFileDialog::DontConfirmOverwrite);
   OpenDialog1 = fileDialog(this, QFileDialog::AcceptOpen, QString(),
-                           QStringLiteral("Tessaro files (*.kq)|*.kq|All files|*.*"));
+                           QStringLiteral("Tessaro designs (*.tessaro;*.kq)|*.tessaro;*.kq|"
+                                          "Tessaro documents (*.tessaro)|*.tessaro|"
+                                          "Tessaro files (*.kq)|*.kq|All files|*.*"));
 
   // Named as the form names them, for whoever answers them (Prompts).
   ColorDialog1->setObjectName(QStringLiteral("ColorDialog1"));
@@ -367,7 +382,10 @@ void TForm1::RenderButton() {
   // and other actions begin.
   history_.commit();
   renderer_->setExtraImages(wantedExtras());
-  renderer_->RenderButton(ButtonDesign_, Font_);
+  // A nested call only updates what the running render draws next (it reads renderRecord_
+  // again when it restarts).
+  renderRecord_ = RenderRecord(design_);
+  renderer_->RenderButton(renderRecord_, design_.font);
   // A nested call only asked the running render to restart; the outermost one returns
   // with the render finished.
   if (!renderer_->RenderBusy()) exports_.renderFinished();
@@ -415,6 +433,17 @@ void TForm1::renderRefused(const QString& reason) {
 
 void TForm1::showMessage(const QString& text) {
   prompts_.tell(this, QMessageBox::NoIcon, text);
+}
+
+void TForm1::showWarning(const QString& text) {
+  pendingWarnings_ << text;
+}
+
+void TForm1::showPendingWarnings() {
+  if (pendingWarnings_.isEmpty()) return;
+  const QString text = pendingWarnings_.join(u'\n');
+  pendingWarnings_.clear();
+  prompts_.tell(this, QMessageBox::Warning, text);
 }
 
 void TForm1::showError(const QString& text) {

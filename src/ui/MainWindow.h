@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ButtonDesign.h"
+#include "Design.h"
 #include "DesignHistory.h"
 #include "DesignHost.h"
 #include "ExportQueue.h"
@@ -28,10 +29,11 @@ class SetExportDialog;
 // The maker's web page that Label11 shows.
 inline constexpr char kMakerAddress[] = "tessaro.example";
 
-// The editor window. It owns the one design record, the caption font, the renderer (and
-// with it WorkBitmap), the preview (Image3's picture) and the texture (Image2's picture).
-// Every control has one handler that writes its field and renders; SyncControls fills the
-// controls from the record. The controls are public members, as laid out in MainWindow.ui.
+// The editor window. It owns the one design (its look, caption font, texture path, captions
+// and set choices), the renderer (and with it WorkBitmap), the preview (Image3's picture) and
+// the texture (Image2's picture). Every control has one handler that writes its field and
+// renders; SyncControls fills the controls from the design. The controls are public members,
+// as laid out in MainWindow.ui.
 //
 // Qt's notifications are bridged to what the handlers expect (wireControls in MainWindow.cpp):
 // edit boxes and the slider notify on real changes only, by the user or the program, as
@@ -50,23 +52,24 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
 
  public:
   // `arguments` is the command line after the program's name; when there are any, they
-  // name the design file to open, joined with single blanks. Every dialog of the window and
-  // of the dialogs it makes is shown through `prompts`.
+  // name the design to open (either kind), joined with single blanks. Every dialog of the window
+  // and of the dialogs it makes is shown through `prompts`.
   explicit TForm1(const QStringList& arguments = {}, QWidget* parent = nullptr,
                   Prompts& prompts = Prompts::standard());
   ~TForm1() override;
 
-  ButtonDesign& design() { return ButtonDesign_; }
-  CaptionFont& captionFont() { return Font_; }
+  Design& design() { return design_; }
+  CaptionFont& captionFont() { return design_.font; }
   const ButtonRenderer& renderer() const;
 
   // Renders the design into Image3; while a render runs, makes it start again. When the
   // outermost render has finished, runs the exports chosen while it ran.
   void RenderButton();
-  // Fills every control from the record with Syncing raised: handlers run for every
+  // Fills every control from the design with Syncing raised: handlers run for every
   // control whose shown value changes, but nothing renders.
   void SyncControls();
-  // The caption heading and the memo, from TextIndex and the slots.
+  // The caption heading and the memo, from the current caption; first drops the empty
+  // captions after the current one and sets LastTextIndex.
   void ShowCaptionSlot();
 
   // Handlers, by page. Each writes one field of the design and renders.
@@ -94,12 +97,12 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void Label20Click();       // plasma "Colour" -> PlasmaColour
 
   // "Text" (CaptionPage.cpp).
-  void ButtonTextChange();  // caption memo -> CaptionSlots[TextIndex]
+  void ButtonTextChange();  // caption memo -> the current caption
   void ButtontextExit();    // leaving the memo: renders
   void Image1MouseDown();   // left arrow pressed
-  void Image1MouseUp();     // left arrow released -> TextIndex one down
+  void Image1MouseUp();     // left arrow released -> the caption before
   void Image4MouseDown();   // right arrow pressed
-  void Image4MouseUp();     // right arrow released -> TextIndex one up
+  void Image4MouseUp();     // right arrow released -> the next caption (a new one after the last)
   void Image7Click();       // "Font" -> the caption font
   void Label35MouseDown();  // font button pressed
   void Label35MouseUp();    // font button released
@@ -137,20 +140,20 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void Image6MouseUp();       // distortion down arrow released
   void Label8Click();         // noise "Colour" -> SurfaceColour
   void CheckBox2Click();      // hidden "Antialias" -> Antialias
-  void Button2Click();        // "Browse" -> TextureFile, the texture, FillKind
-  void Button3Click();        // "Clear" -> TextureFile emptied, the texture
+  void Button2Click();        // "Browse" -> the texture path, the texture, FillKind
+  void Button3Click();        // "Clear" -> the texture path emptied, the texture
   void RadioButton10Click();  // "Tile" -> TextureStretch
   void RadioButton11Click();  // "Stretch" -> TextureStretch
   void TrackBar1Change();     // brightness slider -> TextureBrightness
 
-  // Menus: design files and the random look (FileCommands.cpp). New, Open and opening a
-  // recent or a dropped file ask first when the design has unsaved changes.
-  void New1Click();           // File, "New": the defaults
-  void Open1Click();          // File, "Open...": a design file
-  void Save2Click();          // File, "Save": to the design's file; without one, Save as
-  void Save1Click();          // File, "Save as...": a design file
+  // Menus: designs of either kind and the random look (FileCommands.cpp). New, Open and
+  // opening a recent or a dropped file ask first when the design has unsaved changes.
+  void New1Click();   // File, "New": the defaults
+  void Open1Click();  // File, "Open...": a design document or design file
+  void Save2Click();  // File, "Save": to the design's file, in its kind; without one, Save as
+  void Save1Click();  // File, "Save as...": a design document or design file
   void Randombutton1Click();  // Tools, "Random button...": a random look
-  // File, "Open recent": one of the last design files; a missing one leaves the list.
+  // File, "Open recent": one of the last designs; a missing one leaves the list.
   void openRecentFile(const QString& path);
   // Edit, "Undo" and "Redo" (UndoRedo.cpp): the design as before the last step, as after
   // the next; then one render.
@@ -171,7 +174,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void Copy1Click();            // preview, "Copy": the preview onto the clipboard
   void ExportJPEG1Click();      // preview, "Export JPEG..."
   void ExportBMP1Click();       // preview, "Export BMP..."
-  void Exportmultiple1Click();  // Export, "Export multiple...": one file per caption slot
+  void Exportmultiple1Click();  // Export, "Export multiple...": one file per caption
   // Exports for the web and the view of what a page shows (WebExports.cpp).
   void Png1Click();               // Export, "PNG...": the button with the page showing through
   void Exportset1Click();         // Export, "Set...": a button set in states and scales
@@ -193,10 +196,9 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   QString SaveDialog2FileName;
   QString ExportDialog1FileName;  // shared by the JPEG and the BMP export
 
-  // The design file opened or saved last, empty for a new design.
+  // The design opened or saved last, empty for a new design.
   const QString& designFile() const { return designFile_; }
-  // The record (apart from the current caption slot) or the caption font differs from what
-  // was last opened or saved.
+  // The design (apart from the current caption) differs from what was last opened or saved.
   bool designModified() const;
   // The answers to the question before unsaved changes would be lost.
   using SaveChoice = Prompts::SaveChoice;
@@ -205,6 +207,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
 
   // DesignHost: what reset, load and random design ask of the editor.
   void showMessage(const QString& text) override;
+  // Kept until the design has opened, then shown once (showPendingWarnings).
+  void showWarning(const QString& text) override;
   bool loadTexture(const QString& path) override;
   void clearTexture() override;
   void syncControls() override { SyncControls(); }
@@ -221,7 +225,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  // A design file dropped on the window opens; a JPEG or BMP becomes the texture
+  // A design dropped on the window opens; a JPEG or BMP becomes the texture
   // (DroppedFiles.cpp).
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
@@ -260,24 +264,31 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   bool maybeSave();
   bool saveDesign();
   bool saveDesignAs();
+  // The filters of the design dialogs, the document's or the design file's first.
+  void offerDesignKinds(QFileDialog* dialog, bool documentFirst);
   // True when `path` may be written: it is new or the design's own file, or the user agreed
   // to replace it.
   bool mayReplace(const QString& path);
   // The folder of the design's file, where a design dialog opens when it proposes no name.
   void startInDesignFolder(QFileDialog* dialog);
-  bool writeDesign(const QString& path);
-  // Opens a design file as Open does, once the user has been asked.
+  // Writes the design to `path`, a design document or a design file as `document` says.
+  // Before a design file that cannot hold all of the design is written, the user is asked,
+  // with what would be lost; No writes nothing.
+  bool writeDesign(const QString& path, bool document);
+  // Opens a design as Open does, once the user has been asked.
   void openDesign(const QString& path);
-  // Zeroes the record before the defaults or a file replace it: the defaults leave the bytes
-  // past each string's length as they are, and they must keep nothing of the design given
-  // up (it would be saved with the next one). So New gives the record of start-up.
+  // Starts the design afresh before the defaults or a file replace it: the defaults leave
+  // the bytes of the record they do not set as they are, and they must keep nothing of the
+  // design given up (it would be saved with the next one). So New gives the design of
+  // start-up.
   void clearRecord();
-  // `path` (empty for none) becomes the design's file, the design as it is its saved
-  // state, and its history starts afresh.
-  void startDocument(const QString& path);
+  // `path` (empty for none) becomes the design's file, of the kind `document` says, the
+  // design as it is its saved state, and its history starts afresh.
+  void startDocument(const QString& path, bool document);
   void updateTitle();
-  // What decides whether the design is modified: its file form without the current slot.
-  QByteArray designContent() const;
+  // The warnings kept while a design opened (showWarning), shown in one message.
+  void showPendingWarnings();
+  QStringList pendingWarnings_;
   // Browse's part after the choice: the texture from `path`, or a message and no change.
   void takeTexture(const QString& path);
   // Handles a drop of a file on a control that takes drops of its own (the edit boxes and
@@ -320,8 +331,11 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   QString memoSeen_;  // the memo's text as the handlers last saw it
   bool memoFromProgram_ = false;
 
-  ButtonDesign ButtonDesign_{};
-  CaptionFont Font_;
+  Design design_;
+  // What the renderer draws for design_: its record with the current caption. A member,
+  // because a render restarted from its event pump reads it again (RenderButton keeps it
+  // up to date).
+  ButtonDesign renderRecord_{};
   // Behind a pointer, so that the editor's files do not compile the renderer's internals.
   Prompts& prompts_;
   std::unique_ptr<ButtonRenderer> renderer_;
@@ -331,6 +345,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   ExportQueue exports_;
   RecentFiles* recentFiles_ = nullptr;
   QString designFile_;
-  QByteArray savedDesign_;  // designContent() as last opened or saved
-  QString programTitle_;    // the window's title while no file is open
+  bool designIsDocument_ = true;  // the kind of designFile_; a new design becomes a document
+  Design savedDesign_;            // WithoutCurrentCaption of the design last opened or saved
+  QString programTitle_;          // the window's title while no file is open
 };

@@ -6,24 +6,24 @@
 #include "MainWindow.h"
 
 void TForm1::Edit3Change() {
-  ButtonDesign_.OutlineSize = LenientToInt(Edit3->text());
+  design_.record.OutlineSize = LenientToInt(Edit3->text());
   RenderButton();
 }
 
 void TForm1::Image9Click() {
   // No upper limit, but no wrap-around to a negative size at the end of the range either.
-  if (ButtonDesign_.OutlineSize < std::numeric_limits<std::int32_t>::max()) {
-    ++ButtonDesign_.OutlineSize;
+  if (design_.record.OutlineSize < std::numeric_limits<std::int32_t>::max()) {
+    ++design_.record.OutlineSize;
   }
   // The box's own handler runs (and renders) before this one renders.
-  Edit3->setText(QString::number(ButtonDesign_.OutlineSize));
+  Edit3->setText(QString::number(design_.record.OutlineSize));
   RenderButton();
 }
 
 void TForm1::Image8Click() {
-  const std::int32_t size = ButtonDesign_.OutlineSize;
-  ButtonDesign_.OutlineSize = size > 0 ? size - 1 : 0;
-  Edit3->setText(QString::number(ButtonDesign_.OutlineSize));
+  const std::int32_t size = design_.record.OutlineSize;
+  design_.record.OutlineSize = size > 0 ? size - 1 : 0;
+  Edit3->setText(QString::number(design_.record.OutlineSize));
   RenderButton();
 }
 
@@ -44,5 +44,5 @@ void TForm1::Image9MouseUp() {
 }
 
 void TForm1::Label10Click() {
-  PickColour(ButtonDesign_.OutlineColour, Shape10);
+  PickColour(design_.record.OutlineColour, Shape10);
 }

@@ -59,6 +59,18 @@ bool Prompts::askYesNo(QWidget* parent, const QString& question, bool yesByDefau
   return box.exec() == QMessageBox::Yes;
 }
 
+bool Prompts::askToLose(QWidget* parent, const QString& question, const QStringList& losses) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Tessaro"), question,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  QString list;
+  for (const QString& loss : losses)
+    list += QStringLiteral("\u2022 %1\n").arg(loss);
+  box.setInformativeText(list.trimmed());
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 void Prompts::tell(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
   QMessageBox box(icon, QStringLiteral("Tessaro"), text, QMessageBox::Ok, parent);
   box.exec();

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QFileDialog;
@@ -33,6 +34,8 @@ class Prompts {
   virtual SaveChoice askToSave(QWidget* parent, const QString& question, const QString& detail);
   // A question answered with Yes or No; Return gives the default.
   virtual bool askYesNo(QWidget* parent, const QString& question, bool yesByDefault);
+  // Whether to write a file that loses `losses` (each in plain words); No is the default.
+  virtual bool askToLose(QWidget* parent, const QString& question, const QStringList& losses);
   // A message box titled "Tessaro" with an OK button.
   virtual void tell(QWidget* parent, QMessageBox::Icon icon, const QString& text);
   // Opens an address with the desktop; a failure is not reported.

@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "Checkerboard.h"
@@ -24,6 +26,7 @@
 
 namespace {
 constexpr int kStripGap = 12;
+constexpr int kCaptionRowsShown = 5;
 const QString kGroup = QStringLiteral("SetExport");
 }  // namespace
 
@@ -133,6 +136,29 @@ SetExportDialog::SetExportDialog(QWidget* parent, Prompts& prompts)
   whatLayout->addWidget(shiftLabel, 5, 0, 1, 2);
   whatLayout->addWidget(ShiftBox, 5, 2);
 
+  auto* named = new QGroupBox(QStringLiteral("Captions"), this);
+  CaptionTable = new QTableWidget(0, 3, named);
+  CaptionTable->setHorizontalHeaderLabels(
+      {QStringLiteral("Text"), QStringLiteral("Name"), QStringLiteral("Link")});
+  CaptionTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  CaptionTable->setSelectionMode(QAbstractItemView::SingleSelection);
+  CaptionTable->setEditTriggers(QAbstractItemView::DoubleClicked |
+                                QAbstractItemView::EditKeyPressed |
+                                QAbstractItemView::AnyKeyPressed);
+  // A few rows and the header; more scroll.
+  CaptionTable->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  CaptionTable->setFixedHeight(CaptionTable->horizontalHeader()->sizeHint().height() +
+                               kCaptionRowsShown *
+                                   CaptionTable->verticalHeader()->defaultSectionSize() +
+                               2 * CaptionTable->frameWidth());
+  CaptionProblemLabel = new QLabel(named);
+  CaptionProblemLabel->setWordWrap(true);
+  CaptionProblemLabel->setPalette(warning);
+  CaptionProblemLabel->hide();
+  auto* namedLayout = new QVBoxLayout(named);
+  namedLayout->addWidget(CaptionTable);
+  namedLayout->addWidget(CaptionProblemLabel);
+
   auto* seen = new QGroupBox(QStringLiteral("The current caption"), this);
   Strip = new StateStrip;
   StripArea = new QScrollArea(seen);
@@ -153,6 +179,7 @@ SetExportDialog::SetExportDialog(QWidget* parent, Prompts& prompts)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(where);
   layout->addWidget(what);
+  layout->addWidget(named);
   layout->addWidget(seen, 1);
   layout->addLayout(buttons);
 
@@ -173,12 +200,72 @@ SetExportDialog::SetExportDialog(QWidget* parent, Prompts& prompts)
   }
   connect(LightnessBox, &QSpinBox::valueChanged, this, &SetExportDialog::optionsChanged);
   connect(ShiftBox, &QSpinBox::valueChanged, this, &SetExportDialog::optionsChanged);
+  connect(CaptionTable, &QTableWidget::itemChanged, this, &SetExportDialog::captionCellChanged);
   optionsChanged();
 }
 
-void SetExportDialog::setLook(const ButtonLook& look) {
+void SetExportDialog::setLook(const ButtonLook& look,
+                              const QMap<ButtonState, ButtonLook>& stateLooks) {
   look_ = look;
+  stateLooks_ = stateLooks;
   optionsChanged();
+}
+
+void SetExportDialog::setCaptions(const QList<Caption>& captions) {
+  captions_ = captions;
+  fillingTable_ = true;
+  CaptionTable->setRowCount(static_cast<int>(captions.size()));
+  for (int row = 0; row < captions.size(); ++row) {
+    const Caption& caption = captions[row];
+    auto* text = new QTableWidgetItem(QString(caption.text).replace(u'\n', u' '));
+    text->setFlags(text->flags() & ~Qt::ItemIsEditable);
+    text->setToolTip(caption.text);
+    CaptionTable->setItem(row, TextColumn, text);
+    CaptionTable->setItem(row, NameColumn, new QTableWidgetItem(caption.name));
+    CaptionTable->setItem(row, LinkColumn, new QTableWidgetItem(caption.link));
+  }
+  fillingTable_ = false;
+  CaptionProblemLabel->hide();
+}
+
+QString SetExportDialog::nameProblem(int index, const QString& name) const {
+  if (name.isEmpty()) return {};
+  const QString problem = CaptionNameProblem(name);
+  if (!problem.isEmpty()) return problem;
+  for (qsizetype other = 0; other < captions_.size(); ++other) {
+    if (other != index && captions_[other].name == name)
+      return QStringLiteral("\"%1\" is the name of caption %2 too").arg(name).arg(other + 1);
+  }
+  return {};
+}
+
+void SetExportDialog::captionCellChanged(QTableWidgetItem* item) {
+  if (fillingTable_) return;
+  const int row = item->row();
+  if (row < 0 || row >= captions_.size()) return;
+  Caption caption = captions_[row];
+  if (item->column() == NameColumn) {
+    const QString problem = nameProblem(row, item->text());
+    if (!problem.isEmpty()) {
+      // Refused where it was typed: the cell shows the name the caption keeps.
+      fillingTable_ = true;
+      item->setText(caption.name);
+      fillingTable_ = false;
+      CaptionProblemLabel->setText(
+          QStringLiteral("Caption %1 keeps its name: %2.").arg(row + 1).arg(problem));
+      CaptionProblemLabel->show();
+      return;
+    }
+    caption.name = item->text();
+  } else if (item->column() == LinkColumn) {
+    caption.link = item->text();
+  } else {
+    return;
+  }
+  CaptionProblemLabel->hide();
+  if (caption == captions_[row]) return;
+  captions_[row] = caption;
+  emit captionEdited(row, caption);
 }
 
 ButtonSetOptions SetExportDialog::options() const {
@@ -196,7 +283,41 @@ ButtonSetOptions SetExportDialog::options() const {
   o.sheet = SheetBox->isChecked();
   o.stateOptions.hoverLightness = LightnessBox->value();
   o.stateOptions.pressedShift = ShiftBox->value();
+  o.stateLooks = stateLooks_;
   return o;
+}
+
+SetChoices SetExportDialog::choices() const {
+  const ButtonSetOptions o = options();
+  SetChoices c;
+  c.folder = o.folder;
+  c.prefix = o.prefix;
+  // The boxes have one order; a design's own order of the same states and scales stays.
+  const auto sameItems = [](auto a, auto b) {
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return a == b;
+  };
+  c.states = sameItems(o.states, shownChoices_.states) ? shownChoices_.states : o.states;
+  c.scales = sameItems(o.scales, shownChoices_.scales) ? shownChoices_.scales : o.scales;
+  c.uniform = o.uniform;
+  c.sheet = o.sheet;
+  c.stateOptions = o.stateOptions;
+  return c;
+}
+
+void SetExportDialog::showChoices(const SetChoices& c) {
+  shownChoices_ = c;
+  if (!c.folder.isEmpty()) FolderEdit->setText(QDir::toNativeSeparators(c.folder));
+  PrefixEdit->setText(c.prefix);
+  for (int i = 0; i < 4; ++i)
+    StateBoxes[i]->setChecked(c.states.contains(kAllStates[i]));
+  OneXBox->setChecked(c.scales.contains(1));
+  TwoXBox->setChecked(c.scales.contains(2));
+  UniformBox->setChecked(c.uniform);
+  SheetBox->setChecked(c.sheet);
+  LightnessBox->setValue(c.stateOptions.hoverLightness);
+  ShiftBox->setValue(c.stateOptions.pressedShift);
 }
 
 void SetExportDialog::optionsChanged() {
@@ -282,6 +403,7 @@ void SetExportDialog::saveChoices() const {
 }
 
 void SetExportDialog::restoreChoices(const QString& proposedFolder) {
+  shownChoices_ = SetChoices{};
   EditorSettings settings;
   settings.beginGroup(kGroup);
   const ButtonSetOptions defaults;

@@ -2,31 +2,31 @@
 #include "MainWindow.h"
 
 void TForm1::RadioButton1Click() {
-  ButtonDesign_.ShapeKind = kRectangle;
+  design_.record.ShapeKind = kRectangle;
   RenderButton();
 }
 
 void TForm1::RadioButton2Click() {
-  ButtonDesign_.ShapeKind = kRoundedEdges;
+  design_.record.ShapeKind = kRoundedEdges;
   RenderButton();
 }
 
 void TForm1::RadioButton3Click() {
-  ButtonDesign_.ShapeKind = kHexagon;
+  design_.record.ShapeKind = kHexagon;
   RenderButton();
 }
 
 void TForm1::RadioButton4Click() {
-  ButtonDesign_.ShapeKind = kOctagon;
+  design_.record.ShapeKind = kOctagon;
   RenderButton();
 }
 
 void TForm1::RadioButton12Click() {
-  ButtonDesign_.ShapeKind = kEllipse;
+  design_.record.ShapeKind = kEllipse;
   RenderButton();
 }
 
 void TForm1::RadioButton13Click() {
-  ButtonDesign_.ShapeKind = kRoundedRectangle;
+  design_.record.ShapeKind = kRoundedRectangle;
   RenderButton();
 }

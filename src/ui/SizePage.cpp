@@ -28,33 +28,33 @@ void normaliseBox(QLineEdit* box) {
 }  // namespace
 
 void TForm1::Edit1Change() {
-  ButtonDesign_.ButtonHeight = sizeFromBox(Edit1);
+  design_.record.ButtonHeight = sizeFromBox(Edit1);
   // With Autosize the typed size has no effect on the button.
-  if (!ButtonDesign_.AutoSize) RenderButton();
+  if (!design_.record.AutoSize) RenderButton();
 }
 
 void TForm1::Edit2Change() {
-  ButtonDesign_.ButtonWidth = sizeFromBox(Edit2);
-  if (!ButtonDesign_.AutoSize) RenderButton();
+  design_.record.ButtonWidth = sizeFromBox(Edit2);
+  if (!design_.record.AutoSize) RenderButton();
 }
 
 void TForm1::Edit6Change() {
-  ButtonDesign_.TextOffsetX = LenientToInt(Edit6->text());
+  design_.record.TextOffsetX = LenientToInt(Edit6->text());
   RenderButton();
 }
 
 void TForm1::Edit7Change() {
-  ButtonDesign_.TextOffsetY = LenientToInt(Edit7->text());
+  design_.record.TextOffsetY = LenientToInt(Edit7->text());
   RenderButton();
 }
 
 void TForm1::Edit8Change() {
-  ButtonDesign_.BorderWidth = LenientToInt(Edit8->text());
+  design_.record.BorderWidth = LenientToInt(Edit8->text());
   RenderButton();
 }
 
 void TForm1::Edit9Change() {
-  ButtonDesign_.BorderHeight = LenientToInt(Edit9->text());
+  design_.record.BorderHeight = LenientToInt(Edit9->text());
   RenderButton();
 }
 
@@ -68,6 +68,6 @@ void TForm1::Edit7Exit() {
 }
 
 void TForm1::CheckBox1Click() {
-  ButtonDesign_.AutoSize = CheckBox1->isChecked() ? 1 : 0;
+  design_.record.AutoSize = CheckBox1->isChecked() ? 1 : 0;
   RenderButton();
 }

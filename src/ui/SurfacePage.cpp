@@ -16,16 +16,16 @@ QString percentText(int value) {
 
 void TForm1::Image5Click() {
   // A value above 100 can only come from a design file; up brings it back to 100.
-  ButtonDesign_.Distortion =
-      static_cast<std::uint8_t>(std::min(ButtonDesign_.Distortion + 10, 100));
-  Label23->setText(percentText(ButtonDesign_.Distortion));
+  design_.record.Distortion =
+      static_cast<std::uint8_t>(std::min(design_.record.Distortion + 10, 100));
+  Label23->setText(percentText(design_.record.Distortion));
   RenderButton();
 }
 
 void TForm1::Image6Click() {
-  const int d = ButtonDesign_.Distortion;
-  ButtonDesign_.Distortion = static_cast<std::uint8_t>(d > 10 ? d - 10 : 0);
-  Label23->setText(percentText(ButtonDesign_.Distortion));
+  const int d = design_.record.Distortion;
+  design_.record.Distortion = static_cast<std::uint8_t>(d > 10 ? d - 10 : 0);
+  Label23->setText(percentText(design_.record.Distortion));
   RenderButton();
 }
 
@@ -46,21 +46,21 @@ void TForm1::Image6MouseUp() {
 }
 
 void TForm1::Label8Click() {
-  PickColour(ButtonDesign_.SurfaceColour, Shape6);
+  PickColour(design_.record.SurfaceColour, Shape6);
 }
 
 void TForm1::CheckBox2Click() {
-  ButtonDesign_.Antialias = CheckBox2->isChecked() ? 1 : 0;
+  design_.record.Antialias = CheckBox2->isChecked() ? 1 : 0;
   RenderButton();
 }
 
 void TForm1::RadioButton10Click() {
-  ButtonDesign_.TextureStretch = 0;
+  design_.record.TextureStretch = 0;
   RenderButton();
 }
 
 void TForm1::RadioButton11Click() {
-  ButtonDesign_.TextureStretch = 1;
+  design_.record.TextureStretch = 1;
   RenderButton();
 }
 
@@ -75,21 +75,18 @@ void TForm1::takeTexture(const QString& path) {
     showError(QStringLiteral("Unknown file extension (%1)").arg(path));
     return;
   }
-  // The path is stored (cut to 255 characters) and the image read from what was stored.
-  // A read that fails puts the previous path back, so the design never names a texture it
-  // does not show.
-  const ShortString previous = ButtonDesign_.TextureFile;
-  ButtonDesign_.TextureFile.setText(path);
+  // The path is kept whole, in any script; a read that fails leaves the previous texture and
+  // its path, so the design never names a texture it does not show.
   QImage picture;
   QString error;
-  if (!LoadTextureImage(ButtonDesign_.TextureFile.text(), &picture, &error)) {
-    ButtonDesign_.TextureFile = previous;
+  if (!LoadTextureImage(path, &picture, &error)) {
     showError(error);
     return;
   }
+  SetTexture(design_, path);
   Image2->setPicture(picture);
-  Label26->setText(FileNamePart(ButtonDesign_.TextureFile.text()));
-  ButtonDesign_.FillKind = kTexture;
+  Label26->setText(FileNamePart(design_.texture));
+  design_.record.FillKind = kTexture;
   // Selecting the button runs its handler (and renders) when it was not selected before.
   RadioButton9->setChecked(true);
   RenderButton();
@@ -98,15 +95,15 @@ void TForm1::takeTexture(const QString& path) {
 void TForm1::Button3Click() {
   // The fill kind stays; a texture fill without a texture paints as a single colour.
   clearTexture();
-  ButtonDesign_.TextureFile.setText(QString());
-  Label26->setText(FileNamePart(ButtonDesign_.TextureFile.text()));
+  SetTexture(design_, QString());
+  Label26->setText(FileNamePart(design_.texture));
   RenderButton();
 }
 
 void TForm1::TrackBar1Change() {
   // The slider runs from 0 at the top to 100 at the bottom: up brightens.
-  ButtonDesign_.TextureBrightness = static_cast<std::uint8_t>(100 - TrackBar1->value());
-  if (ButtonDesign_.FillKind == kTexture) RenderButton();
+  design_.record.TextureBrightness = static_cast<std::uint8_t>(100 - TrackBar1->value());
+  if (design_.record.FillKind == kTexture) RenderButton();
 }
 
 bool TForm1::loadTexture(const QString& path) {

@@ -1,5 +1,6 @@
-// Filling the controls from the record.
+// Filling the controls from the design.
 #include "ButtonRenderer.h"
+#include "CaptionList.h"
 #include "CaptionText.h"
 #include "EditorText.h"
 #include "MainWindow.h"
@@ -17,7 +18,7 @@ QString decimal(int value) {
 void TForm1::SyncControls() {
   // Lowered on every way out, or no render would ever run again.
   const ButtonRenderer::SyncingScope syncing(*renderer_);
-  const ButtonDesign& d = ButtonDesign_;
+  const ButtonDesign& d = design_.record;
 
   Edit8->setText(decimal(d.BorderWidth));
   Edit9->setText(decimal(d.BorderHeight));
@@ -27,7 +28,7 @@ void TForm1::SyncControls() {
   (d.TextureStretch == 0 ? RadioButton10 : RadioButton11)->setChecked(true);
   Edit6->setText(decimal(d.TextOffsetX));
   Edit7->setText(decimal(d.TextOffsetY));
-  Label26->setText(FileNamePart(d.TextureFile.text()));
+  Label26->setText(FileNamePart(design_.texture));
 
   // A kind no button stands for leaves the group as it was.
   QRadioButton* const shapes[] = {RadioButton1, RadioButton2,  RadioButton3,
@@ -43,8 +44,8 @@ void TForm1::SyncControls() {
   Shape2->setFill(d.Colour2);
   // Shows the unclamped angle; the handler stores it clamped when the text changes.
   Edit5->setText(decimal(d.FillDirection));
-  Buttontext->setFont(CaptionQFont(Font_, 1));
-  Label5->setText(Font_.name);
+  Buttontext->setFont(CaptionQFont(design_.font, 1));
+  Label5->setText(design_.font.name);
   Shape9->setFill(d.TextColour);
   Edit4->setText(decimal(d.BevelSize));
   Shape7->setFill(d.HighlightColour);
@@ -61,10 +62,12 @@ void TForm1::SyncControls() {
 }
 
 void TForm1::ShowCaptionSlot() {
-  SetLastTextIndex(ButtonDesign_);
-  Label1->setText(CaptionSlotHeading(ButtonDesign_.TextIndex, ButtonDesign_.LastTextIndex));
+  KeepCurrentCaption(design_);
+  SetLastTextIndex(design_);
+  Label1->setText(
+      CaptionSlotHeading(design_.current, static_cast<int>(design_.captions.size()) - 1));
   Label1->adjustSize();
   // Only a real change reaches ButtonTextChange, which stores the text back and renders.
-  const QString text = SlotTextToMemo(ButtonDesign_.currentSlot().text());
+  const QString text = design_.currentText();
   if (text != memoText()) setMemoText(text);
 }

@@ -13,20 +13,20 @@ std::function<void()> TForm1::asStep(Command handler, const QString& step,
 }
 
 DesignState TForm1::captureDesign() const {
-  return {ButtonDesign_, Font_, Image2->picture(), designFile_, savedDesign_};
+  return {design_, Image2->picture(), designFile_, designIsDocument_, savedDesign_};
 }
 
 void TForm1::restoreDesign(const DesignState& state) {
-  ButtonDesign_ = state.record;
-  Font_ = state.font;
+  design_ = state.design;
   designFile_ = state.file;
+  designIsDocument_ = state.document;
   savedDesign_ = state.saved;
   Image2->setPicture(state.texture);
   SyncControls();
   // The controls' handlers have written their fields back through the clamps of typed
   // input (an angle of 200 that a file brought in is shown as "200" and stored as 90); the
   // design is put back exactly as it was recorded.
-  ButtonDesign_ = state.record;
+  design_ = state.design;
   // Typing on in the memo goes on at its end.
   if (Buttontext->hasFocus()) Buttontext->moveCursor(QTextCursor::End);
 }
@@ -62,7 +62,7 @@ void TForm1::wireHistory() {
 }
 
 void TForm1::Undo1Click() {
-  // An export renders one slot after another; the design stays as it is until it is done.
+  // An export renders one caption after another; the design stays as it is until it is done.
   if (exports_.exporting() || closing_ || !history_.stack().canUndo()) return;
   history_.undo();
   // While a render runs (this is inside its event pump) it starts again with the design

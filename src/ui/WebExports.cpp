@@ -9,6 +9,7 @@
 
 #include "ButtonRenderer.h"
 #include "ButtonSet.h"
+#include "DesignLooks.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
 #include "ExportSeries.h"
@@ -61,16 +62,42 @@ void TForm1::exportPng() {
   writeThroughDialog(kPngFilter, transparent, ImageType::Png);
 }
 
+// The dialog starts from the editor's last set, or from the design's own set choices when
+// it has any (a document's). The choices exported go to the editor's settings, and to the
+// design unless it is a design file without set choices: a .kq cannot keep them, and
+// would only ask about losing them. Names and links edited in the table are steps of the
+// design's history as they are made.
 void TForm1::exportSet() {
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
-  ButtonLook look;
-  look.design = ButtonDesign_;
-  look.font = Font_;
-  look.texture = Image2->picture();
+  QMap<ButtonState, ButtonLook> stateLooks;
+  QString failure;
+  if (!StateLooksOf(design_.set.stateDesigns, &stateLooks, &failure)) {
+    showError(QStringLiteral("Nothing was exported: %1").arg(failure));
+    return;
+  }
   SetDialog->restoreChoices(Form3->directory());
-  SetDialog->setLook(look);
-  if (!prompts_.run(SetDialog)) return;
+  if (design_.set != SetChoices{}) SetDialog->showChoices(design_.set);
+  SetDialog->setCaptions(design_.captions);
+  SetDialog->setLook(SetLook(design_, Image2->picture()), stateLooks);
+  const QMetaObject::Connection edits = connect(
+      SetDialog, &SetExportDialog::captionEdited, this, [this](int index, const Caption& caption) {
+        if (index >= design_.captions.size()) return;
+        const Caption& was = design_.captions[index];
+        const DesignHistory::Action step(
+            history_, was.name != caption.name ? tr("Caption name") : tr("Caption link"));
+        design_.captions[index] = caption;
+      });
+  const bool accepted = prompts_.run(SetDialog);
+  disconnect(edits);
+  if (!accepted) return;
   SetDialog->saveChoices();
+  if (designIsDocument_ || design_.set != SetChoices{}) {
+    const DesignHistory::Action step(history_, tr("Set choices"));
+    SetChoices chosen = SetDialog->choices();
+    chosen.stateDesigns = design_.set.stateDesigns;
+    design_.set = chosen;
+  }
+  const ButtonLook look = SetLook(design_, Image2->picture());
   const ButtonSetOptions options = SetDialog->options();
 
   // The pages stay hidden for the whole export, uncovering the wait label; the window keeps

@@ -43,6 +43,7 @@ TEST(DesignFiles, TheEndingChoosesTheKind) {
     ASSERT_TRUE(WriteDesign(path, d, &error, &losses)) << Str(error);
     const QByteArray bytes = TempDir::read(path);
     EXPECT_EQ(IsDesignDocumentPath(path), row.document);
+    EXPECT_EQ(IsDesignDocumentFile(path), row.document);
     Design read;
     QStringList warnings;
     ASSERT_TRUE(ReadDesign(path, &read, &error, &warnings)) << Str(error);
@@ -64,9 +65,18 @@ TEST(DesignFiles, TheEndingChoosesTheKind) {
   QString error;
   ASSERT_TRUE(ReadDesign(other, &read, &error)) << Str(error);
   EXPECT_EQ(read.record.BevelSize, 2);
+  EXPECT_TRUE(IsDesignDocumentFile(other));
+  // Written as a document whatever its name, it reads back as one.
+  const QString kept = dir.path(QStringLiteral("i.json"));
+  ASSERT_TRUE(WriteDesignOfKind(kept, true, Unicode(), &error)) << Str(error);
+  EXPECT_TRUE(IsDesignDocumentFile(kept));
+  ASSERT_TRUE(ReadDesign(kept, &read, &error)) << Str(error);
+  EXPECT_EQ(read, Unicode());
+  EXPECT_FALSE(IsDesignDocumentFile(dir.path(QStringLiteral("missing.json"))));
   // And a document named .kq is not: the ending says what it must be.
   const QString named = dir.path(QStringLiteral("h.kq"));
   ASSERT_TRUE(TempDir::write(named, EncodeDesignDocument(Unicode(), dir.root())));
+  EXPECT_FALSE(IsDesignDocumentFile(named));
   EXPECT_FALSE(ReadDesign(named, &read, &error));
   EXPECT_EQ(error, QStringLiteral("Invalid file \"%1\"").arg(named));
 }

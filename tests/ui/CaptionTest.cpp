@@ -1,6 +1,7 @@
 #include <QClipboard>
 #include <QFontDialog>
 
+#include "DesignConversion.h"
 #include "EditorFixture.h"
 
 class CaptionTest : public EditorTest {
@@ -8,7 +9,9 @@ class CaptionTest : public EditorTest {
   QString memo() const {
     return form->Buttontext->document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
   }
-  QByteArray slot(int i) { return d().CaptionSlots[i].bytes(); }
+  QString caption(int i) { return design().captions.value(i).text; }
+  // The caption as a design file's slot holds it.
+  QByteArray slot(int i) { return RecordOfDesign(design()).CaptionSlots[i].bytes(); }
   void clickLeft() { QTest::mouseClick(form->Image1, Qt::LeftButton); }
   void clickRight() { QTest::mouseClick(form->Image4, Qt::LeftButton); }
 };
@@ -18,6 +21,7 @@ TEST_F(CaptionTest, TypedLinesReachTheSlotAsCrLfAndRender) {
   const int oneLine = previewSize().height();
   QTest::keyClick(form->Buttontext, Qt::Key_Return);
   QTest::keyClicks(form->Buttontext, QStringLiteral("Two"));
+  EXPECT_EQ(caption(0), "One\nTwo");
   EXPECT_EQ(slot(0), "One\r\nTwo");
   EXPECT_EQ(memo(), "One\nTwo");
   EXPECT_GT(previewSize().height(), oneLine);
@@ -32,7 +36,7 @@ TEST_F(CaptionTest, TheMemoHoldsAtMost255Characters) {
   QGuiApplication::clipboard()->setText(QString(300, u'x'));
   QTest::keyClick(form->Buttontext, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(memo(), QString(255, u'x'));
-  EXPECT_EQ(d().CaptionSlots[0].length, 255);
+  EXPECT_EQ(caption(0), QString(255, u'x'));
 
   form->resetCounts();
   QTest::keyClicks(form->Buttontext, QStringLiteral("y"));
@@ -43,31 +47,44 @@ TEST_F(CaptionTest, TheMemoHoldsAtMost255Characters) {
   typeInto(form->Buttontext, QString(254, u'a'));
   QTest::keyClick(form->Buttontext, Qt::Key_Return);
   EXPECT_EQ(memo(), QString(254, u'a'));
+  EXPECT_EQ(caption(0), QString(254, u'a'));
   EXPECT_EQ(slot(0), QByteArray(254, 'a'));
 }
 
-TEST_F(CaptionTest, ACharacterTheSlotCannotHoldShowsAsTheQuestionMarkStored) {
+TEST_F(CaptionTest, ALongerCaptionFromADocumentIsNeverCutByTheMemo) {
+  setCaption(0, QString(300, u'x'));
+  form->ShowCaptionSlot();
+  EXPECT_EQ(memo(), QString(300, u'x')) << "shown whole";
+  form->Buttontext->moveCursor(QTextCursor::End);
+  QTest::keyClick(form->Buttontext, Qt::Key_Backspace);
+  EXPECT_EQ(caption(0), QString(299, u'x'));
+  QTest::keyClicks(form->Buttontext, QStringLiteral("yz"));
+  EXPECT_EQ(caption(0), QString(299, u'x')) << "lengthening it is refused";
+}
+
+TEST_F(CaptionTest, ACharacterOutsideTheCodePageIsKeptAndIsAQuestionMarkOnlyInADesignFile) {
   typeInto(form->Buttontext, QStringLiteral("A"));
   typeText(form->Buttontext, QString::fromUtf8("\u03A9"));  // Greek capital omega
   typeText(form->Buttontext, QStringLiteral("\u00E9"));     // é is in Windows-1252
-  EXPECT_EQ(slot(0), "A?\xE9");
-  EXPECT_EQ(memo(), QString::fromUtf8("A?\u00E9"));
+  EXPECT_EQ(memo(), QString::fromUtf8("A\u03A9\u00E9"));
+  EXPECT_EQ(caption(0), QString::fromUtf8("A\u03A9\u00E9"));
   EXPECT_EQ(form->Buttontext->textCursor().position(), 3) << "the caret stays after the text";
+  EXPECT_EQ(slot(0), "A?\xE9");
 }
 
 TEST_F(CaptionTest, ArrowsStepThroughTheSlotsAndStopAtTheEnds) {
   EXPECT_EQ(form->Label1->text(), "Text");
   clickLeft();
-  EXPECT_EQ(d().TextIndex, 0);
+  EXPECT_EQ(design().current, 0);
   EXPECT_EQ(form->Label1->text(), "Text");
   EXPECT_EQ(memo(), "Button Text");
 
   form->resetCounts();
   clickRight();
-  EXPECT_EQ(d().TextIndex, 1);
+  EXPECT_EQ(design().current, 1);
   EXPECT_EQ(form->Label1->text(), "Text (2/2)");
   EXPECT_EQ(memo(), "");
-  EXPECT_EQ(slot(0), "Button Text");
+  EXPECT_EQ(caption(0), "Button Text");
   // The memo's change renders the empty caption: no text width.
   EXPECT_EQ(form->images, 1);
   EXPECT_TRUE(form->Label13->text().startsWith("(0 x "));
@@ -75,12 +92,33 @@ TEST_F(CaptionTest, ArrowsStepThroughTheSlotsAndStopAtTheEnds) {
   clickLeft();
   EXPECT_EQ(form->Label1->text(), "Text");
   EXPECT_EQ(memo(), "Button Text");
+  EXPECT_EQ(design().captions.size(), 1) << "the empty caption passed is not kept";
+}
 
+TEST_F(CaptionTest, TheArrowsReachPastThe32SlotsOfADesignFile) {
   for (int i = 0; i < 40; ++i)
     clickRight();
-  EXPECT_EQ(d().TextIndex, 31);
-  EXPECT_EQ(form->Label1->text(), "Text (32/32)");
-  EXPECT_EQ(d().LastTextIndex, 31);
+  EXPECT_EQ(design().current, 40);
+  EXPECT_EQ(form->Label1->text(), "Text (41/41)");
+  EXPECT_EQ(d().LastTextIndex, 31) << "a design file's record counts 32 at most";
+  typeInto(form->Buttontext, QStringLiteral("Forty-one"));
+  EXPECT_EQ(caption(40), "Forty-one");
+  EXPECT_TRUE(form->Label13->text().startsWith("(")) << form->Label13->text().toStdString();
+
+  // Back down: the empty captions between stay, as the slots of a design file do.
+  for (int i = 0; i < 5; ++i)
+    clickLeft();
+  EXPECT_EQ(form->Label1->text(), "Text (36/41)");
+  EXPECT_EQ(design().captions.size(), 41);
+  // An empty caption at the end is left behind when the arrows leave it.
+  typeInto(form->Buttontext, QStringLiteral("Thirty-six"));
+  for (int i = 0; i < 6; ++i)
+    clickRight();
+  EXPECT_EQ(form->Label1->text(), "Text (42/42)");
+  clickLeft();
+  EXPECT_EQ(form->Label1->text(), "Text (41/41)");
+  EXPECT_EQ(design().captions.size(), 41);
+  EXPECT_EQ(caption(35), "Thirty-six");
 }
 
 TEST_F(CaptionTest, TheHeadingCountsUpToTheLastSlotInUse) {
@@ -92,16 +130,16 @@ TEST_F(CaptionTest, TheHeadingCountsUpToTheLastSlotInUse) {
   EXPECT_EQ(memo(), "");
   clickLeft();
   EXPECT_EQ(form->Label1->text(), "Text (1/3)");
-  EXPECT_EQ(slot(2), "Third");
+  EXPECT_EQ(caption(2), "Third");
 }
 
 TEST_F(CaptionTest, ArrowsActOnReleaseOfAnyButtonAndLookPressedWhileHeld) {
   QTest::mousePress(form->Image4, Qt::RightButton);
   EXPECT_EQ(form->Bevel17->bevelStyle(), Bevel::Lowered);
-  EXPECT_EQ(d().TextIndex, 0);
+  EXPECT_EQ(design().current, 0);
   QTest::mouseRelease(form->Image4, Qt::RightButton);
   EXPECT_EQ(form->Bevel17->bevelStyle(), Bevel::Raised);
-  EXPECT_EQ(d().TextIndex, 1);
+  EXPECT_EQ(design().current, 1);
 }
 
 TEST_F(CaptionTest, TheFontDialogEditsTheCaptionFont) {

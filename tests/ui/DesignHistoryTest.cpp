@@ -44,37 +44,37 @@ TEST(DesignHistory, ActionsBecomeStepsByTheirNamesAndMerges) {
       {"an action with changes on both sides of a commit point is one step",
        [](Subject& s) {
          const Action width(s.history, "Width");
-         s.state.record.ButtonWidth = 80;
+         s.state.design.record.ButtonWidth = 80;
          s.history.commit();  // the render
-         s.state.record.ButtonHeight = 30;
+         s.state.design.record.ButtonHeight = 30;
        },
        {"Width"}},
       {"an action begun inside another before its first commit is that one's doing",
        [](Subject& s) {
          const Action browse(s.history, "Texture");
-         s.state.record.TextureStretch = 1;
+         s.state.design.record.TextureStretch = 1;
          const Action fill(s.history, "Fill type");
-         s.state.record.FillKind = kTexture;
+         s.state.design.record.FillKind = kTexture;
        },
        {"Texture"}},
       {"an action begun after the outer one's commit point is a step of its own",
        [](Subject& s) {
          const Action outer(s.history, "Width");
-         s.state.record.ButtonWidth = 80;
+         s.state.design.record.ButtonWidth = 80;
          s.history.commit();
          const Action inner(s.history, "Height");
-         s.state.record.ButtonHeight = 30;
+         s.state.design.record.ButtonHeight = 30;
        },
        {"Width", "Height"}},
       {"typing of one name merges until the focus leaves",
        [](Subject& s) {
          for (int size : {1, 12, 123}) {
            const Action typing(s.history, "Outline size", Merge::Typing);
-           s.state.record.OutlineSize = size;
+           s.state.design.record.OutlineSize = size;
          }
          s.history.closeMerge();
          const Action typing(s.history, "Outline size", Merge::Typing);
-         s.state.record.OutlineSize = 12;
+         s.state.design.record.OutlineSize = 12;
        },
        {"Outline size", "Outline size"}},
       {"typing does not merge across another step",
@@ -82,7 +82,7 @@ TEST(DesignHistory, ActionsBecomeStepsByTheirNamesAndMerges) {
          for (const char* step : {"Caption", "Shape", "Caption"}) {
            const Action action(s.history, step,
                                QString(step) == "Caption" ? Merge::Typing : Merge::No);
-           ++s.state.record.OutlineSize;
+           ++s.state.design.record.OutlineSize;
          }
        },
        {"Caption", "Shape", "Caption"}},
@@ -90,15 +90,15 @@ TEST(DesignHistory, ActionsBecomeStepsByTheirNamesAndMerges) {
        [](Subject& s) {
          for (int size : {1, 2}) {
            const Action step(s.history, "Distortion");
-           s.state.record.Distortion = static_cast<std::uint8_t>(size);
+           s.state.design.record.Distortion = static_cast<std::uint8_t>(size);
          }
        },
        {"Distortion", "Distortion"}},
       {"typed and typed back is no step",
        [](Subject& s) {
-         for (int size : {15, 0}) {
+         for (int size : {15, s.state.design.record.OutlineSize}) {
            const Action typing(s.history, "Outline size", Merge::Typing);
-           s.state.record.OutlineSize = size;
+           s.state.design.record.OutlineSize = size;
          }
        },
        {}},
@@ -111,7 +111,7 @@ TEST(DesignHistory, ActionsBecomeStepsByTheirNamesAndMerges) {
       {"a font change is a step",
        [](Subject& s) {
          const Action font(s.history, "Font");
-         s.state.font.size = 20;
+         s.state.design.font.size = 20;
        },
        {"Font"}},
       {"another image with the same pixels is the same texture",
@@ -129,14 +129,28 @@ TEST(DesignHistory, ActionsBecomeStepsByTheirNamesAndMerges) {
       {"another caption slot is no step",
        [](Subject& s) {
          const Action look(s.history, "Caption slot");
-         s.state.record.TextIndex = 3;
-         s.state.record.LastTextIndex = 3;
+         s.state.design.current = 3;
+         s.state.design.captions.resize(4);  // empty ones opened on the way
+         s.state.design.record.TextIndex = 3;
+         s.state.design.record.LastTextIndex = 3;
        },
        {}},
+      {"a name given to a caption is a step",
+       [](Subject& s) {
+         const Action name(s.history, "Caption name");
+         s.state.design.captions[0].name = QStringLiteral("home");
+       },
+       {"Caption name"}},
+      {"set choices changed are a step",
+       [](Subject& s) {
+         const Action choices(s.history, "Set choices");
+         s.state.design.set.prefix = QStringLiteral("nav");
+       },
+       {"Set choices"}},
       {"a save, which changes the document only, is no step",
        [](Subject& s) {
          s.state.file = "nav.kq";
-         s.state.saved = "saved";
+         s.state.saved.captions = {Caption{QStringLiteral("saved")}};
          s.history.commit();
        },
        {}},
@@ -156,7 +170,7 @@ TEST(DesignHistory, ActionsBecomeStepsByTheirNamesAndMerges) {
          s.paused = true;
          {
            const Action synced(s.history, "Sync");
-           s.state.record.BevelSize = 9;
+           s.state.design.record.BevelSize = 9;
          }
          EXPECT_TRUE(s.steps().isEmpty());
          s.paused = false;
@@ -177,18 +191,18 @@ TEST(DesignHistory, UndoAndRedoPutTheStatesBackAndRecordNothing) {
   const DesignState start = s.state;
   {
     const Action width(s.history, "Width");
-    s.state.record.ButtonWidth = 80;
+    s.state.design.record.ButtonWidth = 80;
   }
   const DesignState widened = s.state;
   {
     const Action font(s.history, "Font");
-    s.state.font.name = "Liberation Serif";
+    s.state.design.font.name = "Liberation Serif";
   }
   const DesignState last = s.state;
   // Putting a state back fills the controls, whose handlers write and commit again (an
   // angle the box clamps); none of that is a step.
   s.onRestore = [&] {
-    s.state.record.FillDirection = 90;
+    s.state.design.record.FillDirection = 90;
     s.history.commit();
   };
   int changes = 0;
@@ -196,17 +210,18 @@ TEST(DesignHistory, UndoAndRedoPutTheStatesBackAndRecordNothing) {
 
   s.history.undo();
   EXPECT_EQ(s.history.stack().index(), 1);
-  s.state.record.FillDirection = start.record.FillDirection;  // as the editor puts it back
+  s.state.design.record.FillDirection =
+      start.design.record.FillDirection;  // as the editor puts it back
   EXPECT_EQ(s.state, widened);
   s.history.undo();
-  s.state.record.FillDirection = start.record.FillDirection;
+  s.state.design.record.FillDirection = start.design.record.FillDirection;
   EXPECT_EQ(s.state, start);
   s.history.undo();  // at the start: nothing
   EXPECT_EQ(s.restores, 2);
   s.history.redo();
   s.history.redo();
   s.history.redo();  // at the end: nothing
-  s.state.record.FillDirection = start.record.FillDirection;
+  s.state.design.record.FillDirection = start.design.record.FillDirection;
   EXPECT_EQ(s.state, last);
   EXPECT_EQ(s.restores, 4);
   EXPECT_EQ(s.steps(), QStringList({"Width", "Font"}));
@@ -222,28 +237,29 @@ TEST(DesignHistory, UndoGoesToTheSlotOfTheChangeAndKeepsTheDocumentUnlessReplace
   s.history.reset();
   {
     const Action look(s.history, "Caption slot");
-    s.state.record.TextIndex = 2;
+    s.state.design.current = 2;
+    s.state.design.captions.resize(3);
   }
   {
     const Action typing(s.history, "Caption", Merge::Typing);
-    s.state.record.CaptionSlots[2].setText(QStringLiteral("Contact"));
+    s.state.design.captions[2].text = QStringLiteral("Contact");
   }
-  s.state.record.TextIndex = 0;  // looked elsewhere
-  s.state.file = "second.kq";    // and saved as
+  s.state.design.current = 0;  // looked elsewhere
+  s.state.file = "second.kq";  // and saved as
   s.history.commit();
   {
     const Action replaced(s.history, "New");
     s.history.replacesDocument();
-    s.state.record = ButtonDesign{};
+    s.state.design = Design{};
     s.state.file.clear();
   }
 
   s.history.undo();  // New
   EXPECT_EQ(s.state.file, "second.kq");
-  EXPECT_EQ(s.state.record.CaptionSlots[2].text(), "Contact");
+  EXPECT_EQ(s.state.design.captions.value(2).text, "Contact");
   s.history.undo();  // the caption
-  EXPECT_EQ(s.state.record.TextIndex, 2) << "where the change was made";
-  EXPECT_TRUE(s.state.record.CaptionSlots[2].isEmpty());
+  EXPECT_EQ(s.state.design.current, 2) << "where the change was made";
+  EXPECT_TRUE(s.state.design.captions.value(2).text.isEmpty());
   EXPECT_EQ(s.state.file, "second.kq") << "the file saved to since stays";
   s.history.redo();
   s.history.redo();

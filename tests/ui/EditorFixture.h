@@ -65,7 +65,15 @@ class EditorTest : public ::testing::Test {
     form->resetCounts();
   }
 
-  ButtonDesign& d() { return form->design(); }
+  // The look of the design, and the design as a whole.
+  ButtonDesign& d() { return form->design().record; }
+  Design& design() { return form->design(); }
+  // Puts a caption's text in place, opening empty captions up to it, as the arrows would.
+  void setCaption(int index, const QString& text) {
+    while (design().captions.size() <= index)
+      design().captions.append(Caption{});
+    design().captions[index].text = text;
+  }
 
   // Replaces a box's text the way a user would: select all, then type (or delete).
   static void typeInto(QWidget* box, const QString& text) {

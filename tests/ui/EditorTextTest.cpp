@@ -2,8 +2,18 @@
 
 #include "QtPrinters.h"
 
+#include "DesignConversion.h"
 #include "EditorText.h"
 #include "ShortString.h"
+
+namespace {
+// A design file's slot text as the caption the editor shows and edits.
+QString captionOfSlot(const QString& slotText) {
+  ButtonDesign record{};
+  record.CaptionSlots[0].setText(slotText);
+  return DesignOfRecord(record, CaptionFont()).captions[0].text;
+}
+}  // namespace
 
 TEST(CaptionSlotHeading, ShowsThePositionOnlyWhenMoreThanOneSlotIsInUse) {
   EXPECT_EQ(CaptionSlotHeading(0, 0), "Text");
@@ -18,15 +28,15 @@ TEST(MemoText, CrLfCaptionsComeBackUnchanged) {
        {QStringLiteral(""), QStringLiteral("Button Text"), QStringLiteral("One\r\nTwo\r\nThree"),
         QStringLiteral("\r\n"), QStringLiteral("a\r\n\r\nb\r\n"),
         QStringLiteral("caf\u00E9\u00A0")}) {
-    EXPECT_EQ(MemoTextToSlot(SlotTextToMemo(slot)), slot) << slot.toStdString();
+    EXPECT_EQ(MemoTextToSlot(captionOfSlot(slot)), slot) << slot.toStdString();
   }
 }
 
 TEST(MemoText, LoneCarriageReturnsBreakLinesAndLoneLineFeedsVanish) {
-  EXPECT_EQ(SlotTextToMemo("a\rb"), "a\nb");
-  EXPECT_EQ(SlotTextToMemo("a\nb"), "ab");
-  EXPECT_EQ(SlotTextToMemo("a\n\r\nb\r"), "a\nb\n");
-  EXPECT_EQ(SlotTextToMemo("\r\r\n"), "\n\n");
+  EXPECT_EQ(captionOfSlot("a\rb"), "a\nb");
+  EXPECT_EQ(captionOfSlot("a\nb"), "ab");
+  EXPECT_EQ(captionOfSlot("a\n\r\nb\r"), "a\nb\n");
+  EXPECT_EQ(captionOfSlot("\r\r\n"), "\n\n");
 }
 
 TEST(MemoText, EveryKindOfMemoLineBreakBecomesCrLf) {
@@ -60,7 +70,46 @@ TEST(MemoText, FitKeepsWholeLineBreaksAndCharacters) {
   ShortString slot{};
   slot.setText(MemoTextToSlot(fitted));
   EXPECT_EQ(slot.length, 255);
-  EXPECT_EQ(SlotTextToMemo(slot.text()), fitted);
+  EXPECT_EQ(captionOfSlot(slot.text()), fitted);
+}
+
+TEST(MemoText, EveryKindOfMemoLineBreakIsOneCaptionLineBreak) {
+  const struct {
+    QString memo, caption;
+  } cases[] = {
+      {"", ""},
+      {"a\nb", "a\nb"},
+      {"a\r\nb", "a\nb"},
+      {"a\rb", "a\nb"},
+      {QStringLiteral("a\u2029b\u2028c"), "a\nb\nc"},
+      {"\r\n\r\n", "\n\n"},
+      {QStringLiteral("\u0413\u043B\u0430\u0432\u043D\u0430\u044F \u9996\u9875"),
+       QStringLiteral("\u0413\u043B\u0430\u0432\u043D\u0430\u044F \u9996\u9875")},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(MemoTextToCaption(c.memo), c.caption) << c.memo.toStdString();
+}
+
+TEST(MemoText, AnEditIsHeldToTheLimitButALongerCaptionIsNeverCut) {
+  const QString x255(255, u'x');
+  const QString x300(300, u'x');
+  const struct {
+    const char* rule;
+    QString before, edited, kept;
+  } cases[] = {
+      {"within the limit: kept", "ab", "abc", "abc"},
+      {"beyond it: cut back", x255, x255 + "y", x255},
+      {"a paste beyond it: its start", "", x300, x255},
+      {"a line break counts twice", QString(254, u'x'), QString(254, u'x') + "\n",
+       QString(254, u'x')},
+      {"a long caption shortened: kept", x300, x300.left(299), x300.left(299)},
+      {"a long caption changed in place: kept", x300, "y" + x300.mid(1), "y" + x300.mid(1)},
+      {"a long caption lengthened: refused", x300, x300 + "y", x300},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.rule);
+    EXPECT_EQ(LimitMemoEdit(c.before, c.edited), c.kept);
+  }
 }
 
 TEST(FileNamePart, TakesTheTextAfterTheLastSeparatorOrDriveColon) {

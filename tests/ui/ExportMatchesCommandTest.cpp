@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <functional>
 
-#include "DesignFile.h"
+#include "DesignFiles.h"
 #include "EditorFixture.h"
 
 namespace {
@@ -22,7 +22,7 @@ class ExportMatchesCommandTest : public EditorTest {
   QByteArray commandOutput(const QString& name, const QStringList& options) {
     const QString design = dir.filePath(QStringLiteral("design.kq"));
     QString error;
-    EXPECT_TRUE(SaveDesign(design, form->design(), form->captionFont(), &error));
+    EXPECT_TRUE(WriteDesign(design, form->design(), &error));
     const QString out = dir.filePath(QStringLiteral("command-") + name);
     QProcess command;
     command.start(QStringLiteral(TESSARO_BINARY_DIR "/cli/tessaro-render"),

@@ -39,12 +39,12 @@ class ExportMultipleTest : public EditorTest {
     form->exportMultipleAnswer = true;
   }
 
-  void setSlot(int slot, const QString& text) { d().CaptionSlots[slot].setText(text); }
+  void setSlot(int slot, const QString& text) { setCaption(slot, text); }
 
-  // The TextIndex of every finished render, and the tab pages' visibility at each.
+  // The current caption of every finished render, and the tab pages' visibility at each.
   void watchRenders() {
     form->onImage = [this] {
-      renderedSlots.push_back(d().TextIndex);
+      renderedSlots.push_back(design().current);
       pagesShown.push_back(form->PageControl1->isVisible());
     };
   }
@@ -64,7 +64,7 @@ TEST_F(ExportMultipleTest, OneCaptionGivesOneFile) {
   EXPECT_EQ(renderedSlots, std::vector<int>({0}));
   EXPECT_EQ(pagesShown, std::vector<bool>({false})) << "the wait label shows meanwhile";
   EXPECT_TRUE(form->PageControl1->isVisible());
-  EXPECT_EQ(d().TextIndex, 0);
+  EXPECT_EQ(design().current, 0);
   EXPECT_EQ(form->Label1->text(), "Text");
 }
 
@@ -81,7 +81,7 @@ TEST_F(ExportMultipleTest, AnEmptySlotBetweenCaptionsGivesAButtonWithoutCaption)
   ASSERT_GE(renderedSlots.size(), 3u);
   EXPECT_EQ(std::vector<int>(renderedSlots.begin(), renderedSlots.begin() + 3),
             std::vector<int>({0, 1, 2}));
-  EXPECT_EQ(d().TextIndex, 2) << "the editor stays on the last slot";
+  EXPECT_EQ(design().current, 2) << "the editor stays on the last slot";
   EXPECT_EQ(d().LastTextIndex, 2);
   EXPECT_EQ(form->Label1->text(), "Text (3/3)");
   EXPECT_EQ(form->Buttontext->toPlainText(), "Contact");
@@ -90,7 +90,7 @@ TEST_F(ExportMultipleTest, AnEmptySlotBetweenCaptionsGivesAButtonWithoutCaption)
 
 TEST_F(ExportMultipleTest, AllSlotsEmptyExportUpToTheCurrentSlotAsBmp) {
   setSlot(0, QString());
-  d().TextIndex = 5;
+  design().current = 5;
   form->ShowCaptionSlot();
   form->Form3->RadioButton2->setChecked(true);
   form->Form3->Edit1->setText(QStringLiteral("nav"));
@@ -100,8 +100,27 @@ TEST_F(ExportMultipleTest, AllSlotsEmptyExportUpToTheCurrentSlotAsBmp) {
   for (const QString& name : filesIn(dir.path())) {
     EXPECT_EQ(imageSize(path(name), "bmp").width(), 20) << name.toStdString();
   }
-  EXPECT_EQ(d().TextIndex, 5);
+  EXPECT_EQ(design().current, 5);
   EXPECT_EQ(form->Label1->text(), "Text (6/6)");
+}
+
+TEST_F(ExportMultipleTest, EveryCaptionIsExportedAlsoBeyondThe32OfADesignFile) {
+  for (int caption = 0; caption < 40; ++caption)
+    setSlot(caption, QString(caption + 1, u'i'));
+  form->ShowCaptionSlot();
+  watchRenders();
+  form->Form3->RadioButton2->setChecked(true);
+  form->Exportmultiple1->trigger();
+  const QStringList files = filesIn(dir.path());
+  EXPECT_EQ(files.size(), 40);
+  EXPECT_TRUE(files.contains("button40.bmp"));
+  // Each file is its own caption's: the widths grow with the captions.
+  EXPECT_GT(imageSize(path(QStringLiteral("button40.bmp")), "bmp").width(),
+            imageSize(path(QStringLiteral("button33.bmp")), "bmp").width());
+  EXPECT_GT(imageSize(path(QStringLiteral("button33.bmp")), "bmp").width(),
+            imageSize(path(QStringLiteral("button32.bmp")), "bmp").width());
+  EXPECT_EQ(design().current, 39);
+  EXPECT_EQ(form->Label1->text(), "Text (40/40)");
 }
 
 TEST_F(ExportMultipleTest, ExistingFilesAreReplacedWithoutAQuestion) {
@@ -135,7 +154,7 @@ TEST_F(ExportMultipleTest, AWriteErrorStopsTheLoopKeepsTheFilesAndRestoresTheWin
   EXPECT_TRUE(text.contains(path(QStringLiteral("button3.jpg")))) << text.toStdString();
   EXPECT_TRUE(pagesShownAtError);
   EXPECT_TRUE(form->PageControl1->isVisible());
-  EXPECT_EQ(d().TextIndex, 2) << "the slot the export stopped on";
+  EXPECT_EQ(design().current, 2) << "the slot the export stopped on";
   EXPECT_EQ(form->Buttontext->toPlainText(), "Item 3");
   EXPECT_EQ(form->Label1->text(), "Text (3/5)");
 }

@@ -156,7 +156,7 @@ TEST_F(ExportTest, CopyPutsThePreviewOnTheClipboardWithoutRendering) {
 
 TEST_F(ExportTest, EveryExportRefusesWhileTheRenderIsRefused) {
   QGuiApplication::clipboard()->clear();
-  d().CaptionSlots[1].setText(QStringLiteral("Second"));
+  setCaption(1, QStringLiteral("Second"));
   form->Form3->setDirectory(dir.path());
   form->exportMultipleAnswer = true;
   form->fileAnswer = path(QStringLiteral("refused"));

@@ -4,7 +4,9 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "DesignConversion.h"
 #include "DesignFile.h"
+#include "DesignFiles.h"
 #include "EditorFixture.h"
 
 class FileMenuTest : public EditorTest {
@@ -17,19 +19,26 @@ class FileMenuTest : public EditorTest {
   QString path(const QString& name) const { return dir.filePath(name); }
 
   // A design unlike the defaults: fixed size 80 x 24, an ellipse, a second caption shown.
-  static ButtonDesign distinctDesign(ButtonDesign d) {
-    d.AutoSize = 0;
-    d.ButtonWidth = 80;
-    d.ButtonHeight = 24;
-    d.ShapeKind = kEllipse;
-    d.CaptionSlots[1].setText(QStringLiteral("Contact"));
-    d.TextIndex = 1;
+  static Design distinctDesign(Design d) {
+    d.record.AutoSize = 0;
+    d.record.ButtonWidth = 80;
+    d.record.ButtonHeight = 24;
+    d.record.ShapeKind = kEllipse;
+    d.captions = {Caption{QStringLiteral("Button Text")}, Caption{QStringLiteral("Contact")}};
+    d.current = 1;
+    SetLastTextIndex(d);
     return d;
   }
 
-  QString writeDesign(const QString& name, const ButtonDesign& design, const CaptionFont& font) {
+  // Writes a design of the kind its name's ending says.
+  QString writeDesign(const QString& name, const Design& design) {
     QString error;
-    EXPECT_TRUE(SaveDesign(path(name), design, font, &error)) << error.toStdString();
+    EXPECT_TRUE(WriteDesign(path(name), design, &error)) << error.toStdString();
+    return path(name);
+  }
+  QString writeRecord(const QString& name, const ButtonDesign& record, const CaptionFont& font) {
+    QString error;
+    EXPECT_TRUE(SaveDesign(path(name), record, font, &error)) << error.toStdString();
     return path(name);
   }
 
@@ -57,25 +66,27 @@ class FileMenuTest : public EditorTest {
 };
 
 TEST_F(FileMenuTest, SaveAsAndOpenRoundTripThroughTheMenus) {
-  d() = distinctDesign(d());
+  design() = distinctDesign(design());
   form->SyncControls();
   form->captionFont().size = 11;
   form->captionFont().italic = true;
-  const QByteArray savedRecord(reinterpret_cast<const char*>(d().bytes().data()),
-                               kDesignRecordSize);
+  const Design savedDesign = design();
 
-  // A name typed without an ending gets ".kq"; nothing was proposed yet.
+  // A new design is a document: a name typed without an ending gets ".tessaro"; nothing
+  // was proposed yet.
   form->fileAnswer = path(QStringLiteral("nav"));
   form->Save1->trigger();
   ASSERT_EQ(form->fileDialogs.size(), 1u);
   const ScriptedPrompts::FileDialogUse save = form->fileDialogs[0];
   EXPECT_EQ(save.dialog, form->SaveDialog2);
   EXPECT_EQ(save.proposed, "");
-  EXPECT_EQ(save.suffix, "kq");
-  EXPECT_EQ(save.filters, QStringList({"Tessaro files (*.kq) (*.kq)", "All files (*.*) (*)"}));
+  EXPECT_EQ(save.suffix, "tessaro");
+  EXPECT_EQ(save.filters, QStringList({"Tessaro documents (*.tessaro) (*.tessaro)",
+                                       "Tessaro files (*.kq) (*.kq)", "All files (*.*) (*)"}));
   EXPECT_FALSE(save.confirmsOverwrite) << "the editor asks, not the dialog";
-  const QString saved = path(QStringLiteral("nav.kq"));
-  EXPECT_EQ(QFileInfo(saved).size(), kDesignFileSize);
+  const QString saved = path(QStringLiteral("nav.tessaro"));
+  EXPECT_TRUE(readFile(saved).startsWith("{\n  \"tessaro\": 1,"))
+      << readFile(saved).left(40).constData();
   EXPECT_EQ(form->SaveDialog2FileName, saved);
 
   form->New1->trigger();
@@ -89,9 +100,10 @@ TEST_F(FileMenuTest, SaveAsAndOpenRoundTripThroughTheMenus) {
   ASSERT_EQ(form->fileDialogs.size(), 2u);
   EXPECT_EQ(form->fileDialogs[1].dialog, form->OpenDialog1);
   EXPECT_EQ(form->fileDialogs[1].filters,
-            QStringList({"Tessaro files (*.kq) (*.kq)", "All files (*)"}));
-  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(d().bytes().data()), kDesignRecordSize),
-            savedRecord);
+            QStringList({"Tessaro designs (*.tessaro;*.kq) (*.tessaro *.kq)",
+                         "Tessaro documents (*.tessaro) (*.tessaro)", "Tessaro files (*.kq) (*.kq)",
+                         "All files (*)"}));
+  EXPECT_EQ(design(), savedDesign);
   EXPECT_EQ(form->captionFont().size, 11);
   EXPECT_TRUE(form->captionFont().italic);
   // The editor comes back on the same caption slot, with the controls filled.
@@ -105,9 +117,10 @@ TEST_F(FileMenuTest, SaveAsAndOpenRoundTripThroughTheMenus) {
   // "Save as..." now proposes the opened design and saves over it without a question.
   form->questions.clear();
   form->fileAnswer = saved;
+  const QByteArray before = readFile(saved);
   form->Save1->trigger();
   EXPECT_EQ(form->fileDialogs.back().proposed, saved);
-  EXPECT_EQ(QFileInfo(saved).size(), kDesignFileSize);
+  EXPECT_EQ(readFile(saved), before) << "the same design gives the same bytes";
   EXPECT_TRUE(form->questions.isEmpty());
 }
 
@@ -125,7 +138,7 @@ TEST_F(FileMenuTest, CancelOpensAndSavesNothing) {
 }
 
 TEST_F(FileMenuTest, AnInvalidOrShortFileIsReportedAndLeavesTheDefaults) {
-  const QString good = writeDesign(QStringLiteral("good.kq"), distinctDesign(d()), CaptionFont());
+  const QString good = writeDesign(QStringLiteral("good.kq"), distinctDesign(Design{}));
   QByteArray bytes = readFile(good);
   ASSERT_EQ(bytes.size(), kDesignFileSize);
   const QString shortFile = path(QStringLiteral("short.kq"));
@@ -159,18 +172,18 @@ TEST_F(FileMenuTest, AnInvalidOrShortFileIsReportedAndLeavesTheDefaults) {
 }
 
 TEST_F(FileMenuTest, AMissingTextureIsReportedAndTheRestOfTheDesignStays) {
-  ButtonDesign design = distinctDesign(d());
+  Design textured = distinctDesign(Design{});
   const QString gone = path(QStringLiteral("gone.bmp"));
-  design.TextureFile.setText(gone);
-  design.FillKind = kTexture;
-  const QString file = writeDesign(QStringLiteral("textured.kq"), design, CaptionFont());
+  SetTexture(textured, gone);
+  textured.record.FillKind = kTexture;
+  const QString file = writeDesign(QStringLiteral("textured.kq"), textured);
 
   form->recordMessages = true;
   form->fileAnswer = file;
   form->Open1->trigger();
   EXPECT_EQ(form->messages,
             QStringList(QStringLiteral("Couldnt find or open texturefile\"%1\"").arg(gone)));
-  EXPECT_TRUE(d().TextureFile.isEmpty());
+  EXPECT_TRUE(design().texture.isEmpty());
   EXPECT_EQ(form->Label26->text(), "");
   EXPECT_TRUE(form->RadioButton9->isChecked()) << "the fill kind stays";
   EXPECT_EQ(form->Buttontext->toPlainText(), "Contact");
@@ -178,13 +191,13 @@ TEST_F(FileMenuTest, AMissingTextureIsReportedAndTheRestOfTheDesignStays) {
 
   // A design without a texture loads without a message.
   form->messages.clear();
-  form->fileAnswer = writeDesign(QStringLiteral("plain.kq"), distinctDesign(d()), CaptionFont());
+  form->fileAnswer = writeDesign(QStringLiteral("plain.kq"), distinctDesign(Design{}));
   form->Open1->trigger();
   EXPECT_TRUE(form->messages.isEmpty());
 }
 
 TEST_F(FileMenuTest, AFailedSaveShowsAnErrorNamingThePathAndLosesNothing) {
-  const QString kept = writeDesign(QStringLiteral("kept.kq"), distinctDesign(d()), CaptionFont());
+  const QString kept = writeDesign(QStringLiteral("kept.kq"), distinctDesign(Design{}));
   const QByteArray before = readFile(kept);
   // A folder in the way of the new file, and a folder that does not exist.
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.kq")));
@@ -216,12 +229,12 @@ TEST_F(FileMenuTest, TheRealSaveDialogAddsTheEndingToANameTypedWithoutOne) {
     }
   });
   form->Save1->trigger();
-  EXPECT_EQ(QFileInfo(path(QStringLiteral("plain.kq"))).size(), kDesignFileSize);
-  EXPECT_EQ(form->SaveDialog2FileName, path(QStringLiteral("plain.kq")));
+  EXPECT_TRUE(QFileInfo::exists(path(QStringLiteral("plain.tessaro"))));
+  EXPECT_EQ(form->SaveDialog2FileName, path(QStringLiteral("plain.tessaro")));
 }
 
 TEST_F(FileMenuTest, NewEmptiesTheTextureAndRendersTheDefaultsOnce) {
-  d() = distinctDesign(d());
+  design() = distinctDesign(design());
   form->SyncControls();
   form->Image2->setPicture(QImage(4, 4, QImage::Format_RGB32));
   form->captionFont().size = 30;
@@ -238,7 +251,7 @@ TEST_F(FileMenuTest, NewEmptiesTheTextureAndRendersTheDefaultsOnce) {
 class CommandLineTest : public FileMenuTest {};
 
 TEST_F(CommandLineTest, TheArgumentsAreJoinedWithBlanksIntoOnePath) {
-  writeDesign(QStringLiteral("my nav design.kq"), distinctDesign(d()), CaptionFont());
+  writeDesign(QStringLiteral("my nav design.kq"), distinctDesign(Design{}));
   ProbedForm started(
       {path(QStringLiteral("my")), QStringLiteral("nav"), QStringLiteral("design.kq")});
   EXPECT_EQ(started.Buttontext->toPlainText(), "Contact");
@@ -270,7 +283,7 @@ TEST_F(FileMenuTest, SaveAsAsksBeforeReplacingAnotherFileButNotTheDesignsOwn) {
     bool asked;
     bool written;
   };
-  const ButtonDesign start = d();
+  const Design start = design();
   const QString own = path(QStringLiteral("own.kq"));
   const QString other = path(QStringLiteral("other.kq"));
   const Case cases[] = {
@@ -281,13 +294,13 @@ TEST_F(FileMenuTest, SaveAsAsksBeforeReplacingAnotherFileButNotTheDesignsOwn) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    writeDesign(QStringLiteral("own.kq"), start, CaptionFont());
-    writeDesign(QStringLiteral("other.kq"), distinctDesign(start), CaptionFont());
+    writeDesign(QStringLiteral("own.kq"), start);
+    writeDesign(QStringLiteral("other.kq"), distinctDesign(start));
     form->fileAnswer = own;
     form->Open1->trigger();
     typeInto(form->Edit3, QStringLiteral("4"));
     const QByteArray before = readFile(c.target);
-    const QByteArray edited = EncodeDesignFile(d(), form->captionFont());
+    const QByteArray edited = EncodeDesignFile(RecordOfDesign(design()), form->captionFont());
     form->questions.clear();
     form->yesNoAnswer = c.answer;
     form->fileAnswer = c.target;
@@ -322,7 +335,7 @@ TEST_F(FileMenuTest, TheFileCommandsHaveThePlatformsKeys) {
 TEST_F(CommandLineTest, OpenAndSaveAsStartInTheDesignsFolder) {
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("designs")));
   const QString folder = QDir(path(QStringLiteral("designs"))).canonicalPath();
-  writeDesign(QStringLiteral("designs/nav.kq"), distinctDesign(d()), CaptionFont());
+  writeDesign(QStringLiteral("designs/nav.kq"), distinctDesign(Design{}));
   ProbedForm started({folder + QStringLiteral("/nav.kq")});
   started.fileAnswer = QString();
   for (QAction* action : {started.Open1, started.Save1}) {
@@ -334,17 +347,19 @@ TEST_F(CommandLineTest, OpenAndSaveAsStartInTheDesignsFolder) {
 }
 
 TEST_F(FileMenuTest, NewLeavesTheSameRecordAsStartUpWhateverCameBefore) {
-  const auto recordOf = [](const ButtonDesign& design) {
-    return QByteArray(reinterpret_cast<const char*>(design.bytes().data()), kDesignRecordSize);
+  // What a design file of the design would hold.
+  const auto recordOf = [](const Design& design) {
+    const ButtonDesign record = RecordOfDesign(design);
+    return QByteArray(reinterpret_cast<const char*>(record.bytes().data()), kDesignRecordSize);
   };
   const QByteArray startUp = recordOf(ProbedForm().design());
   // A file whose caption and reserved bytes hold more than its strings' lengths show.
-  ButtonDesign secret = distinctDesign(d());
+  ButtonDesign secret = RecordOfDesign(distinctDesign(Design{}));
   secret.CaptionSlots[0].setText(QStringLiteral("Button Text Secret"));
   secret.CaptionSlots[0].setText(QStringLiteral("Home"));
   secret.ReservedBlock[7] = 0x5a;
   secret.LastTextIndex = LastSlot(secret);
-  const QString file = writeDesign(QStringLiteral("secret.kq"), secret, CaptionFont());
+  const QString file = writeRecord(QStringLiteral("secret.kq"), secret, CaptionFont());
   const std::pair<const char*, std::function<void()>> befores[] = {
       {"a caption typed",
        [&] { typeInto(form->Buttontext, QStringLiteral("Button Text Secret")); }},
@@ -354,16 +369,18 @@ TEST_F(FileMenuTest, NewLeavesTheSameRecordAsStartUpWhateverCameBefore) {
          form->Open1->trigger();
          // What was loaded saves back byte for byte, past the lengths too.
          form->Save2->trigger();
-         EXPECT_EQ(readFile(file).left(kDesignRecordSize), recordOf(secret));
+         EXPECT_EQ(
+             readFile(file).left(kDesignRecordSize),
+             QByteArray(reinterpret_cast<const char*>(secret.bytes().data()), kDesignRecordSize));
        }},
       {"a random look", [&] { form->Randombutton1->trigger(); }},
   };
   for (const auto& [what, before] : befores) {
     SCOPED_TRACE(what);
     before();
-    ASSERT_NE(recordOf(d()), startUp);
+    ASSERT_NE(recordOf(design()), startUp);
     form->New1->trigger();
-    EXPECT_EQ(recordOf(d()), startUp);
+    EXPECT_EQ(recordOf(design()), startUp);
   }
 
   // A file that cannot be read leaves the defaults, as they are at start-up.
@@ -371,5 +388,5 @@ TEST_F(FileMenuTest, NewLeavesTheSameRecordAsStartUpWhateverCameBefore) {
   form->recordMessages = true;
   form->fileAnswer = path(QStringLiteral("missing.kq"));
   form->Open1->trigger();
-  EXPECT_EQ(recordOf(d()), startUp);
+  EXPECT_EQ(recordOf(design()), startUp);
 }

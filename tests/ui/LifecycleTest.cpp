@@ -42,7 +42,7 @@ TEST_F(LifecycleTest, TheAboutBoxGreetsOnceAfterStartAndAgainOnRequest) {
 
 TEST_F(LifecycleTest, TheAboutBoxClosesWithOkAndLeavesTheEditorAsItWas) {
   QTRY_COMPARE(form->aboutBoxes, 1);
-  const QByteArray before(reinterpret_cast<const char*>(d().bytes().data()), kDesignRecordSize);
+  const Design before = design();
   form->realAboutBox = true;
   bool shown = false;
   whenModal([&](QWidget* dialog) {
@@ -55,8 +55,7 @@ TEST_F(LifecycleTest, TheAboutBoxClosesWithOkAndLeavesTheEditorAsItWas) {
   form->About1->trigger();
   EXPECT_TRUE(shown);
   EXPECT_FALSE(form->Form2->isVisible());
-  EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(d().bytes().data()), kDesignRecordSize),
-            before);
+  EXPECT_EQ(design(), before);
   EXPECT_EQ(form->images, 0);
 }
 
@@ -104,14 +103,14 @@ TEST_F(LifecycleTest, ExitAndTheCloseButtonEndWithoutQuestions) {
 TEST_F(LifecycleTest, ClosingDuringAnExportEndsItAndRunsNothingQueued) {
   QTemporaryDir dir;
   for (int slot = 0; slot < 4; ++slot) {
-    d().CaptionSlots[slot].setText(QStringLiteral("Item %1").arg(slot));
+    setCaption(slot, QStringLiteral("Item %1").arg(slot));
   }
   form->Form3->setDirectory(dir.path());
   form->exportMultipleAnswer = true;
   form->fileAnswer = dir.filePath(QStringLiteral("late.bmp"));
   bool closed = false;
   form->onPump = [&](int) {
-    if (d().TextIndex == 1 && !closed) {
+    if (design().current == 1 && !closed) {
       closed = true;
       form->Bmp1->trigger();  // queued behind the export
       form->Exit1->trigger();

@@ -4,10 +4,12 @@
 using RandomButtonTest = EditorTest;
 
 TEST_F(RandomButtonTest, TheFirstRandomButtonAfterStartShowsItsValuesInTheControls) {
-  d().CaptionSlots[1].setText(QStringLiteral("Second"));
-  d().TextIndex = 1;
+  setCaption(1, QStringLiteral("Second"));
+  design().captions[1].name = QStringLiteral("second");
+  design().current = 1;
+  design().set.prefix = QStringLiteral("nav");
   form->ShowCaptionSlot();
-  d().TextureFile.setText(QStringLiteral("/nowhere/wood.bmp"));
+  SetTexture(design(), QStringLiteral("/nowhere/wood.bmp"));
   form->Image2->setPicture(QImage(8, 8, QImage::Format_RGB32));
   form->Label26->setText(QStringLiteral("wood.bmp"));
   form->RadioButton13->setChecked(true);
@@ -30,12 +32,16 @@ TEST_F(RandomButtonTest, TheFirstRandomButtonAfterStartShowsItsValuesInTheContro
   EXPECT_TRUE(form->RadioButton6->isChecked()) << "fill 1, plasma";
   EXPECT_EQ(form->Shape4->fill(), QColor(197, 93, 233));
   EXPECT_EQ(form->Edit8->text(), "18") << "a fixed value";
-  // The texture is gone, the captions and the slot stay.
+  // The texture is gone; the captions with their names, the current caption and the set
+  // choices stay.
   EXPECT_TRUE(form->Image2->picture().isNull());
   EXPECT_EQ(form->Label26->text(), "");
+  EXPECT_TRUE(design().texture.isEmpty());
   EXPECT_EQ(form->Buttontext->toPlainText(), "Second");
   EXPECT_EQ(form->Label1->text(), "Text (2/2)");
-  EXPECT_EQ(d().CaptionSlots[0].text(), "Button Text");
+  EXPECT_EQ(design().captions[0].text, "Button Text");
+  EXPECT_EQ(design().captions[1].name, "second");
+  EXPECT_EQ(design().set.prefix, "nav");
 }
 
 TEST_F(RandomButtonTest, StartingTheEditorDrawsNothingFromTheGenerator) {

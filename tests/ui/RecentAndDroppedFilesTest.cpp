@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "DesignFile.h"
+#include "DesignFiles.h"
 #include "EditorFixture.h"
 #include "RecentFiles.h"
 
@@ -73,11 +74,11 @@ TEST_F(RecentAndDroppedFilesTest, TheLastEightDesignFilesNewestFirst) {
 }
 
 TEST_F(RecentAndDroppedFilesTest, ADroppedDesignOpensAndADroppedPictureBecomesTheTexture) {
-  ButtonDesign other = d();
-  other.ShapeKind = kEllipse;
+  Design other;
+  other.record.ShapeKind = kEllipse;
   QString error;
   const QString design = path(QStringLiteral("other.kq"));
-  ASSERT_TRUE(SaveDesign(design, other, CaptionFont(), &error));
+  ASSERT_TRUE(WriteDesign(design, other, &error));
   QImage picture(30, 20, QImage::Format_RGB32);
   picture.fill(QColor(200, 150, 100));
   const QString wood = path(QStringLiteral("wood.bmp"));
@@ -98,7 +99,7 @@ TEST_F(RecentAndDroppedFilesTest, ADroppedDesignOpensAndADroppedPictureBecomesTh
 
   form->resetCounts();
   ASSERT_TRUE(dropFile(form.get(), wood));
-  EXPECT_EQ(d().TextureFile.text(), wood);
+  EXPECT_EQ(form->design().texture, wood);
   EXPECT_EQ(form->Image2->picture().size(), QSize(30, 20));
   EXPECT_EQ(form->Label26->text(), "wood.bmp");
   EXPECT_TRUE(form->RadioButton9->isChecked());
@@ -113,7 +114,7 @@ TEST_F(RecentAndDroppedFilesTest, ADroppedDesignOpensAndADroppedPictureBecomesTh
   });
   ASSERT_TRUE(dropFile(form.get(), broken.fileName()));
   EXPECT_TRUE(message.contains(QStringLiteral("broken.jpg"))) << message.toStdString();
-  EXPECT_EQ(d().TextureFile.text(), wood);
+  EXPECT_EQ(form->design().texture, wood);
   EXPECT_EQ(form->Image2->picture().size(), QSize(30, 20));
 
   // Anything else is refused while it is dragged.

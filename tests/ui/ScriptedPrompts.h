@@ -30,8 +30,9 @@ class ScriptedPrompts : public Prompts {
   std::optional<QString> folderAnswer;       // what the folder dialog "returns"
   std::optional<QString> textAnswer;         // what a request for a line of text "returns"
   std::optional<bool> exportMultipleAnswer;  // how Form3 "closes": true for "&Export"
-  bool recordMessages = false;               // plain messages recorded instead of shown
+  bool recordMessages = false;  // plain messages and warnings recorded instead of shown
   QStringList messages;
+  QStringList warnings;
   int aboutBoxes = 0;          // the about box, counted instead of shown
   bool realAboutBox = false;   // shown after all (and answered by the test)
   std::vector<QUrl> webPages;  // addresses "opened"
@@ -41,7 +42,12 @@ class ScriptedPrompts : public Prompts {
   int saveQuestions = 0;
   bool yesNoAnswer = true;  // the answer to every yes-or-no question
   QStringList questions;    // those questions
-  qreal pixelRatio = 1;     // the screens' density, as the windows are told it
+  // The answer to the question before a file loses part of the design; unset, the real
+  // question is shown. What each question listed.
+  std::optional<bool> loseAnswer;
+  QStringList lossQuestions;
+  std::vector<QStringList> lossLists;
+  qreal pixelRatio = 1;  // the screens' density, as the windows are told it
 
   bool run(QDialog* dialog) override {
     if (qobject_cast<TForm2*>(dialog)) {
@@ -74,9 +80,16 @@ class ScriptedPrompts : public Prompts {
     questions << question;
     return yesNoAnswer;
   }
+  bool askToLose(QWidget* parent, const QString& question, const QStringList& losses) override {
+    lossQuestions << question;
+    lossLists.push_back(losses);
+    return loseAnswer ? *loseAnswer : Prompts::askToLose(parent, question, losses);
+  }
   void tell(QWidget* parent, QMessageBox::Icon icon, const QString& text) override {
     if (recordMessages && icon == QMessageBox::NoIcon) {
       messages << text;
+    } else if (recordMessages && icon == QMessageBox::Warning) {
+      warnings << text;
     } else {
       Prompts::tell(parent, icon, text);
     }

@@ -1,7 +1,9 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 
+#include "DesignConversion.h"
 #include "DesignFile.h"
+#include "DesignFiles.h"
 #include "EditorFixture.h"
 
 class SyncControlsTest : public EditorTest {
@@ -42,10 +44,10 @@ TEST_F(SyncControlsTest, OutOfRangeValuesPassTheControlsClamps) {
   d().ShapeKind = 5;
   d().FillKind = 2;
   d().Distortion = 250;
-  d().TextIndex = 1;
-  d().CaptionSlots[2].setText(QStringLiteral("Third"));
-  d().CaptionSlots[1].setText(QStringLiteral("Second\r\nline"));
-  d().TextureFile.setText(QStringLiteral("/home/ann/textures/wood.bmp"));
+  setCaption(2, QStringLiteral("Third"));
+  setCaption(1, QStringLiteral("Second\nline"));
+  design().current = 1;
+  SetTexture(design(), QStringLiteral("/home/ann/textures/wood.bmp"));
   d().OutlineSize = 12345;
   sync();
   EXPECT_EQ(form->Edit1->text(), "1");
@@ -62,7 +64,8 @@ TEST_F(SyncControlsTest, OutOfRangeValuesPassTheControlsClamps) {
   EXPECT_EQ(form->Label1->text(), "Text (2/3)");
   EXPECT_EQ(d().LastTextIndex, 2);
   EXPECT_EQ(form->Buttontext->toPlainText(), "Second\nline");
-  EXPECT_EQ(d().CaptionSlots[1].bytes(), "Second\r\nline");
+  EXPECT_EQ(design().captions[1].text, "Second\nline");
+  EXPECT_EQ(RecordOfDesign(design()).CaptionSlots[1].bytes(), "Second\r\nline");
   EXPECT_EQ(form->Label26->text(), "wood.bmp");
   EXPECT_EQ(form->Edit3->text(), "12345") << "the typing limit is no limit for the program";
   EXPECT_EQ(d().OutlineSize, 12345);
@@ -113,7 +116,7 @@ TEST_F(SyncControlsTest, ResetFillsTheControlsAndLeavesTheRenderToTheCaller) {
   d().ButtonWidth = 300;
   d().AutoSize = 0;
   form->resetCounts();
-  ResetDesign(d(), form->captionFont(), *form);
+  ResetDesign(design(), *form);
   EXPECT_EQ(form->sizeTexts, 0) << "reset does not render";
   EXPECT_EQ(form->Edit2->text(), "100");
   EXPECT_TRUE(form->CheckBox1->isChecked());
@@ -128,20 +131,20 @@ TEST_F(SyncControlsTest, LoadingADesignFillsTheControlsAndReportsAMissingTexture
   const QString wood = dir.filePath(QStringLiteral("wood.bmp"));
   ASSERT_TRUE(texture.save(wood, "BMP"));
 
-  ButtonDesign saved = d();
-  saved.TextureFile.setText(wood);
-  saved.ShapeKind = kEllipse;
-  saved.TextIndex = 1;
-  saved.CaptionSlots[1].setText(QStringLiteral("Next"));
+  Design saved = design();
+  SetTexture(saved, wood);
+  saved.record.ShapeKind = kEllipse;
+  saved.captions.append(Caption{QStringLiteral("Next")});
+  saved.current = 1;
   const QString withTexture = dir.filePath(QStringLiteral("with.kq"));
   QString error;
-  ASSERT_TRUE(SaveDesign(withTexture, saved, form->captionFont(), &error)) << error.toStdString();
-  saved.TextureFile.setText(dir.filePath(QStringLiteral("gone.bmp")));
-  const QString missing = dir.filePath(QStringLiteral("missing.kq"));
-  ASSERT_TRUE(SaveDesign(missing, saved, form->captionFont(), &error)) << error.toStdString();
+  ASSERT_TRUE(WriteDesign(withTexture, saved, &error)) << error.toStdString();
+  SetTexture(saved, dir.filePath(QStringLiteral("gone.bmp")));
+  const QString missing = dir.filePath(QStringLiteral("missing.tessaro"));
+  ASSERT_TRUE(WriteDesign(missing, saved, &error)) << error.toStdString();
 
   form->resetCounts();
-  LoadDesign(withTexture, d(), form->captionFont(), *form);
+  LoadDesign(withTexture, design(), *form);
   EXPECT_EQ(form->Image2->picture().size(), QSize(12, 6));
   EXPECT_EQ(form->Label26->text(), "wood.bmp");
   EXPECT_TRUE(form->RadioButton12->isChecked());
@@ -159,9 +162,9 @@ TEST_F(SyncControlsTest, LoadingADesignFillsTheControlsAndReportsAMissingTexture
     message = messageBox->text();
     messageBox->accept();
   });
-  LoadDesign(missing, d(), form->captionFont(), *form);
+  LoadDesign(missing, design(), *form);
   EXPECT_TRUE(message.contains(QStringLiteral("gone.bmp"))) << message.toStdString();
   EXPECT_EQ(icon, QMessageBox::NoIcon);
-  EXPECT_TRUE(d().TextureFile.isEmpty());
+  EXPECT_TRUE(design().texture.isEmpty());
   EXPECT_EQ(form->Label26->text(), "");
 }

@@ -60,13 +60,13 @@ TEST_F(TextureTest, ThePictureDialogOffersTheImageKindsAndReturnsTheChoice) {
     }
   });
   QTest::mouseClick(form->Button2, Qt::LeftButton);
-  EXPECT_EQ(d().TextureFile.text(), path);
+  EXPECT_EQ(design().texture, path);
 
   // Cancel changes nothing.
   form->resetCounts();
   whenModal([this](QWidget*) { form->OpenPictureDialog1->reject(); });
   QTest::mouseClick(form->Button2, Qt::LeftButton);
-  EXPECT_EQ(d().TextureFile.text(), path);
+  EXPECT_EQ(design().texture, path);
   EXPECT_EQ(form->images, 0);
 }
 
@@ -74,7 +74,7 @@ TEST_F(TextureTest, BrowseLoadsTheTextureAndSwitchesToTheTextureFill) {
   const QString path = picture(QStringLiteral("wood.bmp"), QSize(30, 20), "BMP");
   form->resetCounts();
   browse(path);
-  EXPECT_EQ(d().TextureFile.text(), path);
+  EXPECT_EQ(design().texture, path);
   EXPECT_EQ(form->Image2->picture().size(), QSize(30, 20));
   EXPECT_EQ(form->Image2->picture().format(), QImage::Format_RGB32);
   EXPECT_EQ(form->Label26->text(), "wood.bmp");
@@ -90,7 +90,7 @@ TEST_F(TextureTest, BrowseLoadsTheTextureAndSwitchesToTheTextureFill) {
 TEST_F(TextureTest, EndingsAreCheckedBeforeAnythingChanges) {
   const QString jpeg = picture(QStringLiteral("photo.Jpeg"), QSize(8, 8), "JPEG");
   browse(jpeg);
-  EXPECT_EQ(d().TextureFile.text(), jpeg) << "the ending is compared in upper case";
+  EXPECT_EQ(design().texture, jpeg) << "the ending is compared in upper case";
 
   for (const char* name : {"photo.jpe", "photo.png"}) {
     const QString path = picture(QString::fromLatin1(name), QSize(8, 8), "PNG");
@@ -100,7 +100,7 @@ TEST_F(TextureTest, EndingsAreCheckedBeforeAnythingChanges) {
     browse(path, &icon, &message);
     EXPECT_EQ(message, QStringLiteral("Unknown file extension (%1)").arg(path));
     EXPECT_EQ(icon, QMessageBox::Critical);
-    EXPECT_EQ(d().TextureFile.text(), jpeg);
+    EXPECT_EQ(design().texture, jpeg);
     EXPECT_EQ(form->Label26->text(), "photo.Jpeg");
     EXPECT_EQ(form->images, 0);
   }
@@ -121,32 +121,27 @@ TEST_F(TextureTest, AFailedReadKeepsThePreviousTexture) {
   browse(broken.fileName(), &icon, &message);
   EXPECT_EQ(icon, QMessageBox::Critical);
   EXPECT_TRUE(message.contains(QStringLiteral("broken.bmp"))) << message.toStdString();
-  EXPECT_EQ(d().TextureFile.text(), wood);
+  EXPECT_EQ(design().texture, wood);
   EXPECT_EQ(form->Image2->picture().size(), QSize(30, 20));
   EXPECT_EQ(form->Label26->text(), "wood.bmp");
   EXPECT_EQ(d().FillKind, kSingleColour);
   EXPECT_EQ(form->images, 0);
 }
 
-TEST_F(TextureTest, ALongPathIsStoredCutTo255AndReadFromTheCutPath) {
-  // dir/ddd.../ + a name chosen so that the first 255 characters end in "short.bmp"; the
-  // chosen file's name goes on past that.
-  const QString sub = dir.filePath(QString(120, u'd'));
+TEST_F(TextureTest, ALongPathInAnyScriptIsKeptWholeAndReadFromThere) {
+  // Beyond the 255 characters a design file holds, and outside its code page.
+  const QString sub = dir.filePath(QString(120, u'd') + QStringLiteral("/\u6728\u6750"));
   ASSERT_TRUE(QDir().mkpath(sub));
-  const QString stem = sub + QStringLiteral("/");
-  const int fill = 255 - static_cast<int>(stem.size()) - 9;
-  ASSERT_GT(fill, 0);
-  const QString cutName = QString(fill, u'n') + QStringLiteral("short.bmp");
-  const QString longName = cutName + QStringLiteral("-and-more.bmp");
-  const QString cutPath = stem + cutName;
-  ASSERT_EQ(cutPath.size(), 255);
-  picture(QString(120, u'd') + "/" + cutName, QSize(7, 5), "BMP");
-  picture(QString(120, u'd') + "/" + longName, QSize(9, 9), "BMP");
+  const QString name =
+      QString(200, u'n') + QStringLiteral("\u0434\u0435\u0440\u0435\u0432\u043E.bmp");
+  const QString relative = sub.mid(dir.path().size() + 1) + u'/' + name;
+  const QString whole = picture(relative, QSize(7, 5), "BMP");
+  ASSERT_GT(whole.size(), 255);
 
-  browse(stem + longName);
-  EXPECT_EQ(d().TextureFile.text(), cutPath);
+  browse(whole);
+  EXPECT_EQ(design().texture, whole);
   EXPECT_EQ(form->Image2->picture().size(), QSize(7, 5));
-  EXPECT_EQ(form->Label26->text(), cutName) << "the label names the file that was read";
+  EXPECT_EQ(form->Label26->text(), name);
 }
 
 TEST_F(TextureTest, ClearEmptiesTheTextureAndKeepsTheFill) {
@@ -154,7 +149,7 @@ TEST_F(TextureTest, ClearEmptiesTheTextureAndKeepsTheFill) {
   form->resetCounts();
   QTest::mouseClick(form->Button3, Qt::LeftButton);
   EXPECT_TRUE(form->Image2->picture().isNull());
-  EXPECT_TRUE(d().TextureFile.isEmpty());
+  EXPECT_TRUE(design().texture.isEmpty());
   EXPECT_EQ(form->Label26->text(), "");
   EXPECT_EQ(d().FillKind, kTexture);
   EXPECT_EQ(form->images, 1);

@@ -5,15 +5,18 @@
 #include <QTemporaryDir>
 
 #include "ColourSwatch.h"
+#include "DesignDocument.h"
 #include "DesignFile.h"
+#include "DesignFiles.h"
 #include "EditorFixture.h"
 #include "SetExportDialog.h"
 
 namespace {
-// What a step must put back: the record's bytes, the font, the texture, and what every
-// control shows.
+// What a step must put back: the record's bytes, the whole design (as a document holds it),
+// the font, the texture, and what every control shows.
 struct Seen {
   QByteArray record;
+  QByteArray design;
   CaptionFont font;
   qint64 texture = 0;
   QStringList shown;
@@ -29,6 +32,7 @@ class UndoTest : public EditorTest {
  protected:
   Seen seen() {
     Seen s{QByteArray(reinterpret_cast<const char*>(d().bytes().data()), kDesignRecordSize),
+           EncodeDesignDocument(design(), QString()),
            form->captionFont(),
            form->Image2->picture().cacheKey(),
            {}};
@@ -84,11 +88,10 @@ TEST_F(UndoTest, EveryKindOfEditIsOneStepThatUndoAndRedoPutBackExactly) {
       {"Fill direction",
        [&] {
          typeInto(form->Edit5, QStringLiteral("200"));
-         ButtonDesign steep = d();
-         steep.FillDirection = 200;
+         Design steep = design();
+         steep.record.FillDirection = 200;
          QString error;
-         ASSERT_TRUE(SaveDesign(dir.filePath(QStringLiteral("steep.kq")), steep,
-                                form->captionFont(), &error));
+         ASSERT_TRUE(WriteDesign(dir.filePath(QStringLiteral("steep.kq")), steep, &error));
          form->fileAnswer = dir.filePath(QStringLiteral("steep.kq"));
          form->Open1->trigger();
          ASSERT_EQ(d().FillDirection, 200);
@@ -171,7 +174,7 @@ TEST_F(UndoTest, EveryKindOfEditIsOneStepThatUndoAndRedoPutBackExactly) {
   }
   // Undo after New brings the design before it back.
   form->Undo1->trigger();
-  EXPECT_EQ(d().currentSlot().text(), "Contact");
+  EXPECT_EQ(design().currentText(), "Contact");
   EXPECT_EQ(form->Edit8->text(), "30");
 }
 
@@ -208,15 +211,15 @@ TEST_F(UndoTest, TypingIsOneStepUntilTheFocusLeaves) {
   EXPECT_EQ(steps(), 2) << "the step undone in the box gave way";
   QTest::keyClick(form->Buttontext, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(form->Buttontext->toPlainText(), "Button Text");
-  EXPECT_EQ(d().CaptionSlots[0].text(), "Button Text");
+  EXPECT_EQ(design().captions[0].text, "Button Text");
   QTest::keyClick(form->Buttontext, Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(d().CaptionSlots[0].text(), "Button Text!!");
+  EXPECT_EQ(design().captions[0].text, "Button Text!!");
   QTest::keyClick(form->Buttontext, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(form->history().stack().index(), 2) << "redo at the end does nothing";
   // Typing goes on at the memo's end.
   QTest::keyClick(form->Buttontext, Qt::Key_Z, Qt::ControlModifier);
   QTest::keyClicks(form->Buttontext, QStringLiteral("?"));
-  EXPECT_EQ(d().CaptionSlots[0].text(), "Button Text?");
+  EXPECT_EQ(design().captions[0].text, "Button Text?");
 }
 
 TEST_F(UndoTest, AnUndoInsideARendersEventPumpRestartsTheRender) {
@@ -239,7 +242,7 @@ TEST_F(UndoTest, AnUndoInsideARendersEventPumpRestartsTheRender) {
 }
 
 TEST_F(UndoTest, LookingAtOrExportingADesignIsNoChange) {
-  d().CaptionSlots[1].setText(QStringLiteral("Second"));
+  setCaption(1, QStringLiteral("Second"));
   form->fileAnswer = dir.filePath(QStringLiteral("nav.kq"));
   form->Save1->trigger();
   const QString title = form->windowTitle();
@@ -264,14 +267,14 @@ TEST_F(UndoTest, LookingAtOrExportingADesignIsNoChange) {
   };
   for (const auto& [what, look] : looks) {
     SCOPED_TRACE(what);
-    const int slot = d().TextIndex;
+    const int slot = design().current;
     look();
     EXPECT_EQ(steps(), count);
     EXPECT_EQ(form->Undo1->text(), undoText);
     EXPECT_FALSE(form->designModified());
     EXPECT_EQ(form->windowTitle(), title);
     if (QString(what).contains("slot")) {
-      EXPECT_NE(d().TextIndex, slot);
+      EXPECT_NE(design().current, slot);
     }
   }
 
@@ -279,7 +282,7 @@ TEST_F(UndoTest, LookingAtOrExportingADesignIsNoChange) {
   click(form->Image1);
   click(form->Image1);
   click(form->Image4);
-  ASSERT_EQ(d().TextIndex, 1);
+  ASSERT_EQ(design().current, 1);
   form->Save2->trigger();
   QFile saved(dir.filePath(QStringLiteral("nav.kq")));
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
@@ -289,6 +292,6 @@ TEST_F(UndoTest, LookingAtOrExportingADesignIsNoChange) {
   typeInto(form->Buttontext, QStringLiteral("Contact"));
   click(form->Image1);
   form->Undo1->trigger();
-  EXPECT_EQ(d().TextIndex, 1);
+  EXPECT_EQ(design().current, 1);
   EXPECT_EQ(form->Buttontext->toPlainText(), "Second");
 }

@@ -3,7 +3,9 @@
 #include <QTemporaryDir>
 #include <QWindow>
 
+#include "DesignConversion.h"
 #include "DesignFile.h"
+#include "DesignFiles.h"
 #include "EditorFixture.h"
 #include "RecentFiles.h"
 
@@ -23,7 +25,11 @@ class UnsavedWorkTest : public EditorTest {
     QFile f(name);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
-  QByteArray designBytes() const { return EncodeDesignFile(form->design(), form->captionFont()); }
+  // The design as a design file holds it.
+  static QByteArray fileBytes(TForm1& editor) {
+    return EncodeDesignFile(RecordOfDesign(editor.design()), editor.captionFont());
+  }
+  QByteArray designBytes() const { return fileBytes(*form); }
   // An outline size typed into its box: a change of the design.
   void change(const QString& size = QStringLiteral("7")) { typeInto(form->Edit3, size); }
 
@@ -40,17 +46,17 @@ TEST_F(UnsavedWorkTest, TheTitleShowsTheFileAndWhetherItIsSaved) {
   QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);  // no file yet: Save as
   ASSERT_EQ(form->fileDialogs.size(), 1u);
   EXPECT_EQ(form->fileDialogs[0].dialog, form->SaveDialog2);
-  EXPECT_EQ(shownTitle(), "nav.kq - Tessaro 1.02");
+  EXPECT_EQ(shownTitle(), "nav.tessaro - Tessaro 1.02");
 
   change(QStringLiteral("8"));
-  EXPECT_EQ(shownTitle(), "nav.kq* - Tessaro 1.02");
+  EXPECT_EQ(shownTitle(), "nav.tessaro* - Tessaro 1.02");
   // Back to the saved design by undo: unchanged again.
   form->Edit4->setFocus();
   form->Undo1->trigger();
-  EXPECT_EQ(shownTitle(), "nav.kq - Tessaro 1.02");
+  EXPECT_EQ(shownTitle(), "nav.tessaro - Tessaro 1.02");
   EXPECT_FALSE(form->designModified());
   form->Redo1->trigger();
-  EXPECT_EQ(shownTitle(), "nav.kq* - Tessaro 1.02");
+  EXPECT_EQ(shownTitle(), "nav.tessaro* - Tessaro 1.02");
 
   // New: a design without a file, also when the design was the defaults already.
   form->New1->trigger();
@@ -75,7 +81,9 @@ TEST_F(UnsavedWorkTest, SaveWritesToTheDesignsFileWithoutADialog) {
 
   // Open starts a fresh history, and the opened file is the one Save writes to.
   QString error;
-  ASSERT_TRUE(SaveDesign(path(QStringLiteral("other.kq")), form->design(), CaptionFont(), &error));
+  Design other = form->design();
+  other.font = CaptionFont();
+  ASSERT_TRUE(WriteDesign(path(QStringLiteral("other.kq")), other, &error));
   form->fileAnswer = path(QStringLiteral("other.kq"));
   form->Open1->trigger();
   EXPECT_FALSE(form->Undo1->isEnabled());
@@ -118,7 +126,7 @@ TEST_F(UnsavedWorkTest, ClosingWithUnsavedChangesAsksAndHonoursTheAnswer) {
     }
     const QByteArray onDisk = readFile(nav);
     typeInto(editor.Edit3, QStringLiteral("7"));
-    const QByteArray changed = EncodeDesignFile(editor.design(), editor.captionFont());
+    const QByteArray changed = fileBytes(editor);
     editor.saveAnswer = c.answer;
     if (!c.saveAsAnswer.isNull()) editor.fileAnswer = c.saveAsAnswer;
     if (c.saveAsAnswer.contains(QStringLiteral("nowhere"))) {
@@ -131,8 +139,7 @@ TEST_F(UnsavedWorkTest, ClosingWithUnsavedChangesAsksAndHonoursTheAnswer) {
     EXPECT_EQ(editor.saveQuestions, 1);
     EXPECT_EQ(editor.fileDialogs.size(), !c.hasFile && c.answer == SaveChoice::Save ? 1u : 0u);
     EXPECT_EQ(readFile(nav), c.saved ? changed : onDisk);
-    EXPECT_EQ(EncodeDesignFile(editor.design(), editor.captionFont()), changed)
-        << "the design is as it was";
+    EXPECT_EQ(fileBytes(editor), changed) << "the design is as it was";
     EXPECT_EQ(editor.isVisible(), !c.closes);
   }
 
@@ -143,10 +150,11 @@ TEST_F(UnsavedWorkTest, ClosingWithUnsavedChangesAsksAndHonoursTheAnswer) {
 
 TEST_F(UnsavedWorkTest, EveryWayToReplaceTheDesignAsksFirst) {
   QString error;
-  ButtonDesign other = form->design();
-  other.ShapeKind = kEllipse;
+  Design other = form->design();
+  other.record.ShapeKind = kEllipse;
+  other.font = CaptionFont();
   const QString otherFile = path(QStringLiteral("other.kq"));
-  ASSERT_TRUE(SaveDesign(otherFile, other, CaptionFont(), &error));
+  ASSERT_TRUE(WriteDesign(otherFile, other, &error));
   form->recentFiles()->add(otherFile);
   const std::pair<const char*, std::function<void()>> ways[] = {
       {"New", [&] { form->New1->trigger(); }},
@@ -172,7 +180,7 @@ TEST_F(UnsavedWorkTest, EveryWayToReplaceTheDesignAsksFirst) {
   // Discarded, each goes on: here the recent file opens.
   form->saveAnswer = SaveChoice::Discard;
   form->Openrecent1->actions().front()->trigger();
-  EXPECT_EQ(form->design().ShapeKind, kEllipse);
+  EXPECT_EQ(d().ShapeKind, kEllipse);
   EXPECT_EQ(form->designFile(), otherFile);
 }
 

@@ -3,12 +3,16 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
+#include "DesignFiles.h"
+#include "DesignLooks.h"
 #include "EditorFixture.h"
 #include "ImageFiles.h"
 #include "PreviewBox.h"
@@ -25,10 +29,7 @@ class WebExportTest : public EditorTest {
   // The Set dialog on its own, on the editor's design.
   std::unique_ptr<SetExportDialog> setDialog() {
     auto dialog = std::make_unique<SetExportDialog>(nullptr, *form);
-    ButtonLook look;
-    look.design = d();
-    look.font = form->captionFont();
-    dialog->setLook(look);
+    dialog->setLook(SetLook(design(), QImage()));
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     return dialog;
@@ -46,7 +47,7 @@ class WebExportTest : public EditorTest {
 };
 
 TEST_F(WebExportTest, TheSetDialogWritesTheSetAndOffersItsPage) {
-  d().CaptionSlots[1].setText(QStringLiteral("Second"));
+  setCaption(1, QStringLiteral("Second"));
   int stripImages = -1;
   whenModal([&](QWidget* widget) {
     auto* dialog = qobject_cast<SetExportDialog*>(widget);
@@ -79,6 +80,183 @@ TEST_F(WebExportTest, TheSetDialogWritesTheSetAndOffersItsPage) {
   EXPECT_FALSE(again.TwoXBox->isChecked());
   EXPECT_TRUE(again.SheetBox->isChecked());
   EXPECT_EQ(QDir::fromNativeSeparators(again.FolderEdit->text()), dir.path());
+}
+
+TEST_F(WebExportTest, TheSetDialogsTableEditsNamesAndLinksEachAnUndoableStep) {
+  setCaption(1, QStringLiteral("About\nus"));
+  setCaption(2, QStringLiteral("Contact"));
+  design().captions[2].name = QStringLiteral("contact");
+  form->ShowCaptionSlot();
+  // A cell edited as a user does: the editor opened, the text typed, Return.
+  const auto editCell = [](QTableWidget* table, int row, int column, const QString& text) {
+    QTableWidgetItem* item = table->item(row, column);
+    table->setCurrentItem(item);
+    table->editItem(item);
+    // Editors closed before are hidden until they are deleted.
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* open : table->viewport()->findChildren<QLineEdit*>()) {
+      if (open->isVisible()) editor = open;
+    }
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+  };
+  struct Edit {
+    int row, column;
+    QString typed;
+    QString kept;     // what the cell shows afterwards
+    QString refusal;  // the reason shown; empty when the edit was taken
+  };
+  using Column = SetExportDialog::CaptionColumn;
+  const Edit edits[] = {
+      {0, Column::NameColumn, "home", "home", ""},
+      {1, Column::NameColumn, "a/b", "", "a name cannot hold \"/\""},
+      {1, Column::NameColumn, "contact", "", "\"contact\" is the name of caption 3 too"},
+      {2, Column::NameColumn, "..", "contact", "\"..\" names a folder, not a file"},
+      {1, Column::LinkColumn, "/about", "/about", ""},
+  };
+  QStringList shownTexts;
+  whenModal([&](QWidget* widget) {
+    auto* dialog = qobject_cast<SetExportDialog*>(widget);
+    ASSERT_NE(dialog, nullptr);
+    QTableWidget* table = dialog->CaptionTable;
+    ASSERT_EQ(table->rowCount(), 3);
+    for (int row = 0; row < 3; ++row)
+      shownTexts << table->item(row, Column::TextColumn)->text() + u'|' +
+                        table->item(row, Column::NameColumn)->text();
+    EXPECT_FALSE(table->item(0, Column::TextColumn)->flags() & Qt::ItemIsEditable);
+    for (const Edit& edit : edits) {
+      SCOPED_TRACE(edit.typed.toStdString());
+      editCell(table, edit.row, edit.column, edit.typed);
+      EXPECT_EQ(table->item(edit.row, edit.column)->text(), edit.kept);
+      EXPECT_EQ(dialog->CaptionProblemLabel->isVisible(), !edit.refusal.isEmpty());
+      if (!edit.refusal.isEmpty()) {
+        EXPECT_TRUE(dialog->CaptionProblemLabel->text().contains(edit.refusal))
+            << dialog->CaptionProblemLabel->text().toStdString();
+      }
+    }
+    QTest::mouseClick(dialog->CancelButton, Qt::LeftButton);
+  });
+  form->Exportset1->trigger();
+  EXPECT_EQ(shownTexts, QStringList({"Button Text|", "About us|", "Contact|contact"}));
+
+  // The edits stay, cancelled or not: they are the design's, one step each.
+  EXPECT_EQ(design().captions[0].name, "home");
+  EXPECT_EQ(design().captions[1].name, "");
+  EXPECT_EQ(design().captions[1].link, "/about");
+  EXPECT_EQ(design().captions[2].name, "contact");
+  EXPECT_TRUE(form->designModified());
+  EXPECT_EQ(form->Undo1->text(), "&Undo Caption link");
+  form->Undo1->trigger();
+  EXPECT_EQ(design().captions[1].link, "");
+  EXPECT_EQ(form->Undo1->text(), "&Undo Caption name");
+  form->Undo1->trigger();
+  EXPECT_EQ(design().captions[0].name, "");
+  EXPECT_FALSE(form->Undo1->isEnabled());
+  form->Redo1->trigger();
+  EXPECT_EQ(design().captions[0].name, "home");
+}
+
+TEST_F(WebExportTest, TheDesignsSetChoicesComeFirstAndTheChoicesExportedGoBackToIt) {
+  // A document's set: its choices fill the dialog rather than the last set's.
+  EditorSettings settings;
+  settings.setValue("SetExport/prefix", "last");
+  design().set.folder = dir.path();
+  design().set.prefix = QStringLiteral("doc");
+  design().set.states = {ButtonState::Hover, ButtonState::Normal};
+  design().set.scales = {2};
+  QString shownPrefix;
+  bool oneX = true;
+  whenModal([&](QWidget* widget) {
+    auto* dialog = qobject_cast<SetExportDialog*>(widget);
+    ASSERT_NE(dialog, nullptr);
+    shownPrefix = dialog->PrefixEdit->text();
+    oneX = dialog->OneXBox->isChecked();
+    EXPECT_EQ(QDir::fromNativeSeparators(dialog->FolderEdit->text()), dir.path());
+    typeInto(dialog->PrefixEdit, QStringLiteral("nav"));
+    QTest::mouseClick(dialog->ExportButton, Qt::LeftButton);
+  });
+  form->Exportset1->trigger();
+  EXPECT_EQ(shownPrefix, "doc");
+  EXPECT_FALSE(oneX);
+  EXPECT_TRUE(QFileInfo::exists(dir.filePath("nav1-hover@2x.png")));
+  EXPECT_EQ(design().set.prefix, "nav");
+  EXPECT_EQ(design().set.states, QList<ButtonState>({ButtonState::Hover, ButtonState::Normal}))
+      << "the design's order of the same states stays";
+  EXPECT_EQ(form->Undo1->text(), "&Undo Set choices");
+  EXPECT_EQ(EditorSettings().value("SetExport/prefix").toString(), "nav");
+
+  // A design file without set choices keeps none: the choices go to the settings only.
+  QString error;
+  const QString plain = dir.filePath("plain.kq");
+  ASSERT_TRUE(WriteDesign(plain, Design{}, &error));
+  form->fileAnswer = plain;
+  form->Open1->trigger();
+  whenModal([&](QWidget* widget) {
+    auto* dialog = qobject_cast<SetExportDialog*>(widget);
+    ASSERT_NE(dialog, nullptr);
+    shownPrefix = dialog->PrefixEdit->text();
+    typeInto(dialog->PrefixEdit, QStringLiteral("kq"));
+    QTest::mouseClick(dialog->ExportButton, Qt::LeftButton);
+  });
+  form->Exportset1->trigger();
+  EXPECT_EQ(shownPrefix, "nav") << "the last set's";
+  EXPECT_EQ(design().set, SetChoices{});
+  EXPECT_FALSE(form->designModified());
+  EXPECT_EQ(EditorSettings().value("SetExport/prefix").toString(), "kq");
+}
+
+TEST_F(WebExportTest, AStateWithADesignOfItsOwnTakesItsLookOrNothingIsExported) {
+  Design wide;
+  wide.record.AutoSize = 0;
+  wide.record.ButtonWidth = 150;
+  wide.record.ButtonHeight = 40;
+  QString error;
+  const QString hover = dir.filePath("hover.tessaro");
+  ASSERT_TRUE(WriteDesign(hover, wide, &error)) << error.toStdString();
+  struct Case {
+    const char* what;
+    QString stateDesign;
+    bool written;
+  };
+  const Case cases[] = {
+      {"a state design", hover, true},
+      {"a state design that is gone", dir.filePath("gone.kq"), false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const QString folder = dir.filePath(QString::fromLatin1(c.what).replace(u' ', u'-'));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    design().set.folder = folder;
+    design().set.prefix = QStringLiteral("nav");
+    design().set.states = {ButtonState::Normal, ButtonState::Hover};
+    design().set.scales = {1};
+    design().set.stateDesigns = {{ButtonState::Hover, c.stateDesign}};
+    QString message;
+    if (c.written) {
+      whenModal([](QWidget* widget) {
+        QTest::mouseClick(qobject_cast<SetExportDialog*>(widget)->ExportButton, Qt::LeftButton);
+      });
+    } else {
+      whenModal([&](QWidget* widget) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        ASSERT_NE(box, nullptr);
+        message = box->text();
+        box->accept();
+      });
+    }
+    form->Exportset1->trigger();
+    if (c.written) {
+      EXPECT_EQ(ReadPng(QDir(folder).filePath("nav1-hover.png")).size(), fixedSizeImage(150, 40));
+      EXPECT_EQ(ReadPng(QDir(folder).filePath("nav1.png")).size(), previewSize());
+      EXPECT_EQ(design().set.stateDesigns.value(ButtonState::Hover), hover) << "kept";
+    } else {
+      EXPECT_TRUE(message.contains(c.stateDesign)) << message.toStdString();
+      EXPECT_TRUE(QDir(folder).isEmpty());
+    }
+  }
 }
 
 TEST_F(WebExportTest, PngIsTheTransparentButtonAndThePreviewShowsWhatAPageShows) {

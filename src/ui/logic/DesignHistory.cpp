@@ -1,26 +1,27 @@
 #include "DesignHistory.h"
 
 #include <QUndoCommand>
-#include <cstring>
+
+#include "CaptionList.h"
 
 namespace {
-// Steps kept; a step holds one 9 KB record (the state before it is the previous step's).
+// Steps kept; a step holds the design and what was saved, two 9 KB records and the
+// captions (the state before it is the previous step's).
 constexpr int kUndoLimit = 500;
 }  // namespace
 
-ButtonDesign WithoutCurrentSlot(ButtonDesign record) {
-  record.TextIndex = 0;
-  record.LastTextIndex = 0;
-  return record;
+Design WithoutCurrentCaption(Design design) {
+  design.current = 0;
+  design.record.TextIndex = 0;
+  design.record.LastTextIndex = 0;
+  DropEmptyCaptionsAfter(design.captions, 0);
+  return design;
 }
 
 bool DesignState::operator==(const DesignState& other) const {
-  const ButtonDesign mine = WithoutCurrentSlot(record);
-  const ButtonDesign theirs = WithoutCurrentSlot(other.record);
   // Two loads of one file are different images with the same pixels; the same image is
   // recognised without comparing them.
-  return std::memcmp(mine.bytes().data(), theirs.bytes().data(), kDesignRecordSize) == 0 &&
-         font == other.font &&
+  return WithoutCurrentCaption(design) == WithoutCurrentCaption(other.design) &&
          (texture.cacheKey() == other.texture.cacheKey() || texture == other.texture);
 }
 
@@ -106,7 +107,8 @@ void DesignHistory::commit() {
   fresh_ = false;
   auto now = std::make_shared<const DesignState>(hooks_.capture());
   const bool documentReplaced =
-      documentStep_ && (now->file != current_->file || now->saved != current_->saved);
+      documentStep_ && (now->file != current_->file || now->document != current_->document ||
+                        now->saved != current_->saved);
   if (*now == *current_ && !documentReplaced) {
     current_ = std::move(now);
     return;
@@ -137,11 +139,12 @@ void DesignHistory::redo() {
 
 void DesignHistory::restore(const StateRef& state, const DesignState& from) {
   StateRef put = state;
-  if (state->file == from.file && state->saved == from.saved) {
+  if (state->file == from.file && state->document == from.document && state->saved == from.saved) {
     // The step did not change the document: it stays as it is now.
     auto kept = std::make_shared<DesignState>(*state);
     const DesignState now = hooks_.capture();
     kept->file = now.file;
+    kept->document = now.document;
     kept->saved = now.saved;
     put = std::move(kept);
   }

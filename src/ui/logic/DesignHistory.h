@@ -8,25 +8,27 @@
 #include <memory>
 #include <vector>
 
-#include "ButtonDesign.h"
+#include "Design.h"
 
-// The record without its current caption slot (TextIndex, and LastTextIndex, which follows
-// from the slots): which caption the editor shows or exports is no change of the design.
-// The slot is still saved with it.
-ButtonDesign WithoutCurrentSlot(ButtonDesign record);
+// The design without its current caption: which caption the editor shows or exports is no
+// change of the design, so current, the record's TextIndex and LastTextIndex (which follows
+// from current) are zeroed, and the empty captions at the end (no text, name or link), which
+// moving past the last caption opens, are dropped. The current caption is still saved with
+// the design.
+Design WithoutCurrentCaption(Design design);
 
-// What an undo puts back: the record, the caption font and the texture picture (Browse and
-// Clear change it; a QImage shares its pixels, so keeping one is cheap); and the design's
+// What an undo puts back: the design (with its font), the texture picture (Browse and Clear
+// change it; a QImage shares its pixels, so keeping one is cheap); and the design's
 // document, its file and what was last opened or saved, which New replaces.
 struct DesignState {
-  ButtonDesign record{};
-  CaptionFont font;
+  Design design;
   QImage texture;
-  QString file;      // empty for a new design
-  QByteArray saved;  // what was last opened or saved, as the editor compares it
+  QString file;          // empty for a new design
+  bool document = true;  // the file's kind: a design document, or a design file
+  Design saved;          // what was last opened or saved, WithoutCurrentCaption
 
-  // The same design: equal records apart from the current slot, the same font and the same
-  // texture pixels. The document is not compared (a save is no step).
+  // The same design: equal apart from the current caption, with the same texture pixels.
+  // The document is not compared (a save is no step).
   bool operator==(const DesignState& other) const;
 };
 
@@ -36,9 +38,9 @@ struct DesignState {
 // records any difference as one step named for the action. So handlers that do not render
 // are covered too, and so are the changes an action makes through other controls (the radio
 // button Browse selects belongs to the Browse step). What the comparison leaves out (the
-// current slot, the document) follows into the recorded state without a step, so a step's
-// states hold the slot the change was made in; the document goes back only with a step that
-// changed it (New), so undoing edits made before a Save as keeps the file saved to.
+// current caption, the document) follows into the recorded state without a step, so a
+// step's states hold the caption the change was made in; the document goes back only with a
+// step that changed it (New), so undoing edits made before a Save as keeps the file saved to.
 class DesignHistory : public QObject {
   Q_OBJECT
 

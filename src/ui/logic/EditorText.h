@@ -5,20 +5,25 @@
 
 // Texts the editor shows or stores, kept apart from the widgets so they can be tested alone.
 
-// The caption heading: "Text" while only slot 0 is in use, otherwise "Text (i/n)" with the
-// current slot i and the last slot in use n, both counted from 1.
-QString CaptionSlotHeading(int textIndex, int lastTextIndex);
+// The caption heading: "Text" while there is only one caption, otherwise "Text (i/n)" with
+// the current caption i of n, counting from 1 (the last index is n - 1).
+QString CaptionSlotHeading(int current, int lastIndex);
 
-// The memo separates lines with "\n"; a caption slot with CR LF. A slot's lone CR is a line
-// break for the renderer too and shows as one; a lone LF, which the renderer ignores, is
-// dropped (the memo has no way to show it). So CR LF captions come back byte for byte.
-QString SlotTextToMemo(const QString& slotText);
-// Line breaks as CR LF, then the first 255 characters (a surrogate pair is one character,
-// as the slot stores it as one byte).
+// The memo's text as a caption's: every line break (CR LF, CR, LF, the line and paragraph
+// separators the memo makes) as "\n".
+QString MemoTextToCaption(const QString& memoText);
+// A caption's text in a slot of the record the renderer draws: line breaks as CR LF, then
+// the first 255 characters (a surrogate pair is one character, as the slot stores it as one
+// byte).
 QString MemoTextToSlot(const QString& memoText);
 // The longest start of a memo text whose slot form holds at most `limit` characters,
-// never ending inside a line break: the memo's own length limit.
+// never ending inside a line break.
 QString FitMemoText(const QString& memoText, int limit = 255);
+// What the memo keeps of a user's edit from `before` to `edited`, its length limit: the
+// edit when its slot form holds at most `limit` characters, else the longest start that
+// does (FitMemoText). A caption that was longer already (a design document's) is never cut:
+// an edit that does not lengthen it is kept, and one that does is refused (`before`).
+QString LimitMemoEdit(const QString& before, const QString& edited, int limit = 255);
 
 // The file-name part of a path: the text after the last "/", "\" or ":".
 QString FileNamePart(const QString& path);
