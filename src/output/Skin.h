@@ -87,7 +87,6 @@ struct SkinFile {
   QString name;  // "nav-skin@2x.png", "imagine/button-background.9.png", ...
   ButtonState state = ButtonState::Normal;  // of an image
   int scale = 1;                            // of an image
-  bool operator==(const SkinFile&) const = default;
 };
 
 // Every file the outputs asked for make, in the order they are written: the images state by

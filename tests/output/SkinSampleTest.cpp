@@ -151,35 +151,4 @@ TEST(SkinSample, TheTextStandsCentredInTheStatesTextAreaInItsColour) {
   EXPECT_EQ(pressedInk, normalInk.translated(pressed.textShift));
 }
 
-TEST(SkinSample, ABoxGrowsWithItsTextAndNeverCutsTheCorners) {
-  const ButtonLook look = PlainLook(kRoundedEdges);
-  SkinOptions options;
-  options.states = {ButtonState::Normal};
-  options.size = QSize(40, 18);  // lower than the caption font's line
-  Skin skin;
-  QString error;
-  ASSERT_TRUE(MakeSkin(look, options, &skin, &error)) << error.toStdString();
-  const SkinStateImage& state = skin.states[0];
-  const QMargins area = SkinTextArea(state);
-  const QMargins& in = state.insets.stretch;
-  const struct {
-    const char* what;
-    QString text;
-  } cases[] = {{"no text", QString()},
-               {"a short text", QStringLiteral("i")},
-               {"a long text", QStringLiteral("A much longer caption than the skin")}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    const QImage sample = SkinSample(skin, state, c.text, 0, 1);
-    const int textWidth = SkinTextWidth(state, c.text);
-    EXPECT_GE(sample.width(), textWidth + area.left() + area.right()) << "the text fits";
-    EXPECT_GE(sample.width(), in.left() + in.right() + 1) << "the corners stay whole";
-    EXPECT_GE(sample.height(), state.lineHeight + area.top() + area.bottom());
-    EXPECT_GT(sample.height(), skin.size.height()) << "the line needs more than the skin";
-    EXPECT_TRUE(sample.width() == textWidth + area.left() + area.right() ||
-                sample.width() == in.left() + in.right() + 1)
-        << "no wider than either needs";
-  }
-}
-
 }  // namespace
