@@ -119,6 +119,37 @@ QString ImagineFileName(ButtonState state, int scale) {
          (scale == 2 ? QStringLiteral("@2x") : QString()) + QStringLiteral(".9.png");
 }
 
+QList<SkinFile> SkinFiles(const SkinOptions& o) {
+  QList<SkinFile> files;
+  if (o.states.isEmpty()) return files;
+  const unsigned out = o.outputs;
+  const QString imagine = QString::fromLatin1(kImagineFolder) + u'/';
+  const ButtonState imagineBase =
+      o.states.contains(ButtonState::Normal) ? ButtonState::Normal : o.states[0];
+  for (ButtonState state : o.states) {
+    for (int scale : {1, 2}) {
+      if (!o.scales.contains(scale)) continue;
+      if (out & (kSkinWeb | kSkinJson)) {
+        files << SkinFile{SkinFile::Image, SkinImageFileName(o.prefix, state, scale), state, scale};
+      }
+      if (out & kSkinNinePatch) {
+        files << SkinFile{SkinFile::NinePatch, SkinNinePatchFileName(o.prefix, state, scale), state,
+                          scale};
+      }
+      if (out & kSkinImagine) {
+        const ButtonState named = state == imagineBase ? ButtonState::Normal : state;
+        files << SkinFile{SkinFile::Imagine, imagine + ImagineFileName(named, scale), state, scale};
+      }
+    }
+  }
+  if (out & kSkinWeb) {
+    files << SkinFile{SkinFile::Stylesheet, SkinStylesheetFileName(o.prefix)};
+    files << SkinFile{SkinFile::Page, SkinPageFileName(o.prefix)};
+  }
+  if (out & kSkinJson) files << SkinFile{SkinFile::Json, SkinJsonFileName(o.prefix)};
+  return files;
+}
+
 QString SkinOptionsProblem(const SkinOptions& o) {
   const QString images =
       StateImagesProblem(QStringLiteral("skin"), o.states, o.scales, o.stateOptions);
@@ -293,58 +324,53 @@ bool ExportSkin(const ButtonLook& normal, const SkinOptions& options, QString* e
   if (!MakeSkin(normal, options, &skin, error)) return false;
   if (warnings) *warnings = skin.warnings;
 
-  const unsigned out = options.outputs;
   const QString folder = options.folder;
+  const QList<SkinFile> files = SkinFiles(options);
   const QString imagine = Path(folder, QString::fromLatin1(kImagineFolder));
-  if ((out & kSkinImagine) && !QDir().mkpath(imagine)) {
+  const bool wantsImagine = std::any_of(
+      files.begin(), files.end(), [](const SkinFile& f) { return f.kind == SkinFile::Imagine; });
+  if (wantsImagine && !QDir().mkpath(imagine)) {
     *error = QStringLiteral("The folder %1 cannot be made.").arg(QDir::toNativeSeparators(imagine));
     return false;
   }
-  // Imagine takes button-background.9.png for every state it has no file of its own for.
-  const ButtonState imagineBase =
-      options.states.contains(ButtonState::Normal) ? ButtonState::Normal : options.states[0];
 
   // The images are compressed and written on threads of their own while the rest is made:
   // one per kind of file, as each file waits for its data to reach the disk, and waits
   // that overlap cost about one.
-  PngWriterThread files[3];
-  for (const SkinStateImage& state : skin.states) {
-    for (int scale : {1, 2}) {
-      if (!options.scales.contains(scale)) continue;
-      const QImage& image = scale == 1 ? state.oneX : state.twoX;
-      if (out & (kSkinWeb | kSkinJson)) {
-        files[0].write(Path(folder, SkinImageFileName(options.prefix, state.state, scale)), image);
-      }
-      if (!(out & (kSkinNinePatch | kSkinImagine))) continue;
-      const QImage patch =
-          NinePatchImage(image, state.insets.stretch * scale, state.insets.content * scale);
-      if (out & kSkinNinePatch) {
-        files[1].write(Path(folder, SkinNinePatchFileName(options.prefix, state.state, scale)),
-                       patch);
-      }
-      if (out & kSkinImagine) {
-        const ButtonState named = state.state == imagineBase ? ButtonState::Normal : state.state;
-        files[2].write(Path(imagine, ImagineFileName(named, scale)), patch);
-      }
-    }
-  }
-  const auto writeText = [&](const QString& name, const QByteArray& data) {
-    return WriteFileAtomically(Path(folder, name), data, error);
-  };
+  PngWriterThread threads[3];
+  QImage patch;  // of the last nine-patch file, which the next one may share
+  const SkinFile* patchOf = nullptr;
   bool written = true;
-  if (out & kSkinWeb) {
-    written = writeText(SkinStylesheetFileName(options.prefix),
-                        SkinStylesheet(skin, options.prefix, options.scales).toUtf8()) &&
-              writeText(SkinPageFileName(options.prefix),
-                        SkinPage(skin, options.prefix, normal.design).toUtf8());
-  }
-  if (written && (out & kSkinJson)) {
-    written =
-        writeText(SkinJsonFileName(options.prefix), SkinJson(skin, options.prefix, options.scales));
+  for (const SkinFile& file : files) {
+    const QString path = Path(folder, file.name);
+    if (file.kind == SkinFile::Stylesheet) {
+      written = WriteFileAtomically(
+          path, SkinStylesheet(skin, options.prefix, options.scales).toUtf8(), error);
+    } else if (file.kind == SkinFile::Page) {
+      written =
+          WriteFileAtomically(path, SkinPage(skin, options.prefix, normal.design).toUtf8(), error);
+    } else if (file.kind == SkinFile::Json) {
+      written = WriteFileAtomically(path, SkinJson(skin, options.prefix, options.scales), error);
+    } else {
+      // The skin's states are those asked for, in their order.
+      const SkinStateImage& state = skin.states[options.states.indexOf(file.state)];
+      const QImage& image = file.scale == 1 ? state.oneX : state.twoX;
+      if (file.kind == SkinFile::Image) {
+        threads[0].write(path, image);
+        continue;
+      }
+      if (!patchOf || patchOf->state != file.state || patchOf->scale != file.scale) {
+        patch = NinePatchImage(image, state.insets.stretch * file.scale,
+                               state.insets.content * file.scale);
+        patchOf = &file;
+      }
+      threads[file.kind == SkinFile::NinePatch ? 1 : 2].write(path, patch);
+    }
+    if (!written) break;
   }
   QString writeError;
   bool imagesWritten = true;
-  for (PngWriterThread& thread : files) {
+  for (PngWriterThread& thread : threads) {
     QString threadError;
     if (!thread.finish(&threadError) && imagesWritten) {
       imagesWritten = false;

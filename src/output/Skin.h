@@ -80,6 +80,21 @@ QString SkinNinePatchFileName(const QString& prefix, ButtonState state, int scal
 QString ImagineFileName(ButtonState state, int scale);
 inline constexpr char kImagineFolder[] = "imagine";
 
+// One file a skin export writes, by its path inside the folder.
+struct SkinFile {
+  enum Kind { Image, NinePatch, Imagine, Stylesheet, Page, Json };
+  Kind kind = Image;
+  QString name;  // "nav-skin@2x.png", "imagine/button-background.9.png", ...
+  ButtonState state = ButtonState::Normal;  // of an image
+  int scale = 1;                            // of an image
+};
+
+// Every file the outputs asked for make, in the order they are written: the images state by
+// state and, within a state, scale by scale; then the stylesheet, the page and the JSON.
+// Imagine takes button-background.9.png for every state it has no file of its own for, so
+// the first state stands for normal when normal is not asked for.
+QList<SkinFile> SkinFiles(const SkinOptions& options);
+
 // Makes the skin and writes the outputs asked for into options.folder, each file
 // atomically; false with a message naming the file at the first failure. *warnings, when
 // given, receives the skin's warnings.

@@ -64,15 +64,9 @@ QString Selectors(const QString& c, ButtonState state) {
   return c;
 }
 
-// Where a state's text may go, as distances from the box's edges: the content distances,
-// moved by the state's text shift. The border takes them (the image is drawn by its own
-// width), so moving the text changes neither the box nor the image.
-QMargins TextArea(const SkinStateImage& s) {
-  const QMargins& c = s.insets.content;
-  const int x = s.textShift.x();
-  const int y = s.textShift.y();
-  return QMargins(std::max(c.left() + x, 0), std::max(c.top() + y, 0), std::max(c.right() - x, 0),
-                  std::max(c.bottom() - y, 0));
+// The corners are never scaled: the box holds both insets and a pixel of the band.
+int MinimumBoxWidth(const SkinStateImage& s) {
+  return s.insets.stretch.left() + s.insets.stretch.right() + 1;
 }
 
 QString TextDecoration(const CaptionFont& font) {
@@ -109,7 +103,7 @@ QString StateDeclarations(const SkinStateImage& s, const SkinStateImage& base,
   }
   const QString plain = Url(SkinImageFileName(prefix, s.state, scales.value(0)));
   const QMargins& in = s.insets.stretch;
-  const QMargins text = TextArea(s);
+  const QMargins text = SkinTextArea(s);
   // One pass over the text: a file name may hold a "%".
   return QStringLiteral(
              "  border-width: %1;\n"
@@ -124,14 +118,14 @@ QString StateDeclarations(const SkinStateImage& s, const SkinStateImage& base,
       .arg(Sides(text.top(), text.right(), text.bottom(), text.left()), plain,
            sources.join(QStringLiteral(", ")), QString::number(in.top()),
            QString::number(in.right()), QString::number(in.bottom()), QString::number(in.left()),
-           QString::number(in.left() + in.right() + 1),
+           QString::number(MinimumBoxWidth(s)),
            &s == &base || !(s.font == base.font) ? FontDeclarations(s) : QString(),
            QColor(s.textColour).name(), Sides(in.top(), in.right(), in.bottom(), in.left()));
 }
 
 // Forced colours drop images: a thin system-colour border instead, the text where it was.
 QString ForcedDeclarations(const SkinStateImage& s, bool disabled) {
-  const QMargins in = TextArea(s);
+  const QMargins in = SkinTextArea(s);
   const auto thin = [](int border) { return std::max(border - 1, 0); };
   return QStringLiteral(
              "    border-image: none;\n"
@@ -177,6 +171,29 @@ QString SkinPageFileName(const QString& prefix) {
 
 QString SkinClassName(const QString& prefix) {
   return CssClassBase(prefix);
+}
+
+QMargins SkinTextArea(const SkinStateImage& s) {
+  const QMargins& c = s.insets.content;
+  const int x = s.textShift.x();
+  const int y = s.textShift.y();
+  return QMargins(std::max(c.left() + x, 0), std::max(c.top() + y, 0), std::max(c.right() - x, 0),
+                  std::max(c.bottom() - y, 0));
+}
+
+QSize SkinBoxSize(const Skin& skin, const SkinStateImage& s, int textWidth) {
+  // border-box sizing: the line inside the border, then min-width and min-height.
+  const QMargins area = SkinTextArea(s);
+  return QSize(std::max(textWidth + area.left() + area.right(), MinimumBoxWidth(s)),
+               std::max(s.lineHeight + area.top() + area.bottom(), skin.size.height()));
+}
+
+QString SkinPageCaption(const QString& caption) {
+  QString line;
+  for (const QChar ch : CaptionAsOneLine(caption)) {
+    if (!IsControl(ch.unicode())) line += ch;
+  }
+  return line.trimmed();
 }
 
 QString SkinStylesheet(const Skin& skin, const QString& prefix, const QList<int>& scales) {
@@ -242,11 +259,7 @@ QStringList SkinPageCaptions(const ButtonDesign& design) {
   QStringList captions;
   const int last = LastSlot(design);
   for (int slot = 0; slot <= last; ++slot) {
-    QString caption;
-    for (const QChar ch : CaptionAsOneLine(design.CaptionSlots[slot].text())) {
-      if (!IsControl(ch.unicode())) caption += ch;
-    }
-    caption = caption.trimmed();
+    const QString caption = SkinPageCaption(design.CaptionSlots[slot].text());
     if (!caption.isEmpty()) captions << caption;
   }
   captions << QStringLiteral("A much longer caption makes the skin stretch")

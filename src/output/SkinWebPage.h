@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QList>
+#include <QMargins>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include "ButtonDesign.h"
 
 struct Skin;
+struct SkinStateImage;
 
 // A skin on the web: a stylesheet whose class makes any <a> or <button> a button with live
 // text over the stretching skin (CSS border-image), and a page that shows it.
@@ -18,6 +21,19 @@ QString SkinPageFileName(const QString& prefix);
 // The class of the skin: the prefix as the set's classes make it a CSS identifier
 // (CssClassBase).
 QString SkinClassName(const QString& prefix);
+
+// Where a state's text may go, as distances from the box's edges: the content distances,
+// moved by the state's text shift. The stylesheet's border takes them (the image is drawn
+// by its own width), so moving the text changes neither the box nor the image.
+QMargins SkinTextArea(const SkinStateImage& state);
+
+// The box the stylesheet gives a state holding one line `textWidth` CSS pixels wide: the
+// line inside the text area, never narrower than the two insets and a pixel between them
+// nor lower than the skin.
+QSize SkinBoxSize(const Skin& skin, const SkinStateImage& state, int textWidth);
+
+// A caption as the page shows it: one line, without control characters, trimmed.
+QString SkinPageCaption(const QString& caption);
 
 // The stylesheet. The class's rule holds the normal state (or the first state asked for),
 // then come hover (:hover, .is-hover), pressed (:active, .is-pressed) and disabled

@@ -19,6 +19,7 @@
 #include "OptionGroup.h"
 #include "RecentFiles.h"
 #include "SetExportDialog.h"
+#include "SkinExportDialog.h"
 
 namespace {
 // The client area below the menu bar at the window's smallest height, and how far the
@@ -76,6 +77,7 @@ TForm1::TForm1(const QStringList& arguments, QWidget* parent, Prompts& prompts)
   Form2 = new TForm2(this);
   Form3 = new TForm3(this, MountedVolumes(), prompts_);
   SetDialog = new SetExportDialog(this, prompts_);
+  SkinDialog = new SkinExportDialog(this, prompts_);
 }
 
 TForm1::~TForm1() {
@@ -321,6 +323,7 @@ void TForm1::wireControls() {
   connect(Exportmultiple1, &QAction::triggered, this, &TForm1::Exportmultiple1Click);
   connect(Png1, &QAction::triggered, this, &TForm1::Png1Click);
   connect(Exportset1, &QAction::triggered, this, &TForm1::Exportset1Click);
+  connect(Exportskin1, &QAction::triggered, this, &TForm1::Exportskin1Click);
   connect(Showtransparency1, &QAction::toggled, this, &TForm1::Showtransparency1Click);
   connect(Exit1, &QAction::triggered, this, &TForm1::Exit1Click);
   connect(Randombutton1, &QAction::triggered, this,

@@ -25,6 +25,7 @@ class RecentFiles;
 class TForm2;
 class TForm3;
 class SetExportDialog;
+class SkinExportDialog;
 
 // The maker's web page that Label11 shows.
 inline constexpr char kMakerAddress[] = "tessaro.example";
@@ -178,6 +179,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // Exports for the web and the view of what a page shows (WebExports.cpp).
   void Png1Click();               // Export, "PNG...": the button with the page showing through
   void Exportset1Click();         // Export, "Set...": a button set in states and scales
+  void Exportskin1Click();        // Export, "Skin...": backgrounds for live text (SkinExport.cpp)
   void Showtransparency1Click();  // View, "Show transparency": the preview over a checkerboard
 
   // Dialog components, kept for the whole run like the form's own.
@@ -191,6 +193,8 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   TForm2* Form2 = nullptr;               // the about box
   TForm3* Form3 = nullptr;               // the export-multiple dialog
   SetExportDialog* SetDialog = nullptr;  // the Export set dialog
+  // The Export skin dialog.
+  SkinExportDialog* SkinDialog = nullptr;
   // The file name each save dialog proposes next: the last one chosen in it (and, for
   // SaveDialog2, the design last opened).
   QString SaveDialog2FileName;
@@ -306,6 +310,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   // image there.
   void writeThroughDialog(const QString& filter, const QImage& image, ImageType type);
   void exportSet();
+  void exportSkin();
   // The images besides the button that the preview and a running export need.
   unsigned wantedExtras() const;
   // The picture the preview shows for a finished render: the button, or its transparent or

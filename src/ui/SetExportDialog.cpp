@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QStyle>
@@ -21,6 +20,7 @@
 #include "Checkerboard.h"
 #include "EditorSettings.h"
 #include "ExportSeries.h"
+#include "FitToScreen.h"
 #include "FormLook.h"
 #include "RandomDesign.h"
 
@@ -358,30 +358,7 @@ void SetExportDialog::optionsChanged() {
 }
 
 void SetExportDialog::fitStripToScreen() {
-  const QScreen* display = screen();
-  if (!display) return;
-  const QRect room = display->availableGeometry();
-  // Everything but the strip: the dialog's frame (a guess before it is first shown), its
-  // layout's margins and the group box around the strip, and the rows above and below.
-  const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(16, 40);
-  const QSize around = StripArea->parentWidget()->size() - StripArea->size();
-  const QMargins margins = layout()->contentsMargins();
-  const int otherHeight = layout()->minimumSize().height() - StripArea->minimumHeight();
-  const int roomWidth = room.width() - frame.width() - margins.left() - margins.right() -
-                        std::max(around.width(), 24);
-  const int roomHeight = room.height() - frame.height() - otherHeight;
-  const QSize whole = Strip->minimumSize();
-  QSize shown(std::min(whole.width(), roomWidth), std::min(whole.height(), roomHeight));
-  // A scroll bar takes room of its own.
-  const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  if (whole.width() > shown.width()) shown.rheight() += bar;
-  if (whole.height() > shown.height()) shown.rwidth() += bar;
-  StripArea->setMinimumSize(shown.boundedTo(QSize(roomWidth, roomHeight)));
-  // At its new size before it is shown, so that it is placed on the screen as it will be:
-  // the group box around the strip passes the new size on only from the event loop.
-  StripArea->parentWidget()->updateGeometry();
-  layout()->activate();
-  if (!isVisible()) adjustSize();
+  FitScrollAreaToScreen(this, StripArea, Strip->minimumSize());
 }
 
 void SetExportDialog::saveChoices() const {

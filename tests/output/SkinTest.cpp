@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 
 #include "ButtonSize.h"
 #include "DesignFixtures.h"
@@ -420,6 +421,48 @@ TEST(Skin, AFailedWriteLeavesNoPartialFile) {
   after.sort();
   names.sort();
   EXPECT_EQ(after, names) << "a temporary file was left behind";
+}
+
+// What a caller is told an export writes (to ask before replacing files) is what it writes,
+// in every combination of outputs, states and scales.
+TEST(Skin, WritesExactlyTheFilesItLists) {
+  const struct {
+    unsigned outputs;
+    QList<ButtonState> states;
+    QList<int> scales;
+  } cases[] = {
+      {kAllSkinOutputs, kAllStates, {1, 2}},
+      {kSkinWeb, {ButtonState::Hover, ButtonState::Normal}, {2}},
+      {kSkinImagine | kSkinJson, {ButtonState::Pressed, ButtonState::Disabled}, {1}},
+      {kSkinNinePatch | kSkinImagine, {ButtonState::Disabled}, {2, 1}},
+      {kSkinJson, {ButtonState::Normal}, {1, 2}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(QStringLiteral("outputs %1, %2 states, %3 scales")
+                     .arg(c.outputs)
+                     .arg(c.states.size())
+                     .arg(c.scales.size())
+                     .toStdString());
+    TempDir dir;
+    SkinOptions options;
+    options.folder = dir.root();
+    options.prefix = "nav";
+    options.outputs = c.outputs;
+    options.states = c.states;
+    options.scales = c.scales;
+    QString error;
+    ASSERT_TRUE(ExportSkin(PlainLook(), options, &error)) << error.toStdString();
+    QStringList written = Files(dir.root());
+    for (const QString& name : Files(dir.path("imagine")))
+      written << "imagine/" + name;
+    written.sort();
+    QStringList listed;
+    for (const SkinFile& file : SkinFiles(options))
+      listed << file.name;
+    EXPECT_EQ(listed.size(), QSet<QString>(listed.begin(), listed.end()).size()) << "twice";
+    listed.sort();
+    EXPECT_EQ(listed, written);
+  }
 }
 
 }  // namespace

@@ -166,7 +166,7 @@ TEST_F(ExportTest, EveryExportRefusesWhileTheRenderIsRefused) {
       << "the preview says so in place of the old button";
 
   for (QAction* action : {form->Jpeg1, form->Bmp1, form->Png1, form->Copy1, form->Exportmultiple1,
-                          form->Exportset1}) {
+                          form->Exportset1, form->Exportskin1}) {
     QString text;
     whenModal([&](QWidget* widget) {
       auto* box = qobject_cast<QMessageBox*>(widget);

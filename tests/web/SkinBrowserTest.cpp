@@ -8,6 +8,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <cmath>
 
 #include "DesignFixtures.h"
 #include "ImageFiles.h"
@@ -250,6 +252,95 @@ TEST(SkinBrowser, ThePageShowsEveryCaptionInEveryState) {
                         : state.state == ButtonState::Disabled ? 1
                                                                : 0;
     EXPECT_EQ(found, captions + buttons);
+  }
+}
+
+// The page after its scripts ran, as Chromium serialises it.
+QString DumpDom(const QString& browser, const QString& page, QString* log) {
+  QTemporaryDir profile;
+  QProcess process;
+  process.start(browser,
+                QStringList{"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                            "--disable-background-networking", "--disable-component-update",
+                            "--disable-sync", "--user-data-dir=" + profile.path(), "--dump-dom",
+                            QUrl::fromLocalFile(page).toString()});
+  if (!process.waitForFinished(120000)) process.kill();
+  *log = QString::fromLocal8Bit(process.readAllStandardError());
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The box the stylesheet gives a line of text is the one the editor's preview draws the
+// skin and text in: as wide as the browser's text and the text area (within the pixel the
+// preview rounds the text up by), never narrower than the corners, and as high as the line
+// needs where the skin is lower than that.
+TEST(SkinBrowser, ALineOfTextGetsTheBoxThePreviewDraws) {
+  const QString browser = FindBrowser();
+  if (browser.isEmpty()) GTEST_SKIP() << "No Chromium here.";
+  const struct {
+    const char* what;
+    QSize size;  // of the skin; empty for the design's own
+  } skins[] = {{"the design's own size", {}}, {"a skin lower than the line", {40, 14}}};
+  const QStringList texts = {"i", "OK", "A much longer caption than the skin"};
+  for (const auto& k : skins) {
+    SCOPED_TRACE(k.what);
+    TempDir dir;
+    SkinOptions options;
+    options.folder = dir.root();
+    options.prefix = QStringLiteral("nav");
+    options.outputs = kSkinWeb;
+    options.size = k.size;
+    Skin skin;
+    QString error;
+    ASSERT_TRUE(MakeSkin(RoundLook(), options, &skin, &error)) << error.toStdString();
+    ASSERT_TRUE(ExportSkin(RoundLook(), options, &error)) << error.toStdString();
+    QString body;
+    for (const SkinStateImage& state : skin.states) {
+      for (const QString& text : texts) {
+        const char* cls = state.state == ButtonState::Pressed    ? " is-pressed"
+                          : state.state == ButtonState::Hover    ? " is-hover"
+                          : state.state == ButtonState::Disabled ? " is-disabled"
+                                                                 : "";
+        body += QStringLiteral("<div><a class=\"nav%1\" href=\"#\"><span>%2</span></a></div>\n")
+                    .arg(QString::fromLatin1(cls), text);
+      }
+    }
+    const QString page = dir.path("boxes.html");
+    ASSERT_TRUE(TempDir::write(
+        page, QStringLiteral(
+                  "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n"
+                  "<link rel=\"stylesheet\" href=\"nav-skin.css\"></head>\n<body>\n%1"
+                  "<pre id=\"boxes\"></pre>\n<script>\n"
+                  "document.getElementById('boxes').textContent = [...document.links].map(a => "
+                  "{ const b = a.getBoundingClientRect(), t = "
+                  "a.firstChild.getBoundingClientRect(); return b.width + ' ' + b.height + ' ' + "
+                  "t.width; }).join('\\n');\n</script>\n</body></html>\n")
+                  .arg(body)
+                  .toUtf8()));
+    QString log;
+    const QString dom = DumpDom(browser, page, &log);
+    const qsizetype from = dom.indexOf(QStringLiteral("<pre id=\"boxes\">"));
+    ASSERT_GE(from, 0) << "no page: " << log.toStdString();
+    const QString listed =
+        dom.mid(from + 16, dom.indexOf(QStringLiteral("</pre>"), from) - from - 16);
+    const QStringList lines = listed.split(u'\n');
+    ASSERT_EQ(lines.size(), skin.states.size() * texts.size()) << listed.toStdString();
+    bool taller = false;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+      const SkinStateImage& state = skin.states[i / texts.size()];
+      SCOPED_TRACE(StateName(state.state).toStdString() + ": " +
+                   texts[i % texts.size()].toStdString());
+      const QStringList numbers = lines[i].split(u' ');
+      ASSERT_EQ(numbers.size(), 3);
+      const double width = numbers[0].toDouble();
+      const double height = numbers[1].toDouble();
+      const int textWidth = static_cast<int>(std::ceil(numbers[2].toDouble()));
+      const QSize want = SkinBoxSize(skin, state, textWidth);
+      EXPECT_LE(width, want.width());
+      EXPECT_GT(width, want.width() - 1);
+      EXPECT_EQ(height, want.height());
+      taller = taller || want.height() > skin.size.height();
+    }
+    EXPECT_EQ(taller, !k.size.isEmpty()) << "the case asked for";
   }
 }
 

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QWidget>
+
+#include "ButtonSet.h"
+#include "Prompts.h"
+#include "Skin.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollArea;
+class QSpinBox;
+
+// The skin as a page shows it, one row per chosen state: its name, then the skin stretched
+// to two widths with the sample text over it, on a checkerboard.
+class SkinStrip : public QWidget {
+  Q_OBJECT
+
+ public:
+  struct Row {
+    ButtonState state = ButtonState::Normal;
+    QImage narrow, wide;  // with the device pixel ratio they are drawn at
+  };
+
+  explicit SkinStrip(QWidget* parent = nullptr);
+  void setRows(const QList<Row>& rows);
+  // A message instead of the rows.
+  void showMessage(const QString& text);
+  const QList<Row>& rows() const { return rows_; }
+  const QString& message() const { return message_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int labelWidth() const;
+
+  QList<Row> rows_;
+  QString message_;
+};
+
+// "Export skin": where a skin is written and what of it (the states, the scales, the web
+// page, nine-patches, Qt Quick's Imagine files and the JSON for game engines, how hover and
+// pressed look), with a strip that shows the skin stretched to two widths behind the
+// current caption in each chosen state, as a page shows it (and scrolls where the screen
+// has no room for it all). How the skin's look changes where it stretches, and what keeps
+// it from being written, are said in the dialog. The choices of the last export are kept in
+// the editor's settings; those of a cancelled showing are dropped.
+class SkinExportDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit SkinExportDialog(QWidget* parent = nullptr, Prompts& prompts = Prompts::standard());
+
+  // The look the skin is made from: the editor's design (on its current caption, which the
+  // strip shows over it), its font and its texture.
+  void setLook(const ButtonLook& look);
+  // The options as chosen.
+  SkinOptions options() const;
+  // The choices kept from the last export, or the defaults; the folder `proposedFolder`
+  // when none was kept or it is gone. Before every showing.
+  void restoreChoices(const QString& proposedFolder);
+  // Keeps the choices for the next showing and the next run (EditorSettings).
+  void saveChoices() const;
+
+  QLineEdit* FolderEdit;
+  QPushButton* FolderButton;  // the platform's folder dialog
+  QLineEdit* PrefixEdit;
+  QCheckBox* StateBoxes[4];  // normal, hover, pressed, disabled
+  QCheckBox* OneXBox;
+  QCheckBox* TwoXBox;
+  QCheckBox* WebBox;        // kSkinWeb
+  QCheckBox* NinePatchBox;  // kSkinNinePatch
+  QCheckBox* ImagineBox;    // kSkinImagine
+  QCheckBox* JsonBox;       // kSkinJson
+  QSpinBox* LightnessBox;
+  QSpinBox* ShiftBox;
+  QLabel* ExampleLabel;  // the first file's name
+  QLabel* ProblemLabel;  // why the skin cannot be written, hidden while nothing is in the way
+  QLabel* WarningLabel;  // how the look changes where it stretches, hidden when it does not
+  SkinStrip* Strip;
+  QScrollArea* StripArea;
+  QPushButton* ExportButton;
+  QPushButton* CancelButton;
+
+ private:
+  // Shows what the options make and why they cannot be written, and enables Export when
+  // they can.
+  void optionsChanged();
+  // Makes the skin the strip shows again when the look or the options it depends on
+  // changed; false, with the strip saying why, when it cannot be made.
+  bool updateStrip(const SkinOptions& options);
+
+  Prompts& prompts_;
+  ButtonLook look_;
+  bool restoring_ = false;
+  // What the strip was made from; the folder, the prefix, the scales and the outputs
+  // change nothing it shows.
+  bool stripMade_ = false;
+  bool stripOk_ = false;
+  QList<ButtonState> stripStates_;
+  StateOptions stripStateOptions_;
+  int stripScale_ = 0;
+};
