@@ -5,48 +5,18 @@
 
 #include <QDir>
 #include <QImageReader>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "ButtonSet.h"
 #include "DesignFixtures.h"
+#include "HeadlessBrowser.h"
 #include "ImageFiles.h"
 #include "StylesheetRules.h"
 #include "TempDir.h"
 
 namespace {
 
-QString FindBrowser() {
-  const QString given = qEnvironmentVariable("TESSARO_CHROMIUM");
-  if (!given.isEmpty()) return given;
-  for (const char* name : {"chromium", "chromium-browser"}) {
-    const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
-    if (!found.isEmpty()) return found;
-  }
-  return {};
-}
-
-// A headless screenshot of the page, at a device scale factor, with further flags for the
-// browser.
-QImage Screenshot(const QString& browser, const QString& page, int scale, QString* log,
-                  const QStringList& flags = {}) {
-  QTemporaryDir profile;
-  const QString shot = profile.filePath(QStringLiteral("shot.png"));
-  QProcess process;
-  process.setProcessChannelMode(QProcess::MergedChannels);
-  process.start(browser,
-                QStringList{"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
-                            "--no-first-run", "--disable-background-networking",
-                            "--disable-component-update", "--disable-sync", "--hide-scrollbars",
-                            "--force-color-profile=srgb", "--user-data-dir=" + profile.path(),
-                            QStringLiteral("--force-device-scale-factor=%1").arg(scale),
-                            "--window-size=1200,500", "--screenshot=" + shot}
-                    << flags << QUrl::fromLocalFile(page).toString());
-  if (!process.waitForFinished(120000)) process.kill();
-  *log = QString::fromLocal8Bit(process.readAll());
-  return ReadPng(shot).convertToFormat(QImage::Format_RGB32);
-}
+constexpr QSize kWindow(1200, 500);
 
 // Whether the image, over the white page, shows at `at` of the screenshot: the same where
 // it is opaque, within 1 per channel where partly transparent (the browser's own blending).
@@ -55,16 +25,7 @@ bool ShowsAt(const QImage& shot, const QImage& image, QPoint at) {
     const auto* want = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     const auto* got = reinterpret_cast<const QRgb*>(shot.constScanLine(at.y() + y)) + at.x();
     for (int x = 0; x < image.width(); ++x) {
-      const int a = qAlpha(want[x]);
-      const int channels[3][2] = {{qRed(want[x]), qRed(got[x])},
-                                  {qGreen(want[x]), qGreen(got[x])},
-                                  {qBlue(want[x]), qBlue(got[x])}};
-      for (const auto& [c, seen] : channels) {
-        // c over white with alpha a, times 255.
-        const int exact = c * a + 255 * (255 - a);
-        const int tolerance = a == 0 || a == 255 ? 0 : 255;
-        if (std::abs(seen * 255 - exact) > tolerance) return false;
-      }
+      if (!ShowsOverWhite(got[x], want[x])) return false;
     }
   }
   return true;
@@ -119,7 +80,7 @@ TEST(Browser, ShowsTheSetsImagesInTheStateTableAtEachScale) {
   for (int scale : {1, 2}) {
     SCOPED_TRACE(QStringLiteral("scale %1").arg(scale).toStdString());
     QString log;
-    const QImage shot = Screenshot(browser, dir.filePath("nav.html"), scale, &log);
+    const QImage shot = Screenshot(browser, dir.filePath("nav.html"), scale, kWindow, {}, &log);
     ASSERT_FALSE(shot.isNull()) << "no screenshot: " << log.toStdString();
     for (int slot = 0; slot < 3; ++slot) {
       int row = -1;
@@ -156,9 +117,10 @@ TEST(Browser, ShowsTheCaptionsWithABorderWhenColoursAreForced) {
   for (int scale : {1, 2}) {
     SCOPED_TRACE(QStringLiteral("scale %1").arg(scale).toStdString());
     QString log;
-    const QImage plain = Screenshot(browser, page, scale, &log);
+    const QImage plain = Screenshot(browser, page, scale, kWindow, {}, &log);
     ASSERT_FALSE(plain.isNull()) << "no screenshot: " << log.toStdString();
-    const QImage forced = Screenshot(browser, page, scale, &log, {"--force-high-contrast"});
+    const QImage forced =
+        Screenshot(browser, page, scale, kWindow, {"--force-high-contrast"}, &log);
     ASSERT_FALSE(forced.isNull()) << "no screenshot: " << log.toStdString();
     forced.save(QStringLiteral("%1/forced-colours-%2x.png").arg(TESSARO_BINARY_DIR).arg(scale));
     for (int slot = 0; slot < 3; ++slot) {
@@ -236,7 +198,8 @@ TEST(Browser, NoNeighbouringCellShowsUnderZoom) {
     for (int scale : {1, 2}) {
       SCOPED_TRACE(QStringLiteral("zoom %1 at scale %2").arg(zoom).arg(scale).toStdString());
       QString log;
-      const QImage shot = Screenshot(browser, dir.filePath("zoomed.html"), scale, &log);
+      const QImage shot =
+          Screenshot(browser, dir.filePath("zoomed.html"), scale, kWindow, {}, &log);
       ASSERT_FALSE(shot.isNull()) << "no screenshot: " << log.toStdString();
       shot.save(QStringLiteral("%1/zoom-%2-%3x.png").arg(TESSARO_BINARY_DIR, zoom).arg(scale));
       int red = 0, blue = 0, mixed = 0;

@@ -5,64 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QUrl>
 #include <cmath>
 
 #include "DesignFixtures.h"
+#include "HeadlessBrowser.h"
 #include "ImageFiles.h"
 #include "Skin.h"
 #include "SkinWebPage.h"
 #include "TempDir.h"
 
 namespace {
-
-QString FindBrowser() {
-  const QString given = qEnvironmentVariable("TESSARO_CHROMIUM");
-  if (!given.isEmpty()) return given;
-  for (const char* name : {"chromium", "chromium-browser"}) {
-    const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
-    if (!found.isEmpty()) return found;
-  }
-  return {};
-}
-
-QImage Screenshot(const QString& browser, const QString& page, int scale, QSize window,
-                  const QStringList& extra, QString* log) {
-  QTemporaryDir profile;
-  const QString shot = profile.filePath(QStringLiteral("shot.png"));
-  QProcess process;
-  process.setProcessChannelMode(QProcess::MergedChannels);
-  process.start(
-      browser,
-      QStringList{"--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
-                  "--disable-background-networking", "--disable-component-update", "--disable-sync",
-                  "--hide-scrollbars", "--force-color-profile=srgb",
-                  "--user-data-dir=" + profile.path(),
-                  QStringLiteral("--force-device-scale-factor=%1").arg(scale),
-                  QStringLiteral("--window-size=%1,%2").arg(window.width()).arg(window.height()),
-                  "--screenshot=" + shot} +
-          extra + QStringList{QUrl::fromLocalFile(page).toString()});
-  if (!process.waitForFinished(120000)) process.kill();
-  *log = QString::fromLocal8Bit(process.readAll());
-  return ReadPng(shot).convertToFormat(QImage::Format_RGB32);
-}
-
-// Whether the screenshot's pixel shows `want` over the white page: exactly where it is
-// opaque or clear, within 1 per channel where partly transparent.
-bool Shows(QRgb got, QRgb want) {
-  const int a = qAlpha(want);
-  const int pairs[3][2] = {
-      {qRed(want), qRed(got)}, {qGreen(want), qGreen(got)}, {qBlue(want), qBlue(got)}};
-  for (const auto& [c, seen] : pairs) {
-    const int exact = c * a + 255 * (255 - a);
-    const int tolerance = a == 0 || a == 255 ? 0 : 255;
-    if (std::abs(seen * 255 - exact) > tolerance) return false;
-  }
-  return true;
-}
 
 // The skin stretched to w x h as a nine-patch: the corners and edges as they are, the
 // band's first column and row repeated.
@@ -83,7 +35,8 @@ int Mismatches(const QImage& shot, QPoint at, int w, int h, const QImage& skin, 
   int wrong = 0;
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      if (!Shows(shot.pixel(at.x() + x, at.y() + y), NinePatchPixel(skin, m, w, h, x, y))) {
+      if (!ShowsOverWhite(shot.pixel(at.x() + x, at.y() + y),
+                          NinePatchPixel(skin, m, w, h, x, y))) {
         ++wrong;
       }
     }
@@ -234,7 +187,7 @@ TEST(SkinBrowser, ThePageShowsEveryCaptionInEveryState) {
       if (y + part.height() > shot.height()) return false;
       for (int py = 0; py < part.height(); ++py) {
         for (int px = 0; px < part.width(); ++px) {
-          if (!Shows(shot.pixel(x + px, y + py), part.pixel(px, py))) return false;
+          if (!ShowsOverWhite(shot.pixel(x + px, y + py), part.pixel(px, py))) return false;
         }
       }
       return true;
@@ -253,20 +206,6 @@ TEST(SkinBrowser, ThePageShowsEveryCaptionInEveryState) {
                                                                : 0;
     EXPECT_EQ(found, captions + buttons);
   }
-}
-
-// The page after its scripts ran, as Chromium serialises it.
-QString DumpDom(const QString& browser, const QString& page, QString* log) {
-  QTemporaryDir profile;
-  QProcess process;
-  process.start(browser,
-                QStringList{"--headless", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                            "--disable-background-networking", "--disable-component-update",
-                            "--disable-sync", "--user-data-dir=" + profile.path(), "--dump-dom",
-                            QUrl::fromLocalFile(page).toString()});
-  if (!process.waitForFinished(120000)) process.kill();
-  *log = QString::fromLocal8Bit(process.readAllStandardError());
-  return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // The box the stylesheet gives a line of text is the one the editor's preview draws the
