@@ -26,7 +26,7 @@ void BM_DefaultDesign(benchmark::State& state) {
   ImageRenderHost host;
   ButtonRenderer renderer(host);
   for (auto _ : state)
-    renderer.RenderButton(d, CaptionFont{});
+    renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   state.SetItemsProcessed(state.iterations() * host.image.width() * host.image.height() * 16);
 }
 BENCHMARK(BM_DefaultDesign)->Unit(benchmark::kMillisecond);
@@ -51,7 +51,7 @@ void sizeClamp(benchmark::State& state, long long splitPixels) {
   ButtonRenderer renderer(host);
   renderer.setSplitPixels(splitPixels);
   for (auto _ : state)
-    renderer.RenderButton(d, CaptionFont{});
+    renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   state.SetItemsProcessed(state.iterations() * 2032 * 1032);
   state.SetLabel(QStringList{"gradient", "plasma", "plasma 2", "single colour", "texture"}
                      .value(static_cast<int>(state.range(0)))

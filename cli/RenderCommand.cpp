@@ -83,7 +83,8 @@ int RunRenderCommand(const CommandOptions& options) {
   // The finished button of a look, or false with the render's reason.
   auto render = [&](const ButtonLook& look, QImage* image, QString* reason) {
     host.texture = look.texture;
-    const RenderOutcome outcome = renderer.RenderButton(look.design, look.font);
+    const RenderOutcome outcome =
+        renderer.RenderButton(look.design, look.font, CurrentSlotCaption(look.design));
     if (!outcome.finished()) {
       *reason = outcome.reason;
       return false;

@@ -95,7 +95,8 @@ bool ButtonSetRenderer::prepare(QString* error) {
   QSize largest(0, 0);
   for (int slot = 0; slot <= lastSlot_; ++slot) {
     normal.design.TextIndex = slot;
-    largest = largest.expandedTo(ButtonImageSize(normal.design, normal.font));
+    largest = largest.expandedTo(
+        ButtonImageSize(normal.design, normal.font, CurrentSlotCaption(normal.design)));
   }
   uniformSize_ = largest;
   // A fixed size does not depend on the caption: each state is sized once.
@@ -141,14 +142,15 @@ ButtonLook ButtonSetRenderer::lookFor(int slot, ButtonState state) const {
 QSize ButtonSetRenderer::imageSize(int slot, ButtonState state) const {
   if (uniformSize_.isValid()) return uniformSize_;
   const ButtonLook look = lookFor(slot, state);
-  return ButtonImageSize(look.design, look.font);
+  return ButtonImageSize(look.design, look.font, CurrentSlotCaption(look.design));
 }
 
 bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage* twoX,
                                QString* reason) {
   const ButtonLook look = lookFor(slot, state);
   host_.texture = look.texture;
-  const RenderOutcome outcome = renderer_.RenderButton(look.design, look.font);
+  const RenderOutcome outcome =
+      renderer_.RenderButton(look.design, look.font, CurrentSlotCaption(look.design));
   if (!outcome.finished()) {
     *reason = outcome.reason;
     return false;

@@ -176,8 +176,9 @@ bool MakeSkin(const ButtonLook& normal, const SkinOptions& options, Skin* skin, 
   for (ButtonState state : options.states)
     looks << CaptionlessLook(normal, state, options);
 
-  const QSize asked =
-      options.size.isValid() ? options.size : ButtonImageSize(normal.design, normal.font);
+  const QSize asked = options.size.isValid() ? options.size
+                                             : ButtonImageSize(normal.design, normal.font,
+                                                               CurrentSlotCaption(normal.design));
   if (asked.isEmpty()) {
     *error = QStringLiteral("The button is empty (a size of 0): there is no skin to make.");
     return false;
@@ -257,7 +258,7 @@ bool MakeSkin(const ButtonLook& normal, const SkinOptions& options, Skin* skin, 
     const ButtonLook& look = sized[i];
     host.texture = look.texture;
     const int before = host.images;
-    renderer.RenderButton(look.design, look.font);
+    renderer.RenderButton(look.design, look.font, QString());
     if (host.images == before || host.image.isNull()) {
       *error =
           QStringLiteral("The %1 skin cannot be rendered.\n%2")

@@ -57,8 +57,10 @@ ButtonGeometry ComputeGeometry(const ButtonDesign& d, const ScaledLengths& len,
   return g;
 }
 
-RenderOutcome ButtonRenderer::RenderButton(const ButtonDesign& design, const CaptionFont& font) {
+RenderOutcome ButtonRenderer::RenderButton(const ButtonDesign& design, const CaptionFont& font,
+                                           const QString& caption) {
   if (Syncing_) return {};
+  newestCaption_ = caption;
   if (RenderBusy_) {
     RenderRestart_ = true;
     return {};
@@ -75,7 +77,7 @@ RenderOutcome ButtonRenderer::RenderButton(const ButtonDesign& design, const Cap
   Outcome outcome = Outcome::GaveUp;
   do {
     RenderRestart_ = false;
-    outcome = renderOnce(design, font);
+    outcome = renderOnce(design, font, newestCaption_);
   } while (RenderRestart_);
   if (outcome == Outcome::Refused) return {RenderOutcome::Kind::Refused, refusal_};
   return {RenderOutcome::Kind::Finished, {}};
@@ -93,14 +95,14 @@ bool ButtonRenderer::pumpAndCheck() {
 }
 
 ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
-                                                   const CaptionFont& font) {
+                                                   const CaptionFont& font,
+                                                   const QString& newestCaption) {
   extras_ = ButtonExtras{};
   // Private copies: handlers running inside the event pump may change the originals.
-  ButtonDesign d = design;
+  const ButtonDesign d = design;
   const CaptionFont captionFont = font;
+  const QString caption = newestCaption;
   const ScaledLengths len = ScaleLengths(d);
-  d.Caption = d.currentSlot();
-  const QByteArray caption = d.Caption.bytes();
 
   const QFont qfont = CaptionQFont(captionFont, len.k);
   const ButtonGeometry g = ComputeGeometry(d, len, MeasureCaption(caption, qfont));
@@ -369,7 +371,7 @@ void ButtonRenderer::reduce(int u) {
 }
 
 void ButtonRenderer::makeExtras(const ButtonDesign& d, const ScaledLengths& len, const QFont& font,
-                                const QByteArray& caption) {
+                                const QString& caption) {
   const int W = WorkBitmap_.width();
   const int H = WorkBitmap_.height();
   const int k = len.k;

@@ -367,7 +367,7 @@ void TForm1::RenderButton() {
   // and other actions begin.
   history_.commit();
   renderer_->setExtraImages(wantedExtras());
-  renderer_->RenderButton(ButtonDesign_, Font_);
+  renderer_->RenderButton(ButtonDesign_, Font_, CurrentSlotCaption(ButtonDesign_));
   // A nested call only asked the running render to restart; the outermost one returns
   // with the render finished.
   if (!renderer_->RenderBusy()) exports_.renderFinished();

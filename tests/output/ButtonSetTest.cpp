@@ -60,7 +60,9 @@ TEST(ButtonSet, WritesEveryCaptionStateAndScaleAndSizesThemUniformlyOnRequest) {
       EXPECT_EQ(widths.size(), 1) << "one size for the whole set";
       ButtonLook alone = look;
       alone.design.TextIndex = 1;  // "About us", the widest caption
-      EXPECT_EQ(largest.width(), ButtonImageSize(alone.design, alone.font).width());
+      EXPECT_EQ(
+          largest.width(),
+          ButtonImageSize(alone.design, alone.font, CurrentSlotCaption(alone.design)).width());
     } else {
       EXPECT_EQ(widths.size(), 3) << "each caption its own width";
     }
@@ -89,7 +91,7 @@ TEST(ButtonSet, RendersSlotBySlotAndStateByStateFromOneGenerator) {
     for (ButtonState state : options.states) {
       ButtonDesign d = DesignForState(look.design, state, options.stateOptions);
       d.TextIndex = slot;
-      renderer.RenderButton(d, look.font);
+      renderer.RenderButton(d, look.font, CurrentSlotCaption(d));
       const QString file = QStringLiteral("button%1%2").arg(slot + 1).arg(SetImageEnding(state, 1));
       EXPECT_EQ(ReadPng(dir.path(file)), renderer.extraImages().transparent) << file.toStdString();
     }

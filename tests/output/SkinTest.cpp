@@ -314,7 +314,7 @@ TEST(Skin, TakesTheSizeAskedForOrTheButtonsOwn) {
   Skin skin;
   QString error;
   ASSERT_TRUE(MakeSkin(look, options, &skin, &error)) << error.toStdString();
-  const QSize own = ButtonImageSize(look.design, look.font);
+  const QSize own = ButtonImageSize(look.design, look.font, CurrentSlotCaption(look.design));
   EXPECT_EQ(skin.size, own);
   for (const SkinStateImage& state : skin.states) {
     EXPECT_EQ(state.oneX.size(), own);
@@ -355,7 +355,7 @@ TEST(Skin, GrowsToTheSmallestSizeThatLeavesABand) {
     Skin skin;
     QString error;
     ASSERT_TRUE(MakeSkin(look, options, &skin, &error)) << error.toStdString();
-    const QSize own = ButtonImageSize(look.design, look.font);
+    const QSize own = ButtonImageSize(look.design, look.font, CurrentSlotCaption(look.design));
     const SkinInsets& insets = skin.states[0].insets;
     EXPECT_TRUE(insets.widthBand);
     EXPECT_EQ(insets.heightBand, c.taller);

@@ -11,17 +11,27 @@
 
 namespace {
 
+// A record's slot reaches the renderer by the caption line rule: CR breaks a line, LF
+// vanishes wherever it stands; the renderer splits what it gets at '\n' alone.
 TEST(CaptionLines, CarriageReturnsSplitAndLineFeedsVanish) {
-  EXPECT_EQ(CountCaptionLines("Home\r\nNews\r\nMail"), 3);
-  EXPECT_EQ(GetCaptionLine("Home\r\nNews\r\nMail", 2), "News");
-  EXPECT_EQ(GetCaptionLine("Home\r\nNews\r\nMail", 3), "Mail");
-  EXPECT_EQ(GetCaptionLine("Home\r\nNews\r\nMail", 4), "");
-  EXPECT_EQ(CountCaptionLines("a\nb"), 1);
-  EXPECT_EQ(GetCaptionLine("a\nb", 1), "ab");
-  EXPECT_EQ(CountCaptionLines(""), 1);
-  EXPECT_EQ(GetCaptionLine("", 1), "");
-  EXPECT_EQ(CountCaptionLines("\r\n\r\n"), 3);
-  EXPECT_EQ(GetCaptionLine("x\r\n\r\ny", 2), "");
+  const struct {
+    const char* slot;
+    QStringList lines;
+  } cases[] = {
+      {"Home\r\nNews\r\nMail", {"Home", "News", "Mail"}},
+      {"a\nb", {"ab"}},
+      {"", {""}},
+      {"\r\n\r\n", {"", "", ""}},
+      {"x\r\n\r\ny", {"x", "", "y"}},
+      {"lone\rCR", {"lone", "CR"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.slot);
+    ButtonDesign d = DefaultDesign();
+    d.CaptionSlots[2].setBytes(c.slot);
+    d.TextIndex = 2;
+    EXPECT_EQ(CaptionTextLines(CurrentSlotCaption(d)), c.lines);
+  }
 }
 
 TEST(CaptionFont, PixelSizeIsPointsAt96Dpi) {
@@ -52,7 +62,7 @@ ButtonDesign flatCaption(const char* caption) {
 QImage render(const ButtonDesign& d, const CaptionFont& font = {}) {
   ImageRenderHost host;
   ButtonRenderer renderer(host);
-  renderer.RenderButton(d, font);
+  renderer.RenderButton(d, font, CurrentSlotCaption(d));
   return host.image;
 }
 
@@ -102,7 +112,7 @@ TEST(Caption, EmptyCaptionTakesOneLineAndDrawsNothing) {
   d.BevelSize = 0;
   ImageRenderHost host;
   ButtonRenderer renderer(host);
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   const long long th = CaptionMetrics(CaptionQFont(CaptionFont{}, 4)).height();
   EXPECT_EQ(host.sizeText, QStringLiteral("(0 x %1)").arg(th / 4));
   EXPECT_EQ(host.image.width(), 20);
@@ -118,7 +128,7 @@ TEST(Caption, TooWideCaptionIsClampedCentredAndClipped) {
   font.size = 40;
   ImageRenderHost host;
   ButtonRenderer renderer(host);
-  renderer.RenderButton(d, font);
+  renderer.RenderButton(d, font, CurrentSlotCaption(d));
   // 2024 scaled pixels plus the outline on both sides, reduced by 4.
   EXPECT_EQ(host.image.width(), (2024 + 2 * 4) / 4);
 }
