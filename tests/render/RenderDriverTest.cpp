@@ -211,6 +211,31 @@ TEST(RenderDriver, RequestDuringARenderRestartsOnceWithTheNewestDesign) {
   EXPECT_EQ(maxDepth, 1);
 }
 
+// A restart draws the caption of the latest request, which the caller may have let go of
+// meanwhile (a list of captions that grew); the first call's text changing under it is no
+// request.
+TEST(RenderDriver, ARestartDrawsTheCaptionOfTheLatestRequest) {
+  ButtonDesign d = DefaultDesign();
+  d.Antialias = 0;
+  const QString longer = QStringLiteral("A much longer caption");
+  ImageRenderHost host;
+  ButtonRenderer renderer(host);
+  QString first = QStringLiteral("Hi");
+  host.onPump = [&](int pump) {
+    if (pump == 3) {
+      const QString latest = longer;
+      renderer.RenderButton(d, CaptionFont{}, latest);
+    }
+    if (pump == 5) first = QStringLiteral("Changed without a request");
+  };
+  renderer.RenderButton(d, CaptionFont{}, first);
+  ButtonDesign alone = d;
+  alone.CaptionSlots[0].setText(longer);
+  EXPECT_EQ(host.sizeTexts, 2);
+  EXPECT_EQ(host.sizeText, render(alone).sizeText);
+  EXPECT_EQ(host.image.size(), render(alone).image.size());
+}
+
 TEST(RenderDriver, RestartsRunAsALoopNotARecursion) {
   ButtonDesign d = WorkedExample();
   d.Antialias = 0;
