@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "ButtonSet.h"
+#include "DesignConversion.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ void BM_SetOf32CaptionsInFourStatesAtTwoScales(benchmark::State& state) {
   options.folder = dir.path();
   for (auto _ : state) {
     QString error;
-    if (!ExportButtonSet(look, options, &error)) state.SkipWithError(qPrintable(error));
+    if (!ExportButtonSet(look, DesignOfRecord(look.design, look.font).captions, options, &error))
+      state.SkipWithError(qPrintable(error));
   }
   state.SetItemsProcessed(state.iterations() * 256);
 }
@@ -41,7 +43,8 @@ void BM_SetWithSheetStylesheetAndPage(benchmark::State& state) {
   options.sheet = true;
   for (auto _ : state) {
     QString error;
-    if (!ExportButtonSet(look, options, &error)) state.SkipWithError(qPrintable(error));
+    if (!ExportButtonSet(look, DesignOfRecord(look.design, look.font).captions, options, &error))
+      state.SkipWithError(qPrintable(error));
   }
 }
 BENCHMARK(BM_SetWithSheetStylesheetAndPage)->Unit(benchmark::kMillisecond);
@@ -50,10 +53,10 @@ void BM_SetRendersOnly(benchmark::State& state) {
   const ButtonLook look = ThirtyTwoCaptions();
   ButtonSetOptions options;
   for (auto _ : state) {
-    ButtonSetRenderer set(look, options);
+    ButtonSetRenderer set(look, DesignOfRecord(look.design, look.font).captions, options);
     QString error;
     set.prepare(&error);
-    for (int slot = 0; slot <= set.lastSlot(); ++slot) {
+    for (int slot = 0; slot < set.captionCount(); ++slot) {
       for (ButtonState s : options.states) {
         QImage oneX, twoX;
         set.render(slot, s, &oneX, &twoX, &error);

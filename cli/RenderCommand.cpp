@@ -7,6 +7,7 @@
 #include "ButtonRenderer.h"
 #include "ButtonSet.h"
 #include "CommandHost.h"
+#include "DesignConversion.h"
 #include "DesignFile.h"
 #include "ExportSeries.h"
 #include "ImageChoice.h"
@@ -80,11 +81,12 @@ int RunRenderCommand(const CommandOptions& options) {
     }
   }
 
-  // The finished button of a look, or false with the render's reason.
-  auto render = [&](const ButtonLook& look, QImage* image, QString* reason) {
+  const Design design = DesignOfRecord(normal.design, normal.font);
+  // The finished button of a look with a caption, or false with the render's reason.
+  auto render = [&](const ButtonLook& look, const QString& caption, QImage* image,
+                    QString* reason) {
     host.texture = look.texture;
-    const RenderOutcome outcome =
-        renderer.RenderButton(look.design, look.font, CurrentSlotCaption(look.design));
+    const RenderOutcome outcome = renderer.RenderButton(look.design, look.font, caption);
     if (!outcome.finished()) {
       *reason = outcome.reason;
       return false;
@@ -98,7 +100,7 @@ int RunRenderCommand(const CommandOptions& options) {
     renderer.setExtraImages(ExtrasFor(options.transparent, options.scale));
     QImage image;
     QString error;
-    if (!render(look, &image, &error)) {
+    if (!render(look, design.currentText(), &image, &error)) {
       fail(error);
       return kCommandFailed;
     }
@@ -114,9 +116,9 @@ int RunRenderCommand(const CommandOptions& options) {
   if (!options.captionsFolder.isEmpty()) {
     QString error;
     const bool written = ExportImageSeries(
-        normal.design, options.captionsFolder, options.prefix, options.captionType,
-        [&](QImage* image, QString* reason) {
-          if (!render(normal, image, reason)) return false;
+        design.captions, options.captionsFolder, options.prefix, options.captionType,
+        [&](int index, QImage* image, QString* reason) {
+          if (!render(normal, design.captions[index].text, image, reason)) return false;
           if (options.printSize && options.outputPath.isEmpty()) printSize(host.sizeText, *image);
           return true;
         },
@@ -130,11 +132,12 @@ int RunRenderCommand(const CommandOptions& options) {
   if (!options.setFolder.isEmpty()) {
     set.stateLooks = stateLooks;
     QString error;
-    if (!ExportButtonSet(normal, set, &error)) {
+    if (!ExportButtonSet(normal, design.captions, set, &error)) {
       fail(error);
       return kCommandFailed;
     }
   }
-  if (!options.skinFolder.isEmpty()) return RunSkinCommand(normal, stateLooks, options);
+  if (!options.skinFolder.isEmpty())
+    return RunSkinCommand(normal, design.captions, design.current, stateLooks, options);
   return kCommandOk;
 }

@@ -22,11 +22,9 @@ namespace {
 // size clamp stops it well before.
 constexpr int kLargestSkinSide = 4096;
 
-// The look of a state without its caption.
+// The look of a state; a skin is drawn without a caption.
 ButtonLook CaptionlessLook(const ButtonLook& normal, ButtonState state, const SkinOptions& o) {
-  ButtonLook look = LookOfState(normal, state, o.stateOptions, o.stateLooks);
-  look.design.currentSlot().setText(QString());
-  return look;
+  return LookOfState(normal, state, o.stateOptions, o.stateLooks);
 }
 
 // The looks made `size` with their insets; false when some state cannot be that size.
@@ -169,16 +167,16 @@ QStringList SkinStretchWarnings(const ButtonLook& look) {
   return warnings;
 }
 
-bool MakeSkin(const ButtonLook& normal, const SkinOptions& options, Skin* skin, QString* error) {
+bool MakeSkin(const ButtonLook& normal, const QString& caption, const SkinOptions& options,
+              Skin* skin, QString* error) {
   *error = SkinOptionsProblem(options);
   if (!error->isEmpty()) return false;
   QList<ButtonLook> looks;
   for (ButtonState state : options.states)
     looks << CaptionlessLook(normal, state, options);
 
-  const QSize asked = options.size.isValid() ? options.size
-                                             : ButtonImageSize(normal.design, normal.font,
-                                                               CurrentSlotCaption(normal.design));
+  const QSize asked =
+      options.size.isValid() ? options.size : ButtonImageSize(normal.design, normal.font, caption);
   if (asked.isEmpty()) {
     *error = QStringLiteral("The button is empty (a size of 0): there is no skin to make.");
     return false;
@@ -284,14 +282,14 @@ bool MakeSkin(const ButtonLook& normal, const SkinOptions& options, Skin* skin, 
   return true;
 }
 
-bool ExportSkin(const ButtonLook& normal, const SkinOptions& options, QString* error,
-                QStringList* warnings) {
+bool ExportSkin(const ButtonLook& normal, const QList<Caption>& captions, int current,
+                const SkinOptions& options, QString* error, QStringList* warnings) {
   if (!QFileInfo(options.folder).isDir()) {
     *error = QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(options.folder));
     return false;
   }
   Skin skin;
-  if (!MakeSkin(normal, options, &skin, error)) return false;
+  if (!MakeSkin(normal, captions.value(current).text, options, &skin, error)) return false;
   if (warnings) *warnings = skin.warnings;
 
   const unsigned out = options.outputs;
@@ -337,7 +335,7 @@ bool ExportSkin(const ButtonLook& normal, const SkinOptions& options, QString* e
     written = writeText(SkinStylesheetFileName(options.prefix),
                         SkinStylesheet(skin, options.prefix, options.scales).toUtf8()) &&
               writeText(SkinPageFileName(options.prefix),
-                        SkinPage(skin, options.prefix, normal.design).toUtf8());
+                        SkinPage(skin, options.prefix, captions).toUtf8());
   }
   if (written && (out & kSkinJson)) {
     written =

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 
 #include "ButtonRenderer.h"
+#include "DesignConversion.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
 #include "ExportSeries.h"
@@ -59,12 +60,14 @@ void TForm1::exportMultiple() {
   // The pages stay hidden for the whole export, uncovering the wait label.
   PageControl1->hide();
   QString error;
+  SetLastTextIndex(ButtonDesign_);
   ExportImageSeries(
-      ButtonDesign_, directory, prefix, type,
-      [this](QImage* image, QString* reason) {
+      DesignOfRecord(ButtonDesign_, Font_).captions, directory, prefix, type,
+      [this](int index, QImage* image, QString* reason) {
         // Closing the window (from inside a render) ends the export after the file being
         // written.
         if (closing_) return false;
+        ButtonDesign_.TextIndex = index;
         // No render runs below this one, so it returns finished, or refused.
         RenderButton();
         if (!renderRefusal_.isEmpty()) {

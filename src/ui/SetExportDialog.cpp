@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "Checkerboard.h"
+#include "DesignConversion.h"
 #include "EditorSettings.h"
 #include "ExportSeries.h"
 #include "FormLook.h"
@@ -208,7 +209,7 @@ void SetExportDialog::optionsChanged() {
   if (CheckSetOptions(o, &problem)) problem.clear();
   ProblemLabel->setText(problem);
   ProblemLabel->setVisible(!problem.isEmpty());
-  ButtonSetRenderer set(look_, o);
+  ButtonSetRenderer set(look_, DesignOfRecord(look_.design, look_.font).captions, o);
   QString error;
   if (!set.prepare(&error)) {
     Strip->showMessage(error);
@@ -219,7 +220,7 @@ void SetExportDialog::optionsChanged() {
   // the editor's own renders continue.
   const std::uint32_t seed = RandomSeed();
   QList<QImage> images;
-  const int slot = std::clamp(look_.design.TextIndex, 0, set.lastSlot());
+  const int slot = std::clamp(look_.design.TextIndex, 0, set.captionCount() - 1);
   for (ButtonState state : o.states) {
     QImage oneX, twoX;
     if (!set.render(slot, state, &oneX, &twoX, &error)) break;

@@ -9,6 +9,7 @@
 
 #include "ButtonRenderer.h"
 #include "ButtonSet.h"
+#include "DesignConversion.h"
 #include "EditorText.h"
 #include "ExportMultipleDialog.h"
 #include "ExportSeries.h"
@@ -77,10 +78,11 @@ void TForm1::exportSet() {
   // answering, and closing it calls the set off.
   PageControl1->hide();
   QString error;
-  const bool written = ExportButtonSet(look, options, &error, {}, [this] {
-    QCoreApplication::processEvents();
-    return !closing_;
-  });
+  const bool written = ExportButtonSet(look, DesignOfRecord(look.design, look.font).captions,
+                                       options, &error, {}, [this] {
+                                         QCoreApplication::processEvents();
+                                         return !closing_;
+                                       });
   PageControl1->show();
   ShowCaptionSlot();
   if (!written) {
