@@ -383,9 +383,19 @@ void ButtonRenderer::makeExtras(const ButtonDesign& d, const ScaledLengths& len,
     for (int y = 0; y < H; ++y) {
       CoverageRow(shape_, W, H, len.outline, y, coverage_.data() + static_cast<std::size_t>(y) * W);
     }
-    const QImage glyphs = caption.isEmpty()
-                              ? QImage()
-                              : CaptionCoverage(W, H, font, caption, len.offsetX, len.offsetY);
+    // The glyphs count only where the page shows through; drawing them is the dearest part
+    // of the transparent images, so it is left out where no glyph pixel could meet the page.
+    const QRect ink =
+        CaptionInkBounds(W, H, font, caption, len.offsetX, len.offsetY).intersected({0, 0, W, H});
+    bool glyphsMeetThePage = false;
+    for (int y = ink.top(); y <= ink.bottom() && !glyphsMeetThePage; ++y) {
+      const std::uint8_t* row = coverage_.data() + static_cast<std::size_t>(y) * W;
+      glyphsMeetThePage =
+          std::find(row + ink.left(), row + ink.right() + 1, 0) != row + ink.right() + 1;
+    }
+    const QImage glyphs = glyphsMeetThePage
+                              ? CaptionCoverage(W, H, font, caption, len.offsetX, len.offsetY)
+                              : QImage();
     const QRgb text = PixelOf(d.TextColour);
     const bool twice = extraKinds_ & kTransparent2x;
     QImage twoX;

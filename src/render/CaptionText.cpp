@@ -99,22 +99,21 @@ void ResetOutlineTransforms(const QFont& font, const QString& line) {
   }
 }
 
+// A line as DrawCaption places it: its top-left corner and width in the image.
+struct PlacedLine {
+  QString text;
+  long long x, y, width;
+};
+
 // Each line centred on the image, the block centred vertically and shifted by the offsets;
-// only glyph pixels are painted, in `pen`. Lines wholly outside the image are skipped.
-void DrawCaptionLines(QImage& image, const QFont& font, const QString& caption, const QColor& pen,
-                      long long offsetX, long long offsetY) {
-  const long long W = image.width();
-  const long long H = image.height();
-  if (W == 0 || H == 0) return;
-  const CaptionMetrics metrics(font);
-  const QFontMetrics fm(font);
+// empty lines and lines wholly outside the image are left out.
+QList<PlacedLine> PlaceLines(long long W, long long H, const CaptionMetrics& metrics,
+                             const QString& caption, long long offsetX, long long offsetY) {
+  QList<PlacedLine> placed;
+  if (W == 0 || H == 0) return placed;
   const QStringList lines = CaptionTextLines(caption);
   const long long n = lines.size();
   const long long th = metrics.height();
-  QPainter painter(&image);
-  painter.setFont(font);
-  painter.setPen(pen);
-  painter.setBackgroundMode(Qt::TransparentMode);
   for (long long i = 1; i <= n; ++i) {
     const QString& line = lines[static_cast<qsizetype>(i - 1)];
     if (line.isEmpty()) continue;
@@ -123,9 +122,27 @@ void DrawCaptionLines(QImage& image, const QFont& font, const QString& caption, 
     const long long x = ((W - tw) >> 1) + offsetX;
     const long long y = ((H - th * n) >> 1) + th * (i - 1) + offsetY;
     if (x >= W || y >= H || x + tw <= 0 || y + th <= 0) continue;
-    ResetOutlineTransforms(font, line);
-    painter.setLayoutDirection(LineDirection(line));
-    painter.drawText(QPoint(static_cast<int>(x), static_cast<int>(y) + fm.ascent()), line);
+    placed.append({line, x, y, tw});
+  }
+  return placed;
+}
+
+// Only glyph pixels are painted, in `pen`.
+void DrawCaptionLines(QImage& image, const QFont& font, const QString& caption, const QColor& pen,
+                      long long offsetX, long long offsetY) {
+  const QList<PlacedLine> lines =
+      PlaceLines(image.width(), image.height(), CaptionMetrics(font), caption, offsetX, offsetY);
+  if (lines.isEmpty()) return;
+  const QFontMetrics fm(font);
+  QPainter painter(&image);
+  painter.setFont(font);
+  painter.setPen(pen);
+  painter.setBackgroundMode(Qt::TransparentMode);
+  for (const PlacedLine& line : lines) {
+    ResetOutlineTransforms(font, line.text);
+    painter.setLayoutDirection(LineDirection(line.text));
+    painter.drawText(QPoint(static_cast<int>(line.x), static_cast<int>(line.y) + fm.ascent()),
+                     line.text);
   }
 }
 }  // namespace
@@ -144,4 +161,22 @@ QImage CaptionCoverage(int width, int height, const QFont& font, const QString& 
   coverage.fill(0);
   DrawCaptionLines(coverage, font, caption, QColor(0, 0, 0, 255), offsetX, offsetY);
   return coverage;
+}
+
+QRect CaptionInkBounds(int width, int height, const QFont& font, const QString& caption,
+                       long long offsetX, long long offsetY) {
+  const CaptionMetrics metrics(font);
+  const QFontMetrics fm(font);
+  // Antialiasing may reach a pixel past an edge; the underline lies below the baseline.
+  const int margin = 2 + fm.lineWidth();
+  const int below = std::max(fm.descent(), fm.underlinePos() + fm.lineWidth());
+  QRect bounds;
+  for (const PlacedLine& line : PlaceLines(width, height, metrics, caption, offsetX, offsetY)) {
+    const int x = static_cast<int>(line.x);
+    const int baseline = static_cast<int>(line.y) + fm.ascent();
+    const QRect box(x, static_cast<int>(line.y), static_cast<int>(line.width), fm.ascent() + below);
+    bounds |= (box | fm.boundingRect(line.text).translated(x, baseline))
+                  .adjusted(-margin, -margin, margin, margin);
+  }
+  return bounds;
 }

@@ -64,3 +64,10 @@ void DrawCaption(QImage& image, const QFont& font, const QString& caption, Colou
 // width x height image, as an Alpha8 image (null when it cannot be allocated).
 QImage CaptionCoverage(int width, int height, const QFont& font, const QString& caption,
                        long long offsetX, long long offsetY);
+
+// A rectangle of a width x height image that holds every pixel DrawCaption paints (not
+// clipped to the image; empty when it paints none): each drawn line's ink bounds as the
+// font reports them (QFontMetrics::boundingRect, which covers at least every pixel the text
+// touches), its box and its underline, with a margin. Cheap beside drawing.
+QRect CaptionInkBounds(int width, int height, const QFont& font, const QString& caption,
+                       long long offsetX, long long offsetY);

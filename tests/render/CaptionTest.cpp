@@ -184,4 +184,49 @@ TEST(Caption, PixelsDoNotDependOnWhatWasDrawnBefore) {
   }
 }
 
+// The bounds of a caption's ink hold every pixel the caption paints, whatever reaches past
+// its box: a slanted overhang, decorations, marks stacked above and below, other scripts and
+// their fallback fonts, lines half off the image.
+TEST(Caption, InkBoundsHoldEveryPaintedPixel) {
+  const QString zalgo = QString::fromUtf8(
+      "Z\u0351\u0357\u036A\u0306\u0352\u0311\u0300\u0301\u0308a\u0316\u0317\u0318\u0319\u031C"
+      "\u031D\u031E\u031F\u0320l");
+  const struct {
+    const char* what;
+    QString caption;
+    bool italic, underline, strikeout;
+    int size;
+    long long offsetX, offsetY;
+  } cases[] = {
+      {"slanted overhang", "fff jjj", true, false, false, 14, 0, 0},
+      {"decorations", "Underlined gyp", false, true, true, 14, 0, 0},
+      {"stacked marks", zalgo, false, false, false, 14, 0, 0},
+      {"other scripts", QString::fromUtf8("لن ✓ 首页 Ω"), true, true, false, 11, 0, 0},
+      {"lines half off the image", "Top\nMiddle line\nBottom", false, true, false, 30, -40, -30},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CaptionFont font;
+    font.italic = c.italic;
+    font.underline = c.underline;
+    font.strikeout = c.strikeout;
+    font.size = c.size;
+    for (int k : {1, 4}) {
+      const QFont qfont = CaptionQFont(font, k);
+      const int W = 60 * k, H = 24 * k;
+      const QImage coverage = CaptionCoverage(W, H, qfont, c.caption, c.offsetX * k, c.offsetY * k);
+      const QRect bounds = CaptionInkBounds(W, H, qfont, c.caption, c.offsetX * k, c.offsetY * k);
+      int painted = 0;
+      for (int y = 0; y < H; ++y) {
+        for (int x = 0; x < W; ++x) {
+          if (coverage.constScanLine(y)[x] == 0) continue;
+          ++painted;
+          ASSERT_TRUE(bounds.contains(x, y)) << "at " << x << "," << y << " at scale " << k;
+        }
+      }
+      EXPECT_GT(painted, 0);
+    }
+  }
+}
+
 }  // namespace
