@@ -379,9 +379,16 @@ void ButtonRenderer::makeExtras(const ButtonDesign& d, const ScaledLengths& len,
   const int outH = H / k;
   if (outW == 0 || outH == 0) return;
   if (extraKinds_ & (kTransparent | kTransparent2x)) {
-    coverage_.resize(static_cast<std::size_t>(W) * static_cast<std::size_t>(H));
-    for (int y = 0; y < H; ++y) {
-      CoverageRow(shape_, W, H, len.outline, y, coverage_.data() + static_cast<std::size_t>(y) * W);
+    // The shape's coverage follows from the shape, the size and the outline alone, which the
+    // states of a set's caption mostly share.
+    const CoverageKey key{d.ShapeKind, W, H, len.outline};
+    if (!(key == coverageKey_)) {
+      coverage_.resize(static_cast<std::size_t>(W) * static_cast<std::size_t>(H));
+      for (int y = 0; y < H; ++y) {
+        CoverageRow(shape_, W, H, len.outline, y,
+                    coverage_.data() + static_cast<std::size_t>(y) * W);
+      }
+      coverageKey_ = key;
     }
     // The glyphs count only where the page shows through; drawing them is the dearest part
     // of the transparent images, so it is left out where no glyph pixel could meet the page.

@@ -158,7 +158,13 @@ class ButtonRenderer {
   SurfaceFill fill_;
   unsigned extraKinds_ = 0;
   ButtonExtras extras_;
-  std::vector<std::uint8_t> coverage_;     // of every working pixel, for the transparent images
+  std::vector<std::uint8_t> coverage_;  // of every working pixel, for the transparent images
+  // What coverage_ was made for.
+  struct CoverageKey {
+    int shapeKind = -1, W = 0, H = 0;
+    long long outline = 0;
+    bool operator==(const CoverageKey&) const = default;
+  } coverageKey_;
   const PixelKernels* kernels_ = nullptr;  // of the running render
   std::uint32_t outlinePixel_ = 0, backPixel_ = 0;
   Channels highlight_{}, shadow_{};
