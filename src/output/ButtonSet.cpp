@@ -214,19 +214,12 @@ SetSheetLayout LayoutOfSet(const QList<Caption>& captions, const ButtonSetOption
   return layout;
 }
 
-// The sheets, NAME.css and NAME.html. The largest sheet goes to the writing thread, the rest
-// is written here meanwhile.
-bool WriteSheetsAndPage(const SpriteSheets& sheets, const QString& folder, PngWriterThread& files,
-                        QString* error) {
+// The sheets, NAME.css and NAME.html.
+bool WriteSheetsAndPage(SpriteSheets& sheets, const QString& folder, QString* error) {
   const SetSheetLayout& layout = sheets.layout();
   const auto path = [&](const QString& name) { return PathInFolder(folder, name); };
-  const int largest = sheets.sheet(2).isNull() ? 1 : 2;
-  files.write(path(SetSheetFileName(layout.prefix, largest)), sheets.sheet(largest));
-  if (largest == 2 && !sheets.sheet(1).isNull() &&
-      !ExportPng(sheets.sheet(1), path(SetSheetFileName(layout.prefix, 1)), error)) {
-    return false;
-  }
-  return WriteFileAtomically(path(SetStylesheetFileName(layout.prefix)),
+  return sheets.write(folder, error) &&
+         WriteFileAtomically(path(SetStylesheetFileName(layout.prefix)),
                              SetStylesheet(layout).toUtf8(), error) &&
          WriteFileAtomically(path(SetPageFileName(layout.prefix)), SetPreviewPage(layout).toUtf8(),
                              error);
@@ -248,8 +241,9 @@ bool ExportButtonSet(
     sheets.emplace(LayoutOfSet(captions, options, set));
     if (!sheets->allocate(error)) return false;
   }
-  // The files are compressed and written on a second thread while the next renders run.
-  PngWriterThread files;
+  // The files are compressed and written on two threads while the next renders run: the
+  // compression takes longer than the renders, and each file waits for the disk.
+  PngWriterThread files(2);
   const auto stop = [&](QString message) {
     QString writeError;
     files.finish(&writeError);
@@ -281,6 +275,7 @@ bool ExportButtonSet(
       }
     }
   }
-  if (sheets && !WriteSheetsAndPage(*sheets, options.folder, files, error)) return stop(*error);
-  return files.finish(error);
+  // The images first: a sheet or page that names them is written only when they are.
+  if (!files.finish(error)) return false;
+  return !sheets || WriteSheetsAndPage(*sheets, options.folder, error);
 }
