@@ -17,9 +17,9 @@ struct PngStreamState {
 };
 
 namespace {
-// Filtering each row by its left and upper neighbours (libpng choosing per row between
-// the two) and zlib's level 3 compress a set's buttons and sheets about as small as every
-// filter at level 6 in less than half the time.
+// Filtering each row by its left or upper neighbours (libpng choosing per row) at zlib's
+// level 3 compresses a set's buttons and sheets in less than half the time that all five
+// filters at the default level 6 take, for files 4 to 10 % larger.
 constexpr int kFilters = PNG_FILTER_SUB | PNG_FILTER_UP;
 constexpr int kZlibLevel = 3;
 
