@@ -1,7 +1,7 @@
-// Render times: the default design, and the size clamp (2024 x 1024 scaled pixels) for
-// every fill kind. Items are scaled pixels, so the rate reads as pixels per second. The
-// pixel kernels are the best the processor runs, or those TESSARO_KERNELS names; the
-// context at the top of the report says which.
+// Render times: the default design, captions of one width in four scripts, and the size
+// clamp (2024 x 1024 scaled pixels) for every fill kind. Items are scaled pixels, so the rate reads
+// as pixels per second. The pixel kernels are the best the processor runs, or those TESSARO_KERNELS
+// names; the context at the top of the report says which.
 #include <benchmark/benchmark.h>
 
 #include "ButtonRenderer.h"
@@ -26,10 +26,32 @@ void BM_DefaultDesign(benchmark::State& state) {
   ImageRenderHost host;
   ButtonRenderer renderer(host);
   for (auto _ : state)
-    renderer.RenderButton(d, CaptionFont{});
+    renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   state.SetItemsProcessed(state.iterations() * host.image.width() * host.image.height() * 16);
 }
 BENCHMARK(BM_DefaultDesign)->Unit(benchmark::kMillisecond);
+
+// The default design at a fixed 120 x 20 with a caption of about 115 px in Latin, Cyrillic,
+// Arabic (shaped, right to left, from a fallback font) and Chinese (a fallback font): what
+// the script costs beyond the same pixels. The caption's advance is a counter.
+void BM_CaptionInScript(benchmark::State& state) {
+  static const char* const kCaptions[] = {"Our services", "Меню сайта", "قائمة التنقل",
+                                          "网站导航菜单"};
+  static const char* const kScripts[] = {"Latin", "Cyrillic", "Arabic", "Chinese"};
+  const QString caption = QString::fromUtf8(kCaptions[state.range(0)]);
+  ButtonDesign d = defaults();
+  d.AutoSize = 0;
+  d.ButtonWidth = 120;
+  d.ButtonHeight = 20;
+  ImageRenderHost host;
+  ButtonRenderer renderer(host);
+  for (auto _ : state)
+    renderer.RenderButton(d, CaptionFont{}, caption);
+  state.counters["advance_px"] =
+      static_cast<double>(CaptionMetrics(CaptionQFont(CaptionFont{}, 1)).width(caption));
+  state.SetLabel(kScripts[state.range(0)]);
+}
+BENCHMARK(BM_CaptionInScript)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 // Ellipse, distortion 50, bevel 3, outline 1, at the clamp, with the given fill; the pixel
 // pass shared with a second thread unless splitPixels says otherwise.
@@ -51,7 +73,7 @@ void sizeClamp(benchmark::State& state, long long splitPixels) {
   ButtonRenderer renderer(host);
   renderer.setSplitPixels(splitPixels);
   for (auto _ : state)
-    renderer.RenderButton(d, CaptionFont{});
+    renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   state.SetItemsProcessed(state.iterations() * 2032 * 1032);
   state.SetLabel(QStringList{"gradient", "plasma", "plasma 2", "single colour", "texture"}
                      .value(static_cast<int>(state.range(0)))

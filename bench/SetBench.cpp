@@ -10,23 +10,28 @@
 
 namespace {
 
-ButtonLook ThirtyTwoCaptions() {
+ButtonLook DefaultLook() {
   ButtonLook look;
   ResetDesignFields(look.design, look.font);
-  for (int slot = 0; slot < kCaptionSlotCount; ++slot) {
-    look.design.CaptionSlots[slot].setText(QStringLiteral("Button %1").arg(slot + 1));
-  }
   return look;
 }
 
+QList<Caption> NumberedCaptions(int count) {
+  QList<Caption> captions;
+  for (int i = 0; i < count; ++i)
+    captions << Caption{QStringLiteral("Button %1").arg(i + 1)};
+  return captions;
+}
+
 void BM_SetOf32CaptionsInFourStatesAtTwoScales(benchmark::State& state) {
-  const ButtonLook look = ThirtyTwoCaptions();
+  const ButtonLook look = DefaultLook();
+  const QList<Caption> captions = NumberedCaptions(32);
   QTemporaryDir dir;
   ButtonSetOptions options;
   options.folder = dir.path();
   for (auto _ : state) {
     QString error;
-    if (!ExportButtonSet(look, options, &error)) state.SkipWithError(qPrintable(error));
+    if (!ExportButtonSet(look, captions, options, &error)) state.SkipWithError(qPrintable(error));
   }
   state.SetItemsProcessed(state.iterations() * 256);
 }
@@ -34,29 +39,31 @@ BENCHMARK(BM_SetOf32CaptionsInFourStatesAtTwoScales)->Unit(benchmark::kMilliseco
 
 // The same with the sprite sheets, the stylesheet and the page.
 void BM_SetWithSheetStylesheetAndPage(benchmark::State& state) {
-  const ButtonLook look = ThirtyTwoCaptions();
+  const ButtonLook look = DefaultLook();
+  const QList<Caption> captions = NumberedCaptions(32);
   QTemporaryDir dir;
   ButtonSetOptions options;
   options.folder = dir.path();
   options.sheet = true;
   for (auto _ : state) {
     QString error;
-    if (!ExportButtonSet(look, options, &error)) state.SkipWithError(qPrintable(error));
+    if (!ExportButtonSet(look, captions, options, &error)) state.SkipWithError(qPrintable(error));
   }
 }
 BENCHMARK(BM_SetWithSheetStylesheetAndPage)->Unit(benchmark::kMillisecond);
 
 void BM_SetRendersOnly(benchmark::State& state) {
-  const ButtonLook look = ThirtyTwoCaptions();
+  const ButtonLook look = DefaultLook();
+  const QList<Caption> captions = NumberedCaptions(32);
   ButtonSetOptions options;
   for (auto _ : state) {
-    ButtonSetRenderer set(look, options);
+    ButtonSetRenderer set(look, captions, options);
     QString error;
     set.prepare(&error);
-    for (int slot = 0; slot <= set.lastSlot(); ++slot) {
+    for (int i = 0; i < set.captionCount(); ++i) {
       for (ButtonState s : options.states) {
         QImage oneX, twoX;
-        set.render(slot, s, &oneX, &twoX, &error);
+        set.render(i, s, &oneX, &twoX, &error);
         benchmark::DoNotOptimize(oneX);
       }
     }

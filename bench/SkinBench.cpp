@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "BenchTiming.h"
+#include "DesignConversion.h"
 #include "Skin.h"
 
 namespace {
@@ -45,7 +46,8 @@ void BM_ExportSkinEveryOutput(benchmark::State& state) {
   options.folder = dir.path();
   for (auto _ : state) {
     QString error;
-    if (!ExportSkin(look, options, &error)) state.SkipWithError(qPrintable(error));
+    if (!ExportSkin(look, DesignOfRecord(look.design, look.font).captions, 0, options, &error))
+      state.SkipWithError(qPrintable(error));
   }
 }
 BENCHMARK(BM_ExportSkinEveryOutput)->Unit(benchmark::kMillisecond);
@@ -56,7 +58,7 @@ void BM_MakeSkinOnly(benchmark::State& state) {
   for (auto _ : state) {
     Skin skin;
     QString error;
-    MakeSkin(look, options, &skin, &error);
+    MakeSkin(look, CurrentSlotCaption(look.design), options, &skin, &error);
     benchmark::DoNotOptimize(skin);
   }
 }

@@ -8,6 +8,7 @@
 class CommandHost : public DesignHost, public ImageRenderHost {
  public:
   void showMessage(const QString& text) override;
+  void showWarning(const QString& text) override;
   bool loadTexture(const QString& path) override;
   void clearTexture() override { texture = QImage(); }
   void syncControls() override {}

@@ -8,7 +8,10 @@ bool IsQtChatter(QtMsgType type, const char* category, const QString& message) {
   if (type == QtDebugMsg || type == QtInfoMsg) return true;
   if (type != QtWarningMsg) return false;
   if (category && std::strncmp(category, "qt.", 3) == 0) return true;
-  return message.startsWith(QLatin1String("QStandardPaths:"));
+  // Qt's text shaping names every installed font that lacks a script of the caption (one
+  // without a font, such as Devanagari without fonts-noto-core); the caption shows boxes.
+  return message.startsWith(QLatin1String("QStandardPaths:")) ||
+         message.trimmed().startsWith(QLatin1String("OpenType support missing for"));
 }
 
 void InstallQtChatterFilter() {

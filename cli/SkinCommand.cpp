@@ -86,8 +86,8 @@ QString ReadSkinOptions(const QCommandLineParser& parser, CommandOptions* o) {
   return {};
 }
 
-int RunSkinCommand(const ButtonLook& normal, const QMap<ButtonState, ButtonLook>& stateLooks,
-                   const CommandOptions& options) {
+int RunSkinCommand(const ButtonLook& normal, const QList<Caption>& captions, int current,
+                   const QMap<ButtonState, ButtonLook>& stateLooks, const CommandOptions& options) {
   SkinOptions skin;
   skin.folder = options.skinFolder;
   skin.prefix = options.prefix;
@@ -99,7 +99,7 @@ int RunSkinCommand(const ButtonLook& normal, const QMap<ButtonState, ButtonLook>
   skin.outputs = options.skinOutputs;
   QString error;
   QStringList warnings;
-  const bool written = ExportSkin(normal, skin, &error, &warnings);
+  const bool written = ExportSkin(normal, captions, current, skin, &error, &warnings);
   for (const QString& warning : warnings)
     std::fprintf(stderr, "tessaro-render: warning: %s\n", qPrintable(warning));
   if (!written) {

@@ -18,5 +18,5 @@ QList<QCommandLineOption> SkinCommandLineOptions();
 QString ReadSkinOptions(const QCommandLineParser& parser, CommandOptions* options);
 
 // Writes the skin of --skin; its warnings go to stderr. The exit status.
-int RunSkinCommand(const ButtonLook& normal, const QMap<ButtonState, ButtonLook>& stateLooks,
-                   const CommandOptions& options);
+int RunSkinCommand(const ButtonLook& normal, const QList<Caption>& captions, int current,
+                   const QMap<ButtonState, ButtonLook>& stateLooks, const CommandOptions& options);

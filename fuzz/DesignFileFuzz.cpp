@@ -43,7 +43,7 @@ class FuzzHost : public DesignHost, public ImageRenderHost {
     onPump = [this](int pump) {
       if (pump != editAtPump) return;
       design_.Antialias = design_.Antialias ? 0 : 1;
-      renderer.RenderButton(design_, font_);  // only marks the restart
+      renderer.RenderButton(design_, font_, CurrentSlotCaption(design_));  // only marks the restart
       FUZZ_CHECK(renderer.RenderRestart());
     };
   }
@@ -61,7 +61,7 @@ class FuzzHost : public DesignHost, public ImageRenderHost {
   }
   void clearTexture() override { texture = QImage(); }
   void syncControls() override { savedAtSync = EncodeDesignFile(design_, font_); }
-  void render() override { renderer.RenderButton(design_, font_); }
+  void render() override { renderer.RenderButton(design_, font_, CurrentSlotCaption(design_)); }
 
   void takeImage(const QImage& taken) override {
     FUZZ_CHECK(static_cast<long long>(taken.width()) * taken.height() <= kFuzzRenderPixels);
@@ -110,7 +110,7 @@ void CheckAgainstReference(ButtonDesign d, const QImage& texture) {
     ButtonRenderer renderer(host);
     renderer.setExtraImages(kOpaque2x | kTransparent | kTransparent2x);
     SetRandomSeed(1);
-    renderer.RenderButton(d, CaptionFont{});
+    renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
     FUZZ_CHECK(RandomSeed() == seedAfter);
     FUZZ_CHECK(host.image.size() == plain.size());
     for (int y = 0; y < plain.height(); ++y) {

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <algorithm>
 #include <optional>
 
@@ -20,8 +21,9 @@ QString SetImageEnding(ButtonState state, int scale) {
   return ending + QStringLiteral(".png");
 }
 
-ButtonSetRenderer::ButtonSetRenderer(const ButtonLook& normal, const ButtonSetOptions& options)
-    : normal_(normal), options_(options) {
+ButtonSetRenderer::ButtonSetRenderer(const ButtonLook& normal, const QList<Caption>& captions,
+                                     const ButtonSetOptions& options)
+    : normal_(normal), captions_(captions), options_(options) {
   unsigned extras = 0;
   for (int scale : options_.scales)
     extras |= ExtrasFor(true, scale);
@@ -80,10 +82,49 @@ bool CheckSetOptions(const ButtonSetOptions& o, QString* error) {
   return CheckImageOptions(o, error);
 }
 
+QString SetFilesProblem(const ButtonSetOptions& o, const QList<Caption>& captions) {
+  if (captions.isEmpty()) return QStringLiteral("A set needs at least one caption.");
+  QList<PlannedFile> files;
+  for (int i = 0; i < captions.size(); ++i) {
+    const QString holds = CaptionWord(captions[i], i);
+    for (ButtonState state : o.states) {
+      for (int scale : {1, 2}) {
+        if (o.scales.contains(scale))
+          files << PlannedFile{
+              CaptionFileName(o.prefix, captions[i], i, SetImageEnding(state, scale)), holds};
+      }
+    }
+  }
+  if (!o.sheet) return PlannedFilesProblem(files);
+  for (int scale : {1, 2}) {
+    if (o.scales.contains(scale))
+      files << PlannedFile{
+          SetSheetFileName(o.prefix, scale),
+          scale == 1 ? QStringLiteral("the sprite sheet") : QStringLiteral("the 2x sprite sheet")};
+  }
+  files << PlannedFile{SetStylesheetFileName(o.prefix), QStringLiteral("the stylesheet")}
+        << PlannedFile{SetPageFileName(o.prefix), QStringLiteral("the page")};
+  if (const QString problem = PlannedFilesProblem(files); !problem.isEmpty()) return problem;
+  // Class names are told apart exactly, as CSS tells them.
+  QHash<QString, int> classes;
+  classes.reserve(captions.size());
+  for (int i = 0; i < captions.size(); ++i) {
+    const QString name = SetClassName(o.prefix, captions[i], i);
+    const auto earlier = classes.constFind(name);
+    if (earlier != classes.constEnd()) {
+      return QStringLiteral(
+                 "%1 and %2 would have one class, %3, in the stylesheet: give one of "
+                 "them another name.")
+          .arg(CaptionWord(captions[*earlier], *earlier), CaptionWord(captions[i], i), name);
+    }
+    classes.insert(name, i);
+  }
+  return {};
+}
+
 bool ButtonSetRenderer::prepare(QString* error) {
   const ButtonSetOptions& o = options_;
   if (!CheckImageOptions(o, error)) return false;
-  lastSlot_ = LastSlot(normal_.design);
   uniformSize_ = QSize();
   looks_.clear();
   for (ButtonState state : o.states)
@@ -91,12 +132,10 @@ bool ButtonSetRenderer::prepare(QString* error) {
   if (!o.uniform) return true;
 
   // The largest width and height any caption gets by itself in the normal state.
-  ButtonLook normal = LookOfState(normal_, ButtonState::Normal, o.stateOptions, o.stateLooks);
+  const ButtonLook normal = LookOfState(normal_, ButtonState::Normal, o.stateOptions, o.stateLooks);
   QSize largest(0, 0);
-  for (int slot = 0; slot <= lastSlot_; ++slot) {
-    normal.design.TextIndex = slot;
-    largest = largest.expandedTo(ButtonImageSize(normal.design, normal.font));
-  }
+  for (const Caption& caption : captions_)
+    largest = largest.expandedTo(ButtonImageSize(normal.design, normal.font, caption.text));
   uniformSize_ = largest;
   // A fixed size does not depend on the caption: each state is sized once.
   for (ButtonState state : o.states) {
@@ -119,10 +158,6 @@ ButtonLook LookOfState(const ButtonLook& normal, ButtonState state, const StateO
   const auto own = ownLooks.constFind(state);
   if (own != ownLooks.constEnd()) {
     look = *own;
-    std::copy(std::begin(normal.design.CaptionSlots), std::end(normal.design.CaptionSlots),
-              std::begin(look.design.CaptionSlots));
-    look.design.TextIndex = normal.design.TextIndex;
-    look.design.LastTextIndex = normal.design.LastTextIndex;
   } else {
     look.design = DesignForState(normal.design, state, options);
     look.font = normal.font;
@@ -131,24 +166,18 @@ ButtonLook LookOfState(const ButtonLook& normal, ButtonState state, const StateO
   return look;
 }
 
-ButtonLook ButtonSetRenderer::lookFor(int slot, ButtonState state) const {
-  ButtonLook look = looks_.value(state);
-  look.design.TextIndex = slot;
-  look.design.LastTextIndex = lastSlot_;
-  return look;
-}
-
-QSize ButtonSetRenderer::imageSize(int slot, ButtonState state) const {
+QSize ButtonSetRenderer::imageSize(int index, ButtonState state) const {
   if (uniformSize_.isValid()) return uniformSize_;
-  const ButtonLook look = lookFor(slot, state);
-  return ButtonImageSize(look.design, look.font);
+  const ButtonLook& look = looks_[state];
+  return ButtonImageSize(look.design, look.font, captions_.value(index).text);
 }
 
-bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage* twoX,
+bool ButtonSetRenderer::render(int index, ButtonState state, QImage* oneX, QImage* twoX,
                                QString* reason) {
-  const ButtonLook look = lookFor(slot, state);
+  const ButtonLook& look = looks_[state];
   host_.texture = look.texture;
-  const RenderOutcome outcome = renderer_.RenderButton(look.design, look.font);
+  const RenderOutcome outcome =
+      renderer_.RenderButton(look.design, look.font, captions_.value(index).text);
   if (!outcome.finished()) {
     *reason = outcome.reason;
     return false;
@@ -164,40 +193,33 @@ bool ButtonSetRenderer::render(int slot, ButtonState state, QImage* oneX, QImage
 }
 
 namespace {
-// Where the images of the set go in its sheets, and what its page says of each slot.
-SetSheetLayout LayoutOfSet(const ButtonLook& normal, const ButtonSetOptions& options,
+// Where the images of the set go in its sheets, and what its page says of each caption.
+SetSheetLayout LayoutOfSet(const QList<Caption>& captions, const ButtonSetOptions& options,
                            const ButtonSetRenderer& set) {
   SetSheetLayout layout;
   layout.prefix = options.prefix;
   layout.states = options.states;
   layout.oneX = options.scales.contains(1);
   layout.twoX = options.scales.contains(2);
+  layout.captions = captions;
   QSize cell(0, 0);
-  for (int slot = 0; slot <= set.lastSlot(); ++slot) {
+  for (int i = 0; i < captions.size(); ++i) {
     QSize largest(0, 0);
     for (ButtonState state : options.states)
-      largest = largest.expandedTo(set.imageSize(slot, state));
+      largest = largest.expandedTo(set.imageSize(i, state));
     cell = cell.expandedTo(largest);
     layout.elementSizes << largest;
-    layout.captions << CaptionAsOneLine(normal.design.CaptionSlots[slot].text());
   }
   layout.cell = cell;
   return layout;
 }
 
-// The sheets, NAME.css and NAME.html. The largest sheet goes to the writing thread, the rest
-// is written here meanwhile.
-bool WriteSheetsAndPage(const SpriteSheets& sheets, const QString& folder, PngWriterThread& files,
-                        QString* error) {
+// The sheets, NAME.css and NAME.html.
+bool WriteSheetsAndPage(SpriteSheets& sheets, const QString& folder, QString* error) {
   const SetSheetLayout& layout = sheets.layout();
   const auto path = [&](const QString& name) { return PathInFolder(folder, name); };
-  const int largest = sheets.sheet(2).isNull() ? 1 : 2;
-  files.write(path(SetSheetFileName(layout.prefix, largest)), sheets.sheet(largest));
-  if (largest == 2 && !sheets.sheet(1).isNull() &&
-      !ExportPng(sheets.sheet(1), path(SetSheetFileName(layout.prefix, 1)), error)) {
-    return false;
-  }
-  return WriteFileAtomically(path(SetStylesheetFileName(layout.prefix)),
+  return sheets.write(folder, error) &&
+         WriteFileAtomically(path(SetStylesheetFileName(layout.prefix)),
                              SetStylesheet(layout).toUtf8(), error) &&
          WriteFileAtomically(path(SetPageFileName(layout.prefix)), SetPreviewPage(layout).toUtf8(),
                              error);
@@ -205,57 +227,55 @@ bool WriteSheetsAndPage(const SpriteSheets& sheets, const QString& folder, PngWr
 }  // namespace
 
 bool ExportButtonSet(
-    const ButtonLook& normal, const ButtonSetOptions& options, QString* error,
-    const std::function<void(int slot, int stateIndex, int scale, const QImage& image)>& onImage,
+    const ButtonLook& normal, const QList<Caption>& captions, const ButtonSetOptions& options,
+    QString* error,
+    const std::function<void(int index, int stateIndex, int scale, const QImage& image)>& onImage,
     const std::function<bool()>& keepGoing) {
   if (!CheckSetOptions(options, error)) return false;
-  ButtonSetRenderer set(normal, options);
+  *error = SetFilesProblem(options, captions);
+  if (!error->isEmpty()) return false;
+  ButtonSetRenderer set(normal, captions, options);
   if (!set.prepare(error)) return false;
   std::optional<SpriteSheets> sheets;
   if (options.sheet) {
-    sheets.emplace(LayoutOfSet(normal, options, set));
+    sheets.emplace(LayoutOfSet(captions, options, set));
     if (!sheets->allocate(error)) return false;
   }
-  // The files are compressed and written on a second thread while the next renders run.
-  PngWriterThread files;
+  // The files are compressed and written on two threads while the next renders run: the
+  // compression takes longer than the renders, and each file waits for the disk.
+  PngWriterThread files(2);
   const auto stop = [&](QString message) {
     QString writeError;
     files.finish(&writeError);
     *error = writeError.isEmpty() ? message : writeError;
     return false;
   };
-  // The slots of the series, each in every state asked for.
-  ButtonDesign series = normal.design;
-  const bool rendered = RunExportSeries(
-      series,
-      [&](int slot, QString* failure) {
-        for (qsizetype s = 0; s < options.states.size(); ++s) {
-          if ((keepGoing && !keepGoing()) || files.failed()) return false;
-          const ButtonState state = options.states[s];
-          QImage images[2];
-          QString reason;
-          if (!set.render(slot, state, &images[0], &images[1], &reason)) {
-            const QString path = SeriesFileName(options.folder, options.prefix, slot + 1,
-                                                SetImageEnding(state, options.scales.value(0)));
-            *failure = NothingWrittenMessage(path, reason);
-            return false;
-          }
-          for (int scale : {1, 2}) {
-            if (!options.scales.contains(scale)) continue;
-            const QImage& image = images[scale - 1];
-            files.write(SeriesFileName(options.folder, options.prefix, slot + 1,
-                                       SetImageEnding(state, scale)),
-                        image);
-            if (sheets && !sheets->place(slot, static_cast<int>(s), scale, image, failure)) {
-              return false;
-            }
-            if (onImage) onImage(slot, static_cast<int>(s), scale, image);
-          }
-        }
-        return true;
-      },
-      error);
-  if (!rendered) return stop(*error);
-  if (sheets && !WriteSheetsAndPage(*sheets, options.folder, files, error)) return stop(*error);
-  return files.finish(error);
+  const auto path = [&](int index, ButtonState state, int scale) {
+    return PathInFolder(options.folder, CaptionFileName(options.prefix, captions[index], index,
+                                                        SetImageEnding(state, scale)));
+  };
+  // Each caption in every state asked for.
+  for (int i = 0; i < captions.size(); ++i) {
+    for (qsizetype s = 0; s < options.states.size(); ++s) {
+      if ((keepGoing && !keepGoing()) || files.failed()) return stop({});
+      const ButtonState state = options.states[s];
+      QImage images[2];
+      QString reason;
+      if (!set.render(i, state, &images[0], &images[1], &reason)) {
+        return stop(NothingWrittenMessage(path(i, state, options.scales.value(0)), reason));
+      }
+      for (int scale : {1, 2}) {
+        if (!options.scales.contains(scale)) continue;
+        const QImage& image = images[scale - 1];
+        files.write(path(i, state, scale), image);
+        QString failure;
+        if (sheets && !sheets->place(i, static_cast<int>(s), scale, image, &failure))
+          return stop(failure);
+        if (onImage) onImage(i, static_cast<int>(s), scale, image);
+      }
+    }
+  }
+  // The images first: a sheet or page that names them is written only when they are.
+  if (!files.finish(error)) return false;
+  return !sheets || WriteSheetsAndPage(*sheets, options.folder, error);
 }

@@ -1,44 +1,63 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <functional>
 
-#include "ButtonDesign.h"
+#include "Design.h"
 #include "ImageExport.h"
 
-// An export series: one file (or one group of files) per caption slot, from the first slot
-// to the last in use, as Export multiple, `tessaro-render --all-captions` and button sets
-// write them.
+// An export series: one file (or one group of files) per caption, from the first caption to
+// the last, as Export multiple, `tessaro-render --all-captions` and button sets write them.
 
 // A file in a folder: the folder, one separator, the name. A folder that already ends in a
 // separator (the root) gets no second one.
 QString PathInFolder(const QString& folder, const QString& name);
 
-// The name of caption slot `number`'s file (counted from 1): the prefix, the number without
-// leading zeros, then `ending` (".jpg", "-hover@2x.png"). The prefix is taken as it stands.
+// The file name of caption `number` (counted from 1) of a series without names: the
+// prefix, the number without leading zeros, then `ending` (".jpg", "-hover@2x.png"). The
+// prefix is taken as it stands.
 QString SeriesName(const QString& prefix, int number, const QString& ending);
 // That file in the directory (PathInFolder).
 QString SeriesFileName(const QString& directory, const QString& prefix, int number,
                        const QString& ending);
 
+// The file name of caption `index` (counted from 0): for a caption with a name the prefix,
+// "-", the name and `ending` ("nav-home-hover.png"); for one without, its number
+// (SeriesName: "nav3-hover.png"). Unnamed and named files never meet: after the prefix
+// one has a digit, the other "-".
+QString CaptionFileName(const QString& prefix, const Caption& caption, int index,
+                        const QString& ending);
+
+// One file that a series or set is to write, and what it holds, for messages ("caption 3
+// (home)", "the sprite sheet").
+struct PlannedFile {
+  QString name;
+  QString holds;
+};
+
+// Why the planned files cannot all be written (empty when they can), before any is: two
+// would be one file, with the same name or with names that one would be on a file system
+// that ignores case or the way letters are composed (Windows, macOS), where a set copied
+// there would lose one; or a name is longer than the 255 bytes a file name may have.
+QString PlannedFilesProblem(const QList<PlannedFile>& files);
+
+// What a caption is called in messages: "caption 3", or "caption 3 (home)" for a named one.
+QString CaptionWord(const Caption& caption, int index);
+
 // Why nothing was written to `path`: the button cannot be rendered, for `reason`.
 QString NothingWrittenMessage(const QString& path, const QString& reason);
 
-// Runs the series: sets LastTextIndex to the last slot in use (SetLastTextIndex), then for
-// each slot from 0 to it, in order, sets TextIndex to the slot and calls exportSlot. Empty
-// slots are exported too, as buttons without a caption. The first failure ends the series: false,
-// with exportSlot's *error (which may be empty for a series that was called off). TextIndex
-// stays on the slot the series ended on.
-bool RunExportSeries(ButtonDesign& design,
-                     const std::function<bool(int slot, QString* error)>& exportSlot,
-                     QString* error);
+// The finished button of caption `index`, or false with the reason it could not be rendered
+// (empty when the series is called off).
+using CaptionRender = std::function<bool(int index, QImage* image, QString* reason)>;
 
-// The finished button of the design's current slot, or false with the reason it could not
-// be rendered (empty when the series is called off).
-using SlotRender = std::function<bool(QImage* image, QString* reason)>;
-
-// One image file per slot, named SeriesFileName(directory, prefix, slot + 1, "." + ending).
-// A refused render writes nothing and ends the series with its reason.
-bool ExportImageSeries(ButtonDesign& design, const QString& directory, const QString& prefix,
-                       ImageType type, const SlotRender& render, QString* error);
+// One image file per caption, in order, named CaptionFileName(prefix, caption, index, "." +
+// the type's ending) in the directory. Nothing is written when two captions would write one
+// file (PlannedFilesProblem). Empty captions are exported too, as buttons without a
+// caption. A refused render writes nothing more and ends the series with its reason; the
+// first failure ends it: false, with the reason (empty for a series that was called off).
+bool ExportImageSeries(const QList<Caption>& captions, const QString& directory,
+                       const QString& prefix, ImageType type, const CaptionRender& render,
+                       QString* error);

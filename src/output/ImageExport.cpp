@@ -1,14 +1,13 @@
 #include "ImageExport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
 #include <QtEndian>
 #include <limits>
 
 #include "AtomicFile.h"
 #include "JpegCodec.h"
+#include "PngStream.h"
 
 namespace {
 
@@ -107,15 +106,12 @@ bool ExportBmp(const QImage& image, const QString& path, QString* error) {
 }
 
 QByteArray EncodePng(const QImage& image, QString* error) {
-  QByteArray png;
-  QBuffer buffer(&png);
-  buffer.open(QIODevice::WriteOnly);
-  QImageWriter writer(&buffer, "png");
-  if (!writer.write(image)) {
-    *error = writer.errorString();
-    return {};
-  }
-  return png;
+  const bool alpha = image.hasAlphaChannel();
+  const QImage pixels = image.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  PngStream png(pixels.width(), pixels.height(), alpha, pixels.dotsPerMeterX(),
+                pixels.dotsPerMeterY());
+  png.addRows(pixels);
+  return png.finish(error);
 }
 
 bool ExportPng(const QImage& image, const QString& path, QString* error) {

@@ -21,8 +21,8 @@ QByteArray EncodeBmp(const QImage& image);
 // As ExportJpeg, for a bitmap file.
 bool ExportBmp(const QImage& image, const QString& path, QString* error);
 
-// A PNG file: 8-bit channels, with the image's alpha when it has one (straight, as PNG
-// stores it).
+// A PNG file (PngStream): 8-bit channels, with the image's alpha when it has one (straight,
+// as PNG stores it).
 QByteArray EncodePng(const QImage& image, QString* error);
 bool ExportPng(const QImage& image, const QString& path, QString* error);
 

@@ -4,7 +4,7 @@
 #include <QUrl>
 #include <utility>
 
-#include "CaptionLines.h"
+#include "CaptionText.h"
 
 namespace {
 // A file name as a relative URL of a file beside the page.
@@ -107,9 +107,13 @@ QString StateAttributes(ButtonState state) {
   return QStringLiteral("\"");
 }
 
-// A slot's caption as the page reads it out; empty for a slot without one.
-QString LinkText(const SetSheetLayout& layout, int slot) {
-  return PageText(layout.captions.value(slot)).simplified();
+// A caption as the page reads it out; empty for a caption without text.
+QString LinkText(const SetSheetLayout& layout, int index) {
+  return PageText(CaptionAsOneLine(layout.captions.value(index).text)).simplified();
+}
+
+QString ClassOf(const SetSheetLayout& layout, int index) {
+  return SetClassName(layout.prefix, layout.captions.value(index), index);
 }
 
 // "1", "1 and 2", "1, 2 and 3".
@@ -133,11 +137,16 @@ QString SetPageFileName(const QString& prefix) {
 }
 
 QString CaptionAsOneLine(const QString& caption) {
-  return CaptionLines(caption).join(u' ');
+  return CaptionTextLines(caption).join(u' ');
 }
 
-QString SetClassName(const QString& prefix, int slot) {
-  return QStringLiteral("%1-%2").arg(CssClassBase(prefix)).arg(slot + 1);
+QString SetClassName(const QString& prefix, int index) {
+  return QStringLiteral("%1-%2").arg(CssClassBase(prefix)).arg(index + 1);
+}
+
+QString SetClassName(const QString& prefix, const Caption& caption, int index) {
+  if (caption.name.isEmpty()) return SetClassName(prefix, index);
+  return CssClassBase(prefix + u'-' + caption.name);
 }
 
 QString SetStylesheet(const SetSheetLayout& layout) {
@@ -165,8 +174,8 @@ QString SetStylesheet(const SetSheetLayout& layout) {
       "   button is not drawn but stays for screen readers, and shows with forced colours. */\n");
   QStringList selectors;
   QMap<ButtonState, QStringList> stateSelectors;
-  for (int slot = 0; slot < layout.slotCount(); ++slot) {
-    const QString selector = u'.' + SetClassName(layout.prefix, slot);
+  for (int slot = 0; slot < layout.captionCount(); ++slot) {
+    const QString selector = u'.' + ClassOf(layout, slot);
     selectors << selector;
     const QSize size = layout.elementSizes[slot];
     css += QStringLiteral(
@@ -237,14 +246,16 @@ QString SetPreviewPage(const SetSheetLayout& layout) {
   const QString title = Html(layout.prefix);
   QString nav;
   QStringList empty;
-  for (int slot = 0; slot < layout.slotCount(); ++slot) {
+  for (int slot = 0; slot < layout.captionCount(); ++slot) {
     const QString text = LinkText(layout, slot);
     if (text.isEmpty()) {
       empty << QString::number(slot + 1);
       continue;
     }
-    nav += QStringLiteral("    <a class=\"%1\" href=\"#\">%2</a>\n")
-               .arg(SetClassName(layout.prefix, slot), text.toHtmlEscaped());
+    const QString link = layout.captions.value(slot).link;
+    nav += QStringLiteral("    <a class=\"%1\" href=\"%2\" dir=\"auto\">%3</a>\n")
+               .arg(ClassOf(layout, slot), link.isEmpty() ? QStringLiteral("#") : Html(link),
+                    text.toHtmlEscaped());
   }
   QString note;
   if (!empty.isEmpty()) {
@@ -260,13 +271,13 @@ QString SetPreviewPage(const SetSheetLayout& layout) {
   for (ButtonState state : layout.states)
     head += QStringLiteral("<th scope=\"col\">%1</th>").arg(StateName(state));
   QString rows;
-  for (int slot = 0; slot < layout.slotCount(); ++slot) {
+  for (int slot = 0; slot < layout.captionCount(); ++slot) {
     const QString text = LinkText(layout, slot).toHtmlEscaped();
     rows += QStringLiteral("      <tr><th scope=\"row\">%1</th>")
                 .arg(text.isEmpty() ? QStringLiteral("(no caption)") : text);
     for (ButtonState state : layout.states) {
       rows += QStringLiteral("<td><span class=\"%1%2>%3</span></td>")
-                  .arg(SetClassName(layout.prefix, slot), StateAttributes(state), text);
+                  .arg(ClassOf(layout, slot), StateAttributes(state), text);
     }
     rows += QStringLiteral("</tr>\n");
   }

@@ -8,11 +8,12 @@
 #include <algorithm>
 
 #include "ButtonState.h"
+#include "Design.h"
 
 // A button set on the web: the sprite sheets that hold all its images, the stylesheet that
 // shows one image per element, and a page that shows the set in a browser.
 
-// Where the images of a set sit in its sprite sheets: one row per caption slot (the first at
+// Where the images of a set sit in its sprite sheets: one row per caption (the first at
 // the top), one column per state in the order asked for; every cell the size of the largest
 // image of the set, each image at its cell's top-left corner, and a transparent gutter of
 // kSheetGutter pixels between cells, so that a browser that samples past an element's edge
@@ -25,18 +26,18 @@ struct SetSheetLayout {
   bool oneX = true;  // which sheets there are
   bool twoX = true;
   QSize cell;                 // at 1x
-  QList<QSize> elementSizes;  // per slot: its largest image at 1x, in CSS pixels
-  QStringList captions;       // per slot: its caption as one line
+  QList<QSize> elementSizes;  // per caption: its largest image at 1x, in CSS pixels
+  QList<Caption> captions;    // the captions, with their names and links
 
-  int slotCount() const { return static_cast<int>(elementSizes.size()); }
+  int captionCount() const { return static_cast<int>(elementSizes.size()); }
   QSize sheetSize() const {
     const int columns = static_cast<int>(states.size());
-    const int rows = slotCount();
+    const int rows = captionCount();
     return {columns * cell.width() + std::max(columns - 1, 0) * kSheetGutter,
             rows * cell.height() + std::max(rows - 1, 0) * kSheetGutter};
   }
-  QPoint cellAt(int slot, int stateIndex) const {
-    return {stateIndex * (cell.width() + kSheetGutter), slot * (cell.height() + kSheetGutter)};
+  QPoint cellAt(int index, int stateIndex) const {
+    return {stateIndex * (cell.width() + kSheetGutter), index * (cell.height() + kSheetGutter)};
   }
 };
 
@@ -46,20 +47,21 @@ QString SetSheetFileName(const QString& prefix, int scale);
 QString SetStylesheetFileName(const QString& prefix);
 QString SetPageFileName(const QString& prefix);
 
-// A caption's lines (CaptionLines) as one line, separated by single blanks.
+// A caption's lines (separated by '\n') as one line, separated by single blanks.
 QString CaptionAsOneLine(const QString& caption);
-// The class of a slot's buttons: NAME-i, with i counted from 1, where NAME is the prefix as
-// a CSS identifier that needs no escapes, so the page and any hand-written HTML name it as
-// the stylesheet does. ASCII letters and digits, "-", "_" and letters and digits of other
-// scripts stay; every other character becomes "_"; a NAME that would not begin with a
-// letter or "_" gets a "_" in front.
-QString SetClassName(const QString& prefix, int slot);
+// The class of the buttons of caption `index` (counted from 0) without a name: NAME-i, with
+// i counted from 1, where NAME is the prefix as a CSS identifier that needs no escapes
+// (CssClassBase), so the page and any hand-written HTML name it as the stylesheet does.
+QString SetClassName(const QString& prefix, int index);
+// The class of a caption's buttons: for one with a name, "PREFIX-NAME" made an identifier as
+// a prefix is (CssClassBase); for one without, by its number as above.
+QString SetClassName(const QString& prefix, const Caption& caption, int index);
 // A prefix as a CSS identifier that needs no escapes, the same in a page and its stylesheet:
 // ASCII letters, digits, "-" and "_" and non-ASCII letters and digits stay, anything else
 // becomes "_", and a name that could not start an identifier gets a "_" in front.
 QString CssClassBase(const QString& prefix);
 
-// The stylesheet: for slot i the class of SetClassName with the size of the slot's largest
+// The stylesheet: for caption i the class of SetClassName with the size of its largest
 // image (so no state is cut off and hovering moves nothing), the sheets through a plain
 // url() and then -webkit-image-set() and image-set() (a browser that drops one keeps the
 // one before), the 1x sheet's size as background-size and the base state's position
@@ -71,8 +73,10 @@ QString CssClassBase(const QString& prefix);
 // system colours.
 QString SetStylesheet(const SetSheetLayout& layout);
 
-// The preview page: a navigation bar with one link per caption in use (the caption as its
-// text; the page names the slots without one) and a table of every caption in every state
-// side by side, on a plain white page. Disabled examples carry aria-disabled and take no
-// focus. Control characters and code points no page may hold are left out of every text.
+// The preview page: a navigation bar with one link per caption that has text (the caption
+// as its text, its link as the href, "#" without one, each link's direction from its own
+// text; the page names the captions without text) and a table of every caption in every
+// state side by side, on a plain white page. Disabled examples carry aria-disabled and take
+// no focus. Control characters and code points no page may hold are left out of every
+// text.
 QString SetPreviewPage(const SetSheetLayout& layout);

@@ -22,11 +22,9 @@ namespace {
 // size clamp stops it well before.
 constexpr int kLargestSkinSide = 4096;
 
-// The look of a state without its caption.
+// The look of a state; a skin is drawn without a caption.
 ButtonLook CaptionlessLook(const ButtonLook& normal, ButtonState state, const SkinOptions& o) {
-  ButtonLook look = LookOfState(normal, state, o.stateOptions, o.stateLooks);
-  look.design.currentSlot().setText(QString());
-  return look;
+  return LookOfState(normal, state, o.stateOptions, o.stateLooks);
 }
 
 // The looks made `size` with their insets; false when some state cannot be that size.
@@ -200,7 +198,8 @@ QStringList SkinStretchWarnings(const ButtonLook& look) {
   return warnings;
 }
 
-bool MakeSkin(const ButtonLook& normal, const SkinOptions& options, Skin* skin, QString* error) {
+bool MakeSkin(const ButtonLook& normal, const QString& caption, const SkinOptions& options,
+              Skin* skin, QString* error) {
   *error = SkinOptionsProblem(options);
   if (!error->isEmpty()) return false;
   QList<ButtonLook> looks;
@@ -208,7 +207,7 @@ bool MakeSkin(const ButtonLook& normal, const SkinOptions& options, Skin* skin, 
     looks << CaptionlessLook(normal, state, options);
 
   const QSize asked =
-      options.size.isValid() ? options.size : ButtonImageSize(normal.design, normal.font);
+      options.size.isValid() ? options.size : ButtonImageSize(normal.design, normal.font, caption);
   if (asked.isEmpty()) {
     *error = QStringLiteral("The button is empty (a size of 0): there is no skin to make.");
     return false;
@@ -288,7 +287,7 @@ bool MakeSkin(const ButtonLook& normal, const SkinOptions& options, Skin* skin, 
     const ButtonLook& look = sized[i];
     host.texture = look.texture;
     const int before = host.images;
-    renderer.RenderButton(look.design, look.font);
+    renderer.RenderButton(look.design, look.font, QString());
     if (host.images == before || host.image.isNull()) {
       *error =
           QStringLiteral("The %1 skin cannot be rendered.\n%2")
@@ -314,14 +313,14 @@ bool MakeSkin(const ButtonLook& normal, const SkinOptions& options, Skin* skin, 
   return true;
 }
 
-bool ExportSkin(const ButtonLook& normal, const SkinOptions& options, QString* error,
-                QStringList* warnings) {
+bool ExportSkin(const ButtonLook& normal, const QList<Caption>& captions, int current,
+                const SkinOptions& options, QString* error, QStringList* warnings) {
   if (!QFileInfo(options.folder).isDir()) {
     *error = QStringLiteral("%1 is not a folder").arg(QDir::toNativeSeparators(options.folder));
     return false;
   }
   Skin skin;
-  if (!MakeSkin(normal, options, &skin, error)) return false;
+  if (!MakeSkin(normal, captions.value(current).text, options, &skin, error)) return false;
   if (warnings) *warnings = skin.warnings;
 
   const QString folder = options.folder;
@@ -347,8 +346,7 @@ bool ExportSkin(const ButtonLook& normal, const SkinOptions& options, QString* e
       written = WriteFileAtomically(
           path, SkinStylesheet(skin, options.prefix, options.scales).toUtf8(), error);
     } else if (file.kind == SkinFile::Page) {
-      written =
-          WriteFileAtomically(path, SkinPage(skin, options.prefix, normal.design).toUtf8(), error);
+      written = WriteFileAtomically(path, SkinPage(skin, options.prefix, captions).toUtf8(), error);
     } else if (file.kind == SkinFile::Json) {
       written = WriteFileAtomically(path, SkinJson(skin, options.prefix, options.scales), error);
     } else {

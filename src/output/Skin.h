@@ -30,7 +30,7 @@ struct SkinOptions {
   QString prefix = QStringLiteral("button");
   QList<ButtonState> states = kAllStates;  // in the order asked for
   QList<int> scales = {1, 2};              // 1 and/or 2
-  QSize size;  // at 1x; invalid: the size the design has for its current caption
+  QSize size;  // at 1x; invalid: the size the button has for the caption given to MakeSkin
   StateOptions stateOptions;
   QMap<ButtonState, ButtonLook> stateLooks;  // states with a design of their own
   unsigned outputs = kAllSkinOutputs;
@@ -66,12 +66,14 @@ QString SkinOptionsProblem(const SkinOptions& options);
 QStringList SkinStretchWarnings(const ButtonLook& look);
 
 // Renders the skin in memory (the images a preview strip shows and the export writes).
-// The size is options.size or the design's own; where no band that depends on the row
+// The size is options.size or the button's own with `caption` (the design's current
+// caption); where no band that depends on the row
 // only would remain in some state, the skin is widened to the smallest width that leaves
 // one, and likewise heightened for the rectangle (a note says so). Other shapes without
 // straight middle rows stretch their middle row. Renders continue the program's one
 // random generator, state by state. False with a message when it cannot be made.
-bool MakeSkin(const ButtonLook& normal, const SkinOptions& options, Skin* skin, QString* error);
+bool MakeSkin(const ButtonLook& normal, const QString& caption, const SkinOptions& options,
+              Skin* skin, QString* error);
 
 // File names: NAME-skin.png, NAME-skin-hover@2x.png, ...; NAME-skin.9.png, ...; and the
 // Imagine style's button-background.9.png, button-background-hovered@2x.9.png, ...
@@ -95,8 +97,9 @@ struct SkinFile {
 // the first state stands for normal when normal is not asked for.
 QList<SkinFile> SkinFiles(const SkinOptions& options);
 
-// Makes the skin and writes the outputs asked for into options.folder, each file
-// atomically; false with a message naming the file at the first failure. *warnings, when
-// given, receives the skin's warnings.
-bool ExportSkin(const ButtonLook& normal, const SkinOptions& options, QString* error,
-                QStringList* warnings = nullptr);
+// Makes the skin (MakeSkin, with caption `current` of `captions`) and writes the outputs
+// asked for into options.folder, each file atomically, the page showing the captions;
+// false with a message naming the file at the first failure. *warnings, when given,
+// receives the skin's warnings.
+bool ExportSkin(const ButtonLook& normal, const QList<Caption>& captions, int current,
+                const SkinOptions& options, QString* error, QStringList* warnings = nullptr);

@@ -255,11 +255,10 @@ QString SkinStylesheet(const Skin& skin, const QString& prefix, const QList<int>
   return css + QStringLiteral("@media (forced-colors: active) {\n%1}\n").arg(forced);
 }
 
-QStringList SkinPageCaptions(const ButtonDesign& design) {
+QStringList SkinPageCaptions(const QList<Caption>& designCaptions) {
   QStringList captions;
-  const int last = LastSlot(design);
-  for (int slot = 0; slot <= last; ++slot) {
-    const QString caption = SkinPageCaption(design.CaptionSlots[slot].text());
+  for (const Caption& given : designCaptions) {
+    const QString caption = SkinPageCaption(given.text);
     if (!caption.isEmpty()) captions << caption;
   }
   captions << QStringLiteral("A much longer caption makes the skin stretch")
@@ -267,7 +266,7 @@ QStringList SkinPageCaptions(const ButtonDesign& design) {
   return captions;
 }
 
-QString SkinPage(const Skin& skin, const QString& prefix, const ButtonDesign& design) {
+QString SkinPage(const Skin& skin, const QString& prefix, const QList<Caption>& captions) {
   const QString name = Html(SkinClassName(prefix));
   const QString title = Html(prefix) + QStringLiteral(" skin");
   QString head;
@@ -275,25 +274,26 @@ QString SkinPage(const Skin& skin, const QString& prefix, const ButtonDesign& de
     head += QStringLiteral("<th scope=\"col\">%1</th>").arg(StateName(s.state));
   QString rows;
   QString buttons;
-  for (const QString& caption : SkinPageCaptions(design)) {
+  for (const QString& caption : SkinPageCaptions(captions)) {
     const QString text = Html(caption);
     rows += QStringLiteral("      <tr><th scope=\"row\">%1</th>").arg(text);
     for (const SkinStateImage& s : skin.states) {
       // A disabled link has no href: it cannot be followed or focused.
-      const QString link = s.state == ButtonState::Disabled
-                               ? QStringLiteral("<a class=\"%1%2\" aria-disabled=\"true\">%3</a>")
-                               : QStringLiteral("<a class=\"%1%2\" href=\"#\">%3</a>");
+      const QString link =
+          s.state == ButtonState::Disabled
+              ? QStringLiteral("<a class=\"%1%2\" dir=\"auto\" aria-disabled=\"true\">%3</a>")
+              : QStringLiteral("<a class=\"%1%2\" dir=\"auto\" href=\"#\">%3</a>");
       rows += QStringLiteral("<td>") + link.arg(name, StateClass(s.state), text) +
               QStringLiteral("</td>");
     }
     rows += QStringLiteral("</tr>\n");
-    buttons +=
-        QStringLiteral("    <button class=\"%1\" type=\"button\">%2</button>\n").arg(name, text);
+    buttons += QStringLiteral("    <button class=\"%1\" dir=\"auto\" type=\"button\">%2</button>\n")
+                   .arg(name, text);
   }
   buttons += QStringLiteral(
-                 "    <button class=\"%1\" type=\"button\" disabled "
+                 "    <button class=\"%1\" dir=\"auto\" type=\"button\" disabled "
                  "aria-disabled=\"true\">%2</button>\n")
-                 .arg(name, Html(SkinPageCaptions(design).value(0)));
+                 .arg(name, Html(SkinPageCaptions(captions).value(0)));
   QString notes;
   for (const QString& warning : skin.warnings)
     notes += QStringLiteral("    <li>%1</li>\n").arg(Html(warning));

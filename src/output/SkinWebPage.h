@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "ButtonDesign.h"
+#include "Design.h"
 
 struct Skin;
 struct SkinStateImage;
@@ -51,9 +51,9 @@ QString SkinStylesheet(const Skin& skin, const QString& prefix, const QList<int>
 
 // The page: every caption of the design and a long one and one in Greek, as links in
 // each state asked for (the states by class, the disabled ones not focusable), and as
-// <button> elements.
-QString SkinPage(const Skin& skin, const QString& prefix, const ButtonDesign& design);
+// <button> elements, each with its direction from its own text.
+QString SkinPage(const Skin& skin, const QString& prefix, const QList<Caption>& captions);
 
-// The captions the page shows: every non-empty caption slot up to the last in use, as one
-// line, without control characters; then the long and the Greek one.
-QStringList SkinPageCaptions(const ButtonDesign& design);
+// The captions the page shows: every caption with text, as one line, without control
+// characters; then the long and the Greek one.
+QStringList SkinPageCaptions(const QList<Caption>& captions);

@@ -57,8 +57,10 @@ ButtonGeometry ComputeGeometry(const ButtonDesign& d, const ScaledLengths& len,
   return g;
 }
 
-RenderOutcome ButtonRenderer::RenderButton(const ButtonDesign& design, const CaptionFont& font) {
+RenderOutcome ButtonRenderer::RenderButton(const ButtonDesign& design, const CaptionFont& font,
+                                           const QString& caption) {
   if (Syncing_) return {};
+  newestCaption_ = caption;
   if (RenderBusy_) {
     RenderRestart_ = true;
     return {};
@@ -75,7 +77,7 @@ RenderOutcome ButtonRenderer::RenderButton(const ButtonDesign& design, const Cap
   Outcome outcome = Outcome::GaveUp;
   do {
     RenderRestart_ = false;
-    outcome = renderOnce(design, font);
+    outcome = renderOnce(design, font, newestCaption_);
   } while (RenderRestart_);
   if (outcome == Outcome::Refused) return {RenderOutcome::Kind::Refused, refusal_};
   return {RenderOutcome::Kind::Finished, {}};
@@ -93,14 +95,14 @@ bool ButtonRenderer::pumpAndCheck() {
 }
 
 ButtonRenderer::Outcome ButtonRenderer::renderOnce(const ButtonDesign& design,
-                                                   const CaptionFont& font) {
+                                                   const CaptionFont& font,
+                                                   const QString& newestCaption) {
   extras_ = ButtonExtras{};
   // Private copies: handlers running inside the event pump may change the originals.
-  ButtonDesign d = design;
+  const ButtonDesign d = design;
   const CaptionFont captionFont = font;
+  const QString caption = newestCaption;
   const ScaledLengths len = ScaleLengths(d);
-  d.Caption = d.currentSlot();
-  const QByteArray caption = d.Caption.bytes();
 
   const QFont qfont = CaptionQFont(captionFont, len.k);
   const ButtonGeometry g = ComputeGeometry(d, len, MeasureCaption(caption, qfont));
@@ -369,7 +371,7 @@ void ButtonRenderer::reduce(int u) {
 }
 
 void ButtonRenderer::makeExtras(const ButtonDesign& d, const ScaledLengths& len, const QFont& font,
-                                const QByteArray& caption) {
+                                const QString& caption) {
   const int W = WorkBitmap_.width();
   const int H = WorkBitmap_.height();
   const int k = len.k;
@@ -377,13 +379,30 @@ void ButtonRenderer::makeExtras(const ButtonDesign& d, const ScaledLengths& len,
   const int outH = H / k;
   if (outW == 0 || outH == 0) return;
   if (extraKinds_ & (kTransparent | kTransparent2x)) {
-    coverage_.resize(static_cast<std::size_t>(W) * static_cast<std::size_t>(H));
-    for (int y = 0; y < H; ++y) {
-      CoverageRow(shape_, W, H, len.outline, y, coverage_.data() + static_cast<std::size_t>(y) * W);
+    // The shape's coverage follows from the shape, the size and the outline alone, which the
+    // states of a set's caption mostly share.
+    const CoverageKey key{d.ShapeKind, W, H, len.outline};
+    if (!(key == coverageKey_)) {
+      coverage_.resize(static_cast<std::size_t>(W) * static_cast<std::size_t>(H));
+      for (int y = 0; y < H; ++y) {
+        CoverageRow(shape_, W, H, len.outline, y,
+                    coverage_.data() + static_cast<std::size_t>(y) * W);
+      }
+      coverageKey_ = key;
     }
-    const QImage glyphs = caption.isEmpty()
-                              ? QImage()
-                              : CaptionCoverage(W, H, font, caption, len.offsetX, len.offsetY);
+    // The glyphs count only where the page shows through; drawing them is the dearest part
+    // of the transparent images, so it is left out where no glyph pixel could meet the page.
+    const QRect ink =
+        CaptionInkBounds(W, H, font, caption, len.offsetX, len.offsetY).intersected({0, 0, W, H});
+    bool glyphsMeetThePage = false;
+    for (int y = ink.top(); y <= ink.bottom() && !glyphsMeetThePage; ++y) {
+      const std::uint8_t* row = coverage_.data() + static_cast<std::size_t>(y) * W;
+      glyphsMeetThePage =
+          std::find(row + ink.left(), row + ink.right() + 1, 0) != row + ink.right() + 1;
+    }
+    const QImage glyphs = glyphsMeetThePage
+                              ? CaptionCoverage(W, H, font, caption, len.offsetX, len.offsetY)
+                              : QImage();
     const QRgb text = PixelOf(d.TextColour);
     const bool twice = extraKinds_ & kTransparent2x;
     QImage twoX;

@@ -71,11 +71,14 @@ class ButtonRenderer {
   explicit ButtonRenderer(RenderHost& host, long long maxPixels = kMaxRenderPixels)
       : host_(host), maxPixels_(maxPixels) {}
 
-  // Renders the design (and its caption font). Called while a render runs (from a handler
-  // inside its event pump), it only marks a restart: the running render gives up at its
-  // next row and starts again, as a loop, with the newest values. Does nothing while
-  // Syncing is raised. The outcome says which of these happened (RenderOutcome).
-  RenderOutcome RenderButton(const ButtonDesign& design, const CaptionFont& font);
+  // Renders the look of the design (every field but its caption slots and TextIndex) with
+  // its caption font and `caption` (lines separated by '\n'). Called while a render runs
+  // (from a handler inside its event pump), it only marks a restart: the running render
+  // gives up at its next row and starts again, as a loop, with the newest values: the
+  // design and font as they then stand, and the caption of the latest call. Does nothing
+  // while Syncing is raised. The outcome says which of these happened (RenderOutcome).
+  RenderOutcome RenderButton(const ButtonDesign& design, const CaptionFont& font,
+                             const QString& caption);
 
   // Asks every later render for these images besides the button (ExtraImage flags). None by
   // default, so the editor's renders pay nothing for them.
@@ -106,7 +109,7 @@ class ButtonRenderer {
 
  private:
   enum class Outcome { Finished, Refused, GaveUp };
-  Outcome renderOnce(const ButtonDesign& design, const CaptionFont& font);
+  Outcome renderOnce(const ButtonDesign& design, const CaptionFont& font, const QString& caption);
   // Pumps events; true when a render was requested meanwhile.
   bool pumpAndCheck();
   // Tells the host why the render cannot be made.
@@ -139,20 +142,29 @@ class ButtonRenderer {
   void reduce(int u);
   // The extra images, from the working image with its caption, before the reduction.
   void makeExtras(const ButtonDesign& d, const ScaledLengths& len, const QFont& font,
-                  const QByteArray& caption);
+                  const QString& caption);
 
   RenderHost& host_;
   long long maxPixels_;
   bool RenderBusy_ = false;
   bool RenderRestart_ = false;
   bool Syncing_ = false;
+  // The caption of the latest call, which a restart renders: a copy, as the caller's text
+  // may change or go while its handlers run.
+  QString newestCaption_;
   QString refusal_;  // why the last refused pass was refused
   QImage WorkBitmap_;
   ShapeTables shape_;
   SurfaceFill fill_;
   unsigned extraKinds_ = 0;
   ButtonExtras extras_;
-  std::vector<std::uint8_t> coverage_;     // of every working pixel, for the transparent images
+  std::vector<std::uint8_t> coverage_;  // of every working pixel, for the transparent images
+  // What coverage_ was made for.
+  struct CoverageKey {
+    int shapeKind = -1, W = 0, H = 0;
+    long long outline = 0;
+    bool operator==(const CoverageKey&) const = default;
+  } coverageKey_;
   const PixelKernels* kernels_ = nullptr;  // of the running render
   std::uint32_t outlinePixel_ = 0, backPixel_ = 0;
   Channels highlight_{}, shadow_{};

@@ -20,11 +20,10 @@ long long ceilDiv(long long value, long long k) {
 }
 }  // namespace
 
-QSize ButtonImageSize(const ButtonDesign& design, const CaptionFont& font) {
+QSize ButtonImageSize(const ButtonDesign& design, const CaptionFont& font, const QString& caption) {
   const ScaledLengths len = ScaleLengths(design);
-  const CaptionExtent caption =
-      MeasureCaption(design.currentSlot().bytes(), CaptionQFont(font, len.k));
-  return finalSize(ComputeGeometry(design, len, caption), len.k);
+  const CaptionExtent extent = MeasureCaption(caption, CaptionQFont(font, len.k));
+  return finalSize(ComputeGeometry(design, len, extent), len.k);
 }
 
 bool FixButtonSize(ButtonDesign& design, const CaptionFont& font, QSize size) {
@@ -49,7 +48,8 @@ bool FixButtonSize(ButtonDesign& design, const CaptionFont& font, QSize size) {
   }
   fixed.ButtonWidth = static_cast<std::int32_t>(width);
   fixed.ButtonHeight = static_cast<std::int32_t>(height);
-  if (ButtonImageSize(fixed, font) != size) return false;
+  // A fixed size leaves the caption out of the sizing: none stands for every one.
+  if (ButtonImageSize(fixed, font, QString()) != size) return false;
   design = fixed;
   return true;
 }

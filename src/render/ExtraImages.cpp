@@ -70,8 +70,12 @@ struct CoveredSum {
     green += other.green;
     blue += other.blue;
   }
-  // alpha := a // n; each channel := (a x c) // a, all 0 where nothing covers.
-  std::uint32_t pixel(std::uint32_t n) const {
+  // alpha := a // n; each channel := (a x c) // a, all 0 where nothing covers. A block
+  // covered throughout has a = 255 n and sums 255 x c: the same quotients by constants.
+  template <std::uint32_t n>
+  std::uint32_t pixel() const {
+    if (a == 255 * n)
+      return 0xFFu << 24 | (red / 255 / n) << 16 | (green / 255 / n) << 8 | (blue / 255 / n);
     if (a == 0) return 0;
     return (a / n) << 24 | (red / a) << 16 | (green / a) << 8 | (blue / a);
   }
@@ -128,7 +132,7 @@ QImage ReduceTransparent(const QImage& work, const std::vector<std::uint8_t>& co
       for (int x = 0; x < outW; ++x) {
         CoveredSum sum;
         row.addTo(sum, x);
-        dst[x] = sum.pixel(1);
+        dst[x] = sum.pixel<1>();
       }
     }
     return out;
@@ -153,10 +157,10 @@ QImage ReduceTransparent(const QImage& work, const std::vector<std::uint8_t>& co
           for (int i = 0; i < 2; ++i)
             rows[2 * dy + j].addTo(quarter, 4 * v + 2 * dx + i);
         }
-        if (two) dst2[dy][2 * v + dx] = quarter.pixel(4);
+        if (two) dst2[dy][2 * v + dx] = quarter.pixel<4>();
         whole.add(quarter);
       }
-      dst[v] = whole.pixel(16);
+      dst[v] = whole.pixel<16>();
     }
   }
   return out;

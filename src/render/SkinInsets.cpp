@@ -117,7 +117,7 @@ std::optional<SkinInsets> SkinInsetsOf(const ButtonDesign& design, const Caption
   const ScaledLengths len = ScaleLengths(design);
   // The skin has no caption: an empty one, one line of width 0.
   const ButtonGeometry g =
-      ComputeGeometry(design, len, MeasureCaption(QByteArray(), CaptionQFont(font, len.k)));
+      ComputeGeometry(design, len, MeasureCaption(QString(), CaptionQFont(font, len.k)));
   const int k = len.k;
   if (g.W < k || g.H < k || g.H > kMaxRenderPixels / g.W) return std::nullopt;
   const int W = static_cast<int>(g.W);

@@ -51,8 +51,8 @@ struct SkinInsets {
   bool heightBand = false;  // a band of rows that depend on the column only exists
 };
 
-// The insets of the design as the renderer draws it without a caption (its current
-// caption slot is ignored: the size is taken as for an empty one). Where a direction has no
+// The insets of the design as the renderer draws it without a caption (the size is taken as
+// for an empty one). Where a direction has no
 // band, its stretch insets leave the middle output column (row) to stretch and the flag
 // stays false. None for a design that renders no image.
 std::optional<SkinInsets> SkinInsetsOf(const ButtonDesign& design, const CaptionFont& font);

@@ -43,7 +43,7 @@ QImage RenderLogo() {
 
   ImageRenderHost host;
   ButtonRenderer renderer(host);
-  renderer.RenderButton(d, font);
+  renderer.RenderButton(d, font, CurrentSlotCaption(d));
   return host.image;
 }
 

@@ -1,21 +1,16 @@
 #include "DesignLooks.h"
 
-#include "DesignConversion.h"
 #include "DesignFile.h"
 #include "DesignFiles.h"
-#include "EditorText.h"
 #include "TextureImage.h"
 
 ButtonDesign RenderRecord(const Design& design) {
-  ButtonDesign record = design.record;
-  record.TextIndex = 0;
-  record.CaptionSlots[0].setText(MemoTextToSlot(design.currentText()));
-  return record;
+  return design.record;
 }
 
 ButtonLook SetLook(const Design& design, const QImage& texture) {
   ButtonLook look;
-  look.design = RecordOfDesign(design);
+  look.design = design.record;
   look.font = design.font;
   look.texture = texture;
   return look;

@@ -51,33 +51,35 @@ void TForm1::Exportmultiple1Click() {
   runExport(QStringLiteral("Export multiple"), &TForm1::exportMultiple);
 }
 
-// One file per caption, named as an export series (prefix, number, ending), each
+// One file per caption, named as an export series (prefix, number or name, ending), each
 // rendered as the preview renders it; the first failure ends the series with its message.
 void TForm1::exportMultiple() {
   if (!prompts_.run(Form3)) return;
   const QString directory = Form3->directory();
   const QString prefix = Form3->Edit1->text();
   const ImageType type = Form3->RadioButton1->isChecked() ? ImageType::Jpeg : ImageType::Bmp;
-  const QString ending = u'.' + EndingOf(type);
 
   // The pages stay hidden for the whole export, uncovering the wait label.
   PageControl1->hide();
   KeepCurrentCaption(design_);
   QString error;
-  for (int caption = 0; caption < design_.captions.size(); ++caption) {
-    // Closing the window (from inside a render) ends the export after the file being
-    // written.
-    if (closing_) break;
-    design_.current = caption;
-    const QString path = SeriesFileName(directory, prefix, caption + 1, ending);
-    // No render runs below this one, so it returns finished, or refused.
-    RenderButton();
-    if (!renderRefusal_.isEmpty()) {
-      error = NothingWrittenMessage(path, renderRefusal_);
-      break;
-    }
-    if (!ExportImage(Image3->picture(), path, type, &error)) break;
-  }
+  ExportImageSeries(
+      design_.captions, directory, prefix, type,
+      [this](int index, QImage* image, QString* reason) {
+        // Closing the window (from inside a render) ends the export after the file being
+        // written.
+        if (closing_) return false;
+        design_.current = index;
+        // No render runs below this one, so it returns finished, or refused.
+        RenderButton();
+        if (!renderRefusal_.isEmpty()) {
+          *reason = renderRefusal_;
+          return false;
+        }
+        *image = Image3->picture();
+        return true;
+      },
+      &error);
   // The editor stays on the caption the export ended on.
   PageControl1->show();
   ShowCaptionSlot();

@@ -388,7 +388,7 @@ void TForm1::RenderButton() {
   // A nested call only updates what the running render draws next (it reads renderRecord_
   // again when it restarts).
   renderRecord_ = RenderRecord(design_);
-  renderer_->RenderButton(renderRecord_, design_.font);
+  renderer_->RenderButton(renderRecord_, design_.font, design_.currentText());
   // A nested call only asked the running render to restart; the outermost one returns
   // with the render finished.
   if (!renderer_->RenderBusy()) exports_.renderFinished();

@@ -211,8 +211,9 @@ void SetExportDialog::setLook(const ButtonLook& look,
   optionsChanged();
 }
 
-void SetExportDialog::setCaptions(const QList<Caption>& captions) {
+void SetExportDialog::setCaptions(const QList<Caption>& captions, int current) {
   captions_ = captions;
+  current_ = current;
   fillingTable_ = true;
   CaptionTable->setRowCount(static_cast<int>(captions.size()));
   for (int row = 0; row < captions.size(); ++row) {
@@ -266,6 +267,7 @@ void SetExportDialog::captionCellChanged(QTableWidgetItem* item) {
   if (caption == captions_[row]) return;
   captions_[row] = caption;
   emit captionEdited(row, caption);
+  optionsChanged();  // a name changes the files and classes
 }
 
 ButtonSetOptions SetExportDialog::options() const {
@@ -322,14 +324,15 @@ void SetExportDialog::showChoices(const SetChoices& c) {
 
 void SetExportDialog::optionsChanged() {
   const ButtonSetOptions o = options();
-  ExampleLabel->setText(QStringLiteral("ex. %1").arg(SeriesName(
-      o.prefix, 1, SetImageEnding(o.states.value(0, ButtonState::Normal), o.scales.value(0, 1)))));
+  ExampleLabel->setText(QStringLiteral("ex. %1").arg(CaptionFileName(
+      o.prefix, captions_.value(0), 0,
+      SetImageEnding(o.states.value(0, ButtonState::Normal), o.scales.value(0, 1)))));
   // What keeps the set from being written, said in the dialog itself.
   QString problem;
-  if (CheckSetOptions(o, &problem)) problem.clear();
+  if (CheckSetOptions(o, &problem)) problem = SetFilesProblem(o, captions_);
   ProblemLabel->setText(problem);
   ProblemLabel->setVisible(!problem.isEmpty());
-  ButtonSetRenderer set(look_, o);
+  ButtonSetRenderer set(look_, captions_, o);
   QString error;
   if (!set.prepare(&error)) {
     Strip->showMessage(error);
@@ -340,7 +343,7 @@ void SetExportDialog::optionsChanged() {
   // the editor's own renders continue.
   const std::uint32_t seed = RandomSeed();
   QList<QImage> images;
-  const int slot = std::clamp(look_.design.TextIndex, 0, set.lastSlot());
+  const int slot = std::clamp(current_, 0, set.captionCount() - 1);
   for (ButtonState state : o.states) {
     QImage oneX, twoX;
     if (!set.render(slot, state, &oneX, &twoX, &error)) break;

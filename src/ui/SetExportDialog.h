@@ -54,9 +54,8 @@ class SetExportDialog : public QDialog {
  public:
   explicit SetExportDialog(QWidget* parent = nullptr, Prompts& prompts = Prompts::standard());
 
-  // The look the set is made from: the editor's design (on its current caption), its font
-  // and its texture, and the looks of states that have a design of their own. The strip
-  // follows them.
+  // The look the set is made from: the editor's design, its font and its texture, and the
+  // looks of states that have a design of their own. The strip follows them.
   void setLook(const ButtonLook& look, const QMap<ButtonState, ButtonLook>& stateLooks = {});
   // The options as chosen, with the state looks given to setLook.
   ButtonSetOptions options() const;
@@ -65,8 +64,8 @@ class SetExportDialog : public QDialog {
   // folder shown).
   SetChoices choices() const;
   void showChoices(const SetChoices& choices);
-  // The design's captions, listed in the table.
-  void setCaptions(const QList<Caption>& captions);
+  // The design's captions, listed in the table; the strip shows caption `current`.
+  void setCaptions(const QList<Caption>& captions, int current);
   const QList<Caption>& captions() const { return captions_; }
   // The choices kept from the last export, or the defaults; the folder `proposedFolder` when
   // none was kept or it is gone. Before every showing.
@@ -115,6 +114,7 @@ class SetExportDialog : public QDialog {
   ButtonLook look_;
   QMap<ButtonState, ButtonLook> stateLooks_;
   QList<Caption> captions_;
+  int current_ = 0;
   SetChoices shownChoices_;  // the design's, as showChoices was given them
   bool fillingTable_ = false;
 };

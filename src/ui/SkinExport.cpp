@@ -39,7 +39,7 @@ void TForm1::exportSkin() {
   if (refuseUnrendered(QStringLiteral("Nothing was exported"))) return;
   const ButtonLook look = SetLook(design_, Image2->picture());
   SkinDialog->restoreChoices(Form3->directory());
-  SkinDialog->setLook(look);
+  SkinDialog->setLook(look, design_.captions, design_.current);
   if (!prompts_.run(SkinDialog)) return;
   SkinDialog->saveChoices();
   const SkinOptions options = SkinDialog->options();
@@ -58,7 +58,7 @@ void TForm1::exportSkin() {
   PageControl1->hide();
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   QString error;
-  const bool written = ExportSkin(look, options, &error);
+  const bool written = ExportSkin(look, design_.captions, design_.current, options, &error);
   PageControl1->show();
   if (!written) {
     showError(error);

@@ -210,8 +210,11 @@ SkinExportDialog::SkinExportDialog(QWidget* parent, Prompts& prompts)
   connect(ShiftBox, &QSpinBox::valueChanged, this, &SkinExportDialog::optionsChanged);
 }
 
-void SkinExportDialog::setLook(const ButtonLook& look) {
+void SkinExportDialog::setLook(const ButtonLook& look, const QList<Caption>& captions,
+                               int current) {
   look_ = look;
+  captions_ = captions;
+  current_ = current;
   stripMade_ = false;
   optionsChanged();
 }
@@ -272,7 +275,7 @@ bool SkinExportDialog::updateStrip(const SkinOptions& o) {
   const std::uint32_t seed = RandomSeed();
   Skin skin;
   QString error;
-  const bool made = MakeSkin(look_, shown, &skin, &error);
+  const bool made = MakeSkin(look_, captions_.value(current_).text, shown, &skin, &error);
   SetRandomSeed(seed);
   if (!made) {
     Strip->showMessage(error);
@@ -280,8 +283,8 @@ bool SkinExportDialog::updateStrip(const SkinOptions& o) {
     return false;
   }
 
-  QString text = SkinPageCaption(look_.design.currentSlot().text());
-  if (text.isEmpty()) text = SkinPageCaptions(look_.design).value(0);
+  QString text = SkinPageCaption(captions_.value(current_).text);
+  if (text.isEmpty()) text = SkinPageCaptions(captions_).value(0);
   QList<SkinStrip::Row> rows;
   for (const SkinStateImage& state : skin.states) {
     SkinStrip::Row row;

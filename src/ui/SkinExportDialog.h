@@ -58,9 +58,10 @@ class SkinExportDialog : public QDialog {
  public:
   explicit SkinExportDialog(QWidget* parent = nullptr, Prompts& prompts = Prompts::standard());
 
-  // The look the skin is made from: the editor's design (on its current caption, which the
-  // strip shows over it), its font and its texture.
-  void setLook(const ButtonLook& look);
+  // The look the skin is made from (the editor's design, its font and its texture) and the
+  // design's captions: the skin takes the size of caption `current`, which the strip shows
+  // over it, and the page shows them all.
+  void setLook(const ButtonLook& look, const QList<Caption>& captions, int current);
   // The options as chosen.
   SkinOptions options() const;
   // The choices kept from the last export, or the defaults; the folder `proposedFolder`
@@ -99,6 +100,8 @@ class SkinExportDialog : public QDialog {
 
   Prompts& prompts_;
   ButtonLook look_;
+  QList<Caption> captions_;  // the page's, and the strip shows the current one
+  int current_ = 0;
   bool restoring_ = false;
   // What the strip was made from; the folder, the prefix, the scales and the outputs
   // change nothing it shows.

@@ -77,7 +77,7 @@ void TForm1::exportSet() {
   }
   SetDialog->restoreChoices(Form3->directory());
   if (design_.set != SetChoices{}) SetDialog->showChoices(design_.set);
-  SetDialog->setCaptions(design_.captions);
+  SetDialog->setCaptions(design_.captions, design_.current);
   SetDialog->setLook(SetLook(design_, Image2->picture()), stateLooks);
   const QMetaObject::Connection edits = connect(
       SetDialog, &SetExportDialog::captionEdited, this, [this](int index, const Caption& caption) {
@@ -104,7 +104,7 @@ void TForm1::exportSet() {
   // answering, and closing it calls the set off.
   PageControl1->hide();
   QString error;
-  const bool written = ExportButtonSet(look, options, &error, {}, [this] {
+  const bool written = ExportButtonSet(look, design_.captions, options, &error, {}, [this] {
     QCoreApplication::processEvents();
     return !closing_;
   });

@@ -5,6 +5,7 @@
 #include "CommandOptions.h"
 #include "QtChatter.h"
 #include "Skin.h"
+#include "TempDir.h"
 
 namespace {
 
@@ -99,6 +100,64 @@ TEST(CommandOptions, ReadsASkin) {
   EXPECT_EQ(parsed.options.skinOutputs, kAllSkinOutputs);
 }
 
+// "--set" takes a folder unless the next argument is another option or the design file
+// itself; the choices the command line gives are marked, the rest come from the design.
+TEST(CommandOptions, SetFolderIsOptionalAndGivenChoicesOverrideTheDesigns) {
+  TempDir dir;
+  TempDir::write(dir.path("nav.tessaro"), "{\"tessaro\": 1}");
+  const QString design = dir.path("nav.tessaro");
+  const struct {
+    QStringList arguments;
+    const char* folder;
+  } cases[] = {
+      {{design, "--set"}, ""},
+      {{"--set", design}, ""},
+      {{design, "--set", "--sheet"}, ""},
+      {{design, "--set=", "-o", "b.png"}, ""},
+      {{design, "--set", "web"}, "web"},
+      {{"--set=web", design}, "web"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+    const ParsedCommandLine parsed = parse(c.arguments);
+    ASSERT_EQ(parsed.action, ParsedCommandLine::Action::Run) << parsed.text.toStdString();
+    EXPECT_TRUE(parsed.options.set);
+    EXPECT_EQ(parsed.options.setFolder, QString::fromLatin1(c.folder));
+    EXPECT_EQ(parsed.options.designPath, design);
+  }
+
+  SetChoices choices;
+  choices.folder = QStringLiteral("/site/web");
+  choices.prefix = QStringLiteral("menu");
+  choices.states = {ButtonState::Hover};
+  choices.scales = {2};
+  choices.uniform = true;
+  choices.stateOptions = {60, 3};
+  choices.stateDesigns = {{ButtonState::Hover, "/site/h.kq"}, {ButtonState::Pressed, "/site/p.kq"}};
+  CommandOptions fromDesign = WithDesignChoices(parse({design, "--set"}).options, choices);
+  EXPECT_EQ(fromDesign.setFolder, "/site/web");
+  EXPECT_EQ(fromDesign.prefix, "menu");
+  EXPECT_EQ(fromDesign.setStates, choices.states);
+  EXPECT_EQ(fromDesign.setScales, choices.scales);
+  EXPECT_TRUE(fromDesign.uniform);
+  EXPECT_EQ(fromDesign.stateOptions, choices.stateOptions);
+  EXPECT_EQ(fromDesign.stateDesigns.size(), 2);
+
+  CommandOptions fromCommand = WithDesignChoices(
+      parse({design, "--set", "out", "--prefix", "nav", "--states", "normal", "--scales", "1",
+             "--hover-lightness", "10", "--pressed-shift", "0", "--state-design", "pressed=x.kq"})
+          .options,
+      choices);
+  EXPECT_EQ(fromCommand.setFolder, "out");
+  EXPECT_EQ(fromCommand.prefix, "nav");
+  EXPECT_EQ(fromCommand.setStates, QList<ButtonState>{ButtonState::Normal});
+  EXPECT_EQ(fromCommand.setScales, QList<int>{1});
+  EXPECT_EQ(fromCommand.stateOptions, (StateOptions{10, 0}));
+  const QList<QPair<ButtonState, QString>> designs = {{ButtonState::Hover, "/site/h.kq"},
+                                                      {ButtonState::Pressed, "x.kq"}};
+  EXPECT_EQ(fromCommand.stateDesigns, designs);
+}
+
 TEST(QtChatter, DropsQtsOwnNotesAndKeepsRealWarnings) {
   const struct {
     QtMsgType type;
@@ -109,6 +168,7 @@ TEST(QtChatter, DropsQtsOwnNotesAndKeepsRealWarnings) {
       {QtWarningMsg, "default", "QStandardPaths: XDG_RUNTIME_DIR not set, defaulting to '/tmp'",
        true},
       {QtWarningMsg, "qt.qpa.fonts", "Populating font family aliases took 120 ms", true},
+      {QtWarningMsg, "default", "  OpenType support missing for \"DejaVu Sans\", script 11", true},
       {QtInfoMsg, "default", "anything", true},
       {QtDebugMsg, "default", "anything", true},
       {QtWarningMsg, "default", "QImage::pixel: coordinate (3,4) out of range", false},

@@ -6,7 +6,9 @@
 #include <QProcess>
 
 #include "CaptionText.h"
+#include "DesignConversion.h"
 #include "DesignFile.h"
+#include "DesignFiles.h"
 #include "DesignFixtures.h"
 #include "TempDir.h"
 
@@ -231,6 +233,146 @@ TEST(RenderCommand, RandomDesignStartsFromTheProgramsSeed) {
   EXPECT_TRUE(QFile::exists(dir.path("r.png")));
 }
 
+// The files of a folder, sorted by name.
+QStringList FilesIn(const QString& folder) {
+  return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+// A design that a design file cannot hold: 40 captions, names, a link, Cyrillic.
+Design Multilingual() {
+  Design d;
+  d.captions.clear();
+  for (int i = 0; i < 40; ++i)
+    d.captions << Caption{QStringLiteral("Item %1").arg(i + 1)};
+  d.captions[0] = {QString::fromUtf8("Главная"), "home", "/"};
+  d.captions[1].name = QStringLiteral("about");
+  SetLastTextIndex(d);  // as a design loaded or edited has it
+  return d;
+}
+
+// Saved as a design file, a design loses what the record cannot hold: the command writes it
+// all the same and lists each loss on stderr, as the record's conversion names them; a
+// document keeps everything and says nothing.
+TEST(RenderCommand, SavingADesignFileWarnsOfWhatItCannotHold) {
+  TempDir dir;
+  const Design design = Multilingual();
+  QString error;
+  ASSERT_TRUE(WriteDesign(dir.path("nav.tessaro"), design, &error)) << error.toStdString();
+
+  const CommandRun lossy = runCommand(
+      {dir.path("nav.tessaro"), "--save-design", dir.path("nav.kq"), "-o", dir.path("b.png")});
+  ASSERT_EQ(lossy.exitCode, 0) << lossy.err.toStdString();
+  QStringList losses;
+  const ButtonDesign record = RecordOfDesign(design, &losses);
+  ASSERT_GE(losses.size(), 3);
+  QStringList warnings = lossy.err.split(u'\n', Qt::SkipEmptyParts);
+  EXPECT_EQ(warnings.size(), losses.size()) << lossy.err.toStdString();
+  for (const QString& loss : losses) {
+    EXPECT_TRUE(
+        lossy.err.contains(QStringLiteral("tessaro-render: warning: %1 was written without %2\n")
+                               .arg(dir.path("nav.kq"), loss)))
+        << loss.toStdString();
+  }
+  EXPECT_EQ(TempDir::read(dir.path("nav.kq")), EncodeDesignFile(record, design.font));
+  EXPECT_TRUE(QFile::exists(dir.path("b.png")));
+
+  const CommandRun kept = runCommand({dir.path("nav.tessaro"), "--save-design",
+                                      dir.path("copy.tessaro"), "-o", dir.path("c.png")});
+  ASSERT_EQ(kept.exitCode, 0) << kept.err.toStdString();
+  EXPECT_EQ(kept.err, "");
+  EXPECT_EQ(TempDir::read(dir.path("copy.tessaro")), TempDir::read(dir.path("nav.tessaro")));
+}
+
+// Captions from CSV replace the design's, names and links with them; a malformed file is
+// refused with its line and nothing is written.
+TEST(RenderCommand, CaptionsFromCsvMakeTheSeriesAndTheSet) {
+  TempDir dir;
+  TempDir::write(dir.path("nav.csv"),
+                 "name,text,link\r\n"
+                 "home,Home,/\r\n"
+                 ",\"Two\r\nlines\",\r\n"
+                 "ru,\xD0\x93\xD0\xBB\xD0\xB0\xD0\xB2\xD0\xBD\xD0\xB0\xD1\x8F,/ru/\r\n");
+  QDir(dir.root()).mkdir("all");
+  QDir(dir.root()).mkdir("set");
+  const CommandRun all = runCommand({"--captions", dir.path("nav.csv"), "--all-captions",
+                                     dir.path("all"), "--prefix", "nav", "--type", "png"});
+  ASSERT_EQ(all.exitCode, 0) << all.err.toStdString();
+  EXPECT_EQ(FilesIn(dir.path("all")), (QStringList{"nav-home.png", "nav-ru.png", "nav2.png"}));
+  // Two lines: the button is taller than one of a single line.
+  EXPECT_GT(imageSize(dir.path("all/nav2.png"), "png").height(),
+            imageSize(dir.path("all/nav-home.png"), "png").height());
+
+  const CommandRun set =
+      runCommand({"--captions", dir.path("nav.csv"), "--set", dir.path("set"), "--prefix", "nav",
+                  "--states", "normal", "--scales", "1", "--sheet"});
+  ASSERT_EQ(set.exitCode, 0) << set.err.toStdString();
+  EXPECT_EQ(FilesIn(dir.path("set")), (QStringList{"nav-home.png", "nav-ru.png", "nav-sheet.png",
+                                                   "nav.css", "nav.html", "nav2.png"}));
+  const QString page = QString::fromUtf8(TempDir::read(dir.path("set/nav.html")));
+  EXPECT_TRUE(page.contains(QString::fromUtf8("href=\"/ru/\" dir=\"auto\">Главная</a>")));
+
+  TempDir::write(dir.path("bad.csv"), "text,name\nHome,home\n\"Open,x\n");
+  QDir(dir.root()).mkdir("none");
+  const CommandRun bad = runCommand({"--captions", dir.path("bad.csv"), "--all-captions",
+                                     dir.path("none"), "-o", dir.path("none/b.png")});
+  EXPECT_EQ(bad.exitCode, 1);
+  EXPECT_TRUE(bad.err.contains(dir.path("bad.csv") + ": line 3")) << bad.err.toStdString();
+  EXPECT_TRUE(QDir(dir.path("none")).isEmpty());
+}
+
+// A design document's set is built with its own choices, the folder relative to the
+// document; what the command line gives replaces the document's, state designs state by
+// state.
+TEST(RenderCommand, ADocumentsSetTakesItsChoicesAndTheCommandLineOverridesThem) {
+  TempDir dir;
+  QDir(dir.root()).mkpath("site/web");
+  Design hover;
+  hover.record.BorderWidth = 60;
+  Design pressed;
+  pressed.record.BorderHeight = 40;
+  QString error;
+  ASSERT_TRUE(WriteDesign(dir.path("site/hover.tessaro"), hover, &error));
+  ASSERT_TRUE(WriteDesign(dir.path("site/pressed.kq"), pressed, &error));
+  Design design;
+  design.captions = {Caption{"Home", "home"}, Caption{"News"}};
+  design.set.folder = dir.path("site/web");
+  design.set.prefix = QStringLiteral("menu");
+  design.set.states = {ButtonState::Normal, ButtonState::Hover};
+  design.set.scales = {1};
+  design.set.stateDesigns[ButtonState::Hover] = dir.path("site/hover.tessaro");
+  ASSERT_TRUE(WriteDesign(dir.path("site/nav.tessaro"), design, &error)) << error.toStdString();
+  EXPECT_TRUE(TempDir::read(dir.path("site/nav.tessaro")).contains("\"folder\": \"web\""));
+
+  const CommandRun own = runCommand({dir.path("site/nav.tessaro"), "--set"});
+  ASSERT_EQ(own.exitCode, 0) << own.err.toStdString();
+  EXPECT_EQ(FilesIn(dir.path("site/web")),
+            (QStringList{"menu-home-hover.png", "menu-home.png", "menu2-hover.png", "menu2.png"}));
+  // The hover state's own design, 60 px of border where the normal look has 18.
+  EXPECT_EQ(imageSize(dir.path("site/web/menu2-hover.png"), "png").width(),
+            imageSize(dir.path("site/web/menu2.png"), "png").width() + 42);
+
+  QDir(dir.root()).mkdir("out");
+  const CommandRun overridden =
+      runCommand({"--set", dir.path("out"), dir.path("site/nav.tessaro"), "--prefix", "x",
+                  "--states", "hover,pressed", "--scales", "2", "--state-design",
+                  "pressed=" + dir.path("site/pressed.kq")});
+  ASSERT_EQ(overridden.exitCode, 0) << overridden.err.toStdString();
+  EXPECT_EQ(FilesIn(dir.path("out")), (QStringList{"x-home-hover@2x.png", "x-home-pressed@2x.png",
+                                                   "x2-hover@2x.png", "x2-pressed@2x.png"}));
+  EXPECT_EQ(imageSize(dir.path("out/x2-hover@2x.png"), "png").width(),
+            imageSize(dir.path("site/web/menu2-hover.png"), "png").width() * 2)
+      << "the document's hover design stays";
+  EXPECT_GT(imageSize(dir.path("out/x2-pressed@2x.png"), "png").height(),
+            imageSize(dir.path("out/x2-hover@2x.png"), "png").height())
+      << "the command line's pressed design";
+
+  // A design file names no folder.
+  ButtonDesign d = DefaultDesign();
+  const CommandRun none = runCommand({writeDesign(dir, "plain.kq", d), "--set"});
+  EXPECT_EQ(none.exitCode, 2);
+  EXPECT_TRUE(none.err.contains("--set needs a folder")) << none.err.toStdString();
+}
+
 TEST(RenderCommand, HelpDocumentsEveryOption) {
   const CommandRun run = runCommand({"--help"});
   EXPECT_EQ(run.exitCode, 0);
@@ -239,7 +381,7 @@ TEST(RenderCommand, HelpDocumentsEveryOption) {
         "--save-design",   "--print-size",   "--transparent", "--state",     "--scale",
         "--set",           "--states",       "--scales",      "--uniform",   "--hover-lightness",
         "--pressed-shift", "--state-design", "--skin",        "--skin-size", "--skin-outputs",
-        "DESIGN"}) {
+        "--captions",      ".tessaro",       "DESIGN"}) {
     EXPECT_TRUE(run.out.contains(option)) << option;
   }
   const CommandRun version = runCommand({"--version"});

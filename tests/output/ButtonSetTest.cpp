@@ -31,7 +31,8 @@ TEST(ButtonSet, WritesEveryCaptionStateAndScaleAndSizesThemUniformlyOnRequest) {
     options.prefix = QStringLiteral("nav");
     options.uniform = uniform;
     QString error;
-    ASSERT_TRUE(ExportButtonSet(look, options, &error)) << error.toStdString();
+    ASSERT_TRUE(ExportButtonSet(look, SlotCaptions(look.design), options, &error))
+        << error.toStdString();
 
     QStringList expected;
     for (int i = 1; i <= 3; ++i) {
@@ -60,7 +61,9 @@ TEST(ButtonSet, WritesEveryCaptionStateAndScaleAndSizesThemUniformlyOnRequest) {
       EXPECT_EQ(widths.size(), 1) << "one size for the whole set";
       ButtonLook alone = look;
       alone.design.TextIndex = 1;  // "About us", the widest caption
-      EXPECT_EQ(largest.width(), ButtonImageSize(alone.design, alone.font).width());
+      EXPECT_EQ(
+          largest.width(),
+          ButtonImageSize(alone.design, alone.font, CurrentSlotCaption(alone.design)).width());
     } else {
       EXPECT_EQ(widths.size(), 3) << "each caption its own width";
     }
@@ -77,7 +80,8 @@ TEST(ButtonSet, RendersSlotBySlotAndStateByStateFromOneGenerator) {
   options.scales = {1};
   SetRandomSeed(0);
   QString error;
-  ASSERT_TRUE(ExportButtonSet(look, options, &error)) << error.toStdString();
+  ASSERT_TRUE(ExportButtonSet(look, SlotCaptions(look.design), options, &error))
+      << error.toStdString();
   EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files).size(), 6);
 
   // The same renders made one after another, in that order, from the same seed.
@@ -89,7 +93,7 @@ TEST(ButtonSet, RendersSlotBySlotAndStateByStateFromOneGenerator) {
     for (ButtonState state : options.states) {
       ButtonDesign d = DesignForState(look.design, state, options.stateOptions);
       d.TextIndex = slot;
-      renderer.RenderButton(d, look.font);
+      renderer.RenderButton(d, look.font, CurrentSlotCaption(d));
       const QString file = QStringLiteral("button%1%2").arg(slot + 1).arg(SetImageEnding(state, 1));
       EXPECT_EQ(ReadPng(dir.path(file)), renderer.extraImages().transparent) << file.toStdString();
     }
@@ -104,7 +108,7 @@ TEST(ButtonSet, AFailedWriteEndsTheSetAndNamesTheFile) {
   options.folder = dir.root();
   options.sheet = true;
   QString error;
-  EXPECT_FALSE(ExportButtonSet(look, options, &error));
+  EXPECT_FALSE(ExportButtonSet(look, SlotCaptions(look.design), options, &error));
   EXPECT_TRUE(error.contains(dir.path("button2-hover.png"))) << error.toStdString();
   EXPECT_FALSE(QFile::exists(dir.path("button3.png"))) << "nothing after the failure";
   EXPECT_FALSE(QFile::exists(dir.path("button.html")));
@@ -119,7 +123,7 @@ TEST(ButtonSet, RefusesWhatCannotBeMadeBeforeWritingAnything) {
     TempDir dir;
     options.folder = options.folder.isNull() ? dir.root() : options.folder;
     QString error;
-    EXPECT_FALSE(ExportButtonSet(look, options, &error)) << why;
+    EXPECT_FALSE(ExportButtonSet(look, SlotCaptions(look.design), options, &error)) << why;
     EXPECT_FALSE(error.isEmpty()) << why;
     EXPECT_TRUE(QDir(dir.root()).isEmpty()) << why;
   };
@@ -159,6 +163,77 @@ TEST(ButtonSet, RefusesWhatCannotBeMadeBeforeWritingAnything) {
   o.prefix = QString();
   EXPECT_FALSE(CheckSetOptions(o, &error));
   EXPECT_TRUE(error.contains("prefix")) << error.toStdString();
+}
+
+// Names whose files would be one file, or whose buttons would have one class, are refused
+// before anything is written; names that only look alike are not.
+TEST(ButtonSet, RefusesNamesThatWouldMeetBeforeWritingAnything) {
+  const auto named = [](QList<const char*> names) {
+    QList<Caption> captions;
+    for (const char* name : names)
+      captions << Caption{QStringLiteral("Go"), QString::fromUtf8(name)};
+    return captions;
+  };
+  const struct {
+    const char* what;
+    QList<Caption> captions;
+    bool sheet;
+    QList<int> scales;
+    const char* says;  // nullptr: the set is written
+  } cases[] = {
+      {"the sprite sheet's name", named({"home", "sheet"}), true, {1}, "nav-sheet.png"},
+      {"the 2x sheet's name", named({"sheet@2x"}), true, {1, 2}, "nav-sheet@2x.png"},
+      {"another caption's hover image",
+       named({"home", "home-hover"}),
+       false,
+       {1},
+       "nav-home-hover.png"},
+      {"another caption's 2x image", named({"home", "home@2x"}), false, {1, 2}, "nav-home@2x.png"},
+      {"a name twice but for case", named({"Home", "home"}), false, {1}, "case"},
+      {"one letter composed two ways",
+       named({"caf\u00e9", "cafe\u0301"}),
+       false,
+       {1},
+       "composition"},
+      {"a name longer than a file name",
+       named({std::string(250, 'x').c_str()}),
+       false,
+       {1},
+       "255 bytes"},
+      {"the number of a caption without a name",
+       {Caption{"Go"}, Caption{"Go"}, Caption{"Go", "2"}},
+       true,
+       {1},
+       "nav-2"},
+      {"names one class makes alike", named({"a b", "a_b"}), true, {1}, "nav-a_b"},
+      {"no caption", {}, false, {1}, "at least one caption"},
+      {"sheet without the sheets", named({"sheet"}), false, {1, 2}, nullptr},
+      {"a number without the stylesheet", {Caption{"Go"}, Caption{"Go", "1"}}, false, {1}, nullptr},
+      {"names that differ", named({"home", "homes", "Home page"}), true, {1}, nullptr},
+  };
+  ButtonLook look;
+  look.design = DefaultDesign();
+  look.design.Antialias = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir dir;
+    ButtonSetOptions options;
+    options.folder = dir.root();
+    options.prefix = QStringLiteral("nav");
+    options.states = {ButtonState::Normal, ButtonState::Hover};
+    options.scales = c.scales;
+    options.sheet = c.sheet;
+    QString error;
+    const bool written = ExportButtonSet(look, c.captions, options, &error);
+    if (!c.says) {
+      EXPECT_TRUE(written) << error.toStdString();
+      continue;
+    }
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(error.contains(QString::fromUtf8(c.says))) << error.toStdString();
+    EXPECT_EQ(error, SetFilesProblem(options, c.captions));
+    EXPECT_TRUE(QDir(dir.root()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+  }
 }
 
 }  // namespace

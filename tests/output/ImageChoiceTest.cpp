@@ -28,7 +28,9 @@ TEST(ImageChoice, TheChosenPictureIsTheOneTheRenderWasAskedFor) {
     ImageRenderHost host;
     ButtonRenderer renderer(host);
     renderer.setExtraImages(ExtrasFor(c.transparent, c.scale));
-    ASSERT_TRUE(renderer.RenderButton(WorkedExample(), CaptionFont{}).finished());
+    ASSERT_TRUE(
+        renderer.RenderButton(WorkedExample(), CaptionFont{}, CurrentSlotCaption(WorkedExample()))
+            .finished());
     const QImage chosen = ChosenImage(renderer.extraImages(), host.image, c.transparent, c.scale);
     ASSERT_FALSE(chosen.isNull());
     EXPECT_EQ(chosen.size(), host.image.size() * c.scale);

@@ -26,12 +26,11 @@ ButtonLook PlainLook(int shape) {
 
 // The caption-less transparent render of the look at `size` (1x), at `scale`.
 QImage RenderAt(ButtonLook look, QSize size, int scale) {
-  look.design.currentSlot().setText(QString());
   if (!FixButtonSize(look.design, look.font, size)) return {};
   ImageRenderHost host;
   ButtonRenderer renderer(host);
   renderer.setExtraImages(scale == 1 ? kTransparent : kTransparent2x);
-  renderer.RenderButton(look.design, look.font);
+  renderer.RenderButton(look.design, look.font, QString());
   return scale == 1 ? renderer.extraImages().transparent : renderer.extraImages().transparent2x;
 }
 
@@ -40,7 +39,8 @@ Skin MakeOrFail(const ButtonLook& look, const QList<ButtonState>& states) {
   options.states = states;
   Skin skin;
   QString error;
-  EXPECT_TRUE(MakeSkin(look, options, &skin, &error)) << error.toStdString();
+  EXPECT_TRUE(MakeSkin(look, CurrentSlotCaption(look.design), options, &skin, &error))
+      << error.toStdString();
   return skin;
 }
 

@@ -192,7 +192,7 @@ TEST(Skin, RefusesOptionsThatCannotMakeOne) {
     options.folder = dir.root();
     c.change(options);
     QString error;
-    EXPECT_FALSE(ExportSkin(PlainLook(), options, &error));
+    EXPECT_FALSE(ExportSkin(PlainLook(), SlotCaptions(PlainLook().design), 0, options, &error));
     EXPECT_TRUE(error.contains(QLatin1String(c.says))) << error.toStdString();
     EXPECT_EQ(Files(dir.root()), QStringList());
   }
@@ -231,7 +231,8 @@ TEST(Skin, WritesTheOutputsAskedFor) {
     options.prefix = "nav";
     options.outputs = c.outputs;
     QString error;
-    ASSERT_TRUE(ExportSkin(PlainLook(), options, &error)) << error.toStdString();
+    ASSERT_TRUE(ExportSkin(PlainLook(), SlotCaptions(PlainLook().design), 0, options, &error))
+        << error.toStdString();
     QStringList want = c.files;
     want.sort();
     EXPECT_EQ(Files(dir.root()), want);
@@ -258,7 +259,8 @@ TEST(Skin, NinePatchesAndJsonAgreeOnEveryStateAndScale) {
   pressed.design.TextOffsetY = 3;
   options.stateLooks[ButtonState::Pressed] = pressed;
   QString error;
-  ASSERT_TRUE(ExportSkin(look, options, &error)) << error.toStdString();
+  ASSERT_TRUE(ExportSkin(look, SlotCaptions(look.design), 0, options, &error))
+      << error.toStdString();
   const QByteArray json = TempDir::read(dir.path("button-skin.json"));
   const QJsonObject root = QJsonDocument::fromJson(json).object();
   EXPECT_EQ(root["format"].toString(), "tessaro-skin");
@@ -305,7 +307,8 @@ TEST(Skin, NinePatchesAndJsonAgreeOnEveryStateAndScale) {
 
   TempDir again;
   options.folder = again.root();
-  ASSERT_TRUE(ExportSkin(look, options, &error)) << error.toStdString();
+  ASSERT_TRUE(ExportSkin(look, SlotCaptions(look.design), 0, options, &error))
+      << error.toStdString();
   EXPECT_EQ(TempDir::read(again.path("button-skin.json")), json);
 }
 
@@ -314,8 +317,9 @@ TEST(Skin, TakesTheSizeAskedForOrTheButtonsOwn) {
   SkinOptions options;
   Skin skin;
   QString error;
-  ASSERT_TRUE(MakeSkin(look, options, &skin, &error)) << error.toStdString();
-  const QSize own = ButtonImageSize(look.design, look.font);
+  ASSERT_TRUE(MakeSkin(look, CurrentSlotCaption(look.design), options, &skin, &error))
+      << error.toStdString();
+  const QSize own = ButtonImageSize(look.design, look.font, CurrentSlotCaption(look.design));
   EXPECT_EQ(skin.size, own);
   for (const SkinStateImage& state : skin.states) {
     EXPECT_EQ(state.oneX.size(), own);
@@ -323,7 +327,8 @@ TEST(Skin, TakesTheSizeAskedForOrTheButtonsOwn) {
   }
   options.size = QSize(60, 40);
   options.scales = {2};
-  ASSERT_TRUE(MakeSkin(look, options, &skin, &error)) << error.toStdString();
+  ASSERT_TRUE(MakeSkin(look, CurrentSlotCaption(look.design), options, &skin, &error))
+      << error.toStdString();
   EXPECT_EQ(skin.size, QSize(60, 40));
   EXPECT_TRUE(skin.states[0].oneX.isNull());
   EXPECT_EQ(skin.states[0].twoX.size(), QSize(120, 80));
@@ -355,8 +360,9 @@ TEST(Skin, GrowsToTheSmallestSizeThatLeavesABand) {
     options.states = {ButtonState::Normal};
     Skin skin;
     QString error;
-    ASSERT_TRUE(MakeSkin(look, options, &skin, &error)) << error.toStdString();
-    const QSize own = ButtonImageSize(look.design, look.font);
+    ASSERT_TRUE(MakeSkin(look, CurrentSlotCaption(look.design), options, &skin, &error))
+        << error.toStdString();
+    const QSize own = ButtonImageSize(look.design, look.font, CurrentSlotCaption(look.design));
     const SkinInsets& insets = skin.states[0].insets;
     EXPECT_TRUE(insets.widthBand);
     EXPECT_EQ(insets.heightBand, c.taller);
@@ -385,7 +391,8 @@ TEST(Skin, AFailedWriteLeavesNoPartialFile) {
   options.folder = made.root();
   QString error;
   const ButtonLook look = PlainLook();
-  ASSERT_TRUE(ExportSkin(look, options, &error)) << error.toStdString();
+  ASSERT_TRUE(ExportSkin(look, SlotCaptions(look.design), 0, options, &error))
+      << error.toStdString();
 
   TempDir dir;
   options.folder = dir.root();
@@ -400,7 +407,7 @@ TEST(Skin, AFailedWriteLeavesNoPartialFile) {
   const ChildOutcome outcome = RunInChild(
       [&] {
         QString childError;
-        return ExportSkin(look, options, &childError) ? 1 : 0;
+        return ExportSkin(look, SlotCaptions(look.design), 0, options, &childError) ? 1 : 0;
       },
       limits);
   ASSERT_TRUE(outcome.exited) << "signal " << outcome.signal;
@@ -451,7 +458,8 @@ TEST(Skin, WritesExactlyTheFilesItLists) {
     options.states = c.states;
     options.scales = c.scales;
     QString error;
-    ASSERT_TRUE(ExportSkin(PlainLook(), options, &error)) << error.toStdString();
+    ASSERT_TRUE(ExportSkin(PlainLook(), SlotCaptions(PlainLook().design), 0, options, &error))
+        << error.toStdString();
     QStringList written = Files(dir.root());
     for (const QString& name : Files(dir.path("imagine")))
       written << "imagine/" + name;

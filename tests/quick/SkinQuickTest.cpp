@@ -162,8 +162,10 @@ TEST(SkinInQtQuick, AnImagineButtonDrawsTheSkinAtTwoWidthsAndInItsStates) {
   options.scales = {1};
   Skin skin;
   QString error;
-  ASSERT_TRUE(MakeSkin(look, options, &skin, &error)) << error.toStdString();
-  ASSERT_TRUE(ExportSkin(look, options, &error)) << error.toStdString();
+  ASSERT_TRUE(MakeSkin(look, CurrentSlotCaption(look.design), options, &skin, &error))
+      << error.toStdString();
+  ASSERT_TRUE(ExportSkin(look, SlotCaptions(look.design), 0, options, &error))
+      << error.toStdString();
 
   const struct {
     const char* name;

@@ -11,7 +11,7 @@ namespace {
 QImage render(const ButtonDesign& d) {
   ImageRenderHost host;
   ButtonRenderer renderer(host);
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   return host.image;
 }
 

@@ -23,15 +23,16 @@ TEST(ButtonSize, AFixedSizeIsTheSizeTheRenderMakes) {
           ASSERT_TRUE(FixButtonSize(d, CaptionFont{}, target))
               << shape << " " << antialias << " " << outline;
           EXPECT_EQ(d.AutoSize, 0);
-          renderer.RenderButton(d, CaptionFont{});
+          renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
           EXPECT_EQ(host.image.size(), target) << shape << " " << antialias << " " << outline;
         }
       }
     }
   }
   // The autosized default design measures what it renders.
-  renderer.RenderButton(DefaultDesign(), CaptionFont{});
-  EXPECT_EQ(ButtonImageSize(DefaultDesign(), CaptionFont{}), host.image.size());
+  renderer.RenderButton(DefaultDesign(), CaptionFont{}, CurrentSlotCaption(DefaultDesign()));
+  EXPECT_EQ(ButtonImageSize(DefaultDesign(), CaptionFont{}, CurrentSlotCaption(DefaultDesign())),
+            host.image.size());
   // Past the size clamp no button size reaches it.
   ButtonDesign d = DefaultDesign();
   EXPECT_FALSE(FixButtonSize(d, CaptionFont{}, QSize(600, 30)));

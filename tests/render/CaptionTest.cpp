@@ -11,17 +11,27 @@
 
 namespace {
 
+// A record's slot reaches the renderer by the caption line rule: CR breaks a line, LF
+// vanishes wherever it stands; the renderer splits what it gets at '\n' alone.
 TEST(CaptionLines, CarriageReturnsSplitAndLineFeedsVanish) {
-  EXPECT_EQ(CountCaptionLines("Home\r\nNews\r\nMail"), 3);
-  EXPECT_EQ(GetCaptionLine("Home\r\nNews\r\nMail", 2), "News");
-  EXPECT_EQ(GetCaptionLine("Home\r\nNews\r\nMail", 3), "Mail");
-  EXPECT_EQ(GetCaptionLine("Home\r\nNews\r\nMail", 4), "");
-  EXPECT_EQ(CountCaptionLines("a\nb"), 1);
-  EXPECT_EQ(GetCaptionLine("a\nb", 1), "ab");
-  EXPECT_EQ(CountCaptionLines(""), 1);
-  EXPECT_EQ(GetCaptionLine("", 1), "");
-  EXPECT_EQ(CountCaptionLines("\r\n\r\n"), 3);
-  EXPECT_EQ(GetCaptionLine("x\r\n\r\ny", 2), "");
+  const struct {
+    const char* slot;
+    QStringList lines;
+  } cases[] = {
+      {"Home\r\nNews\r\nMail", {"Home", "News", "Mail"}},
+      {"a\nb", {"ab"}},
+      {"", {""}},
+      {"\r\n\r\n", {"", "", ""}},
+      {"x\r\n\r\ny", {"x", "", "y"}},
+      {"lone\rCR", {"lone", "CR"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.slot);
+    ButtonDesign d = DefaultDesign();
+    d.CaptionSlots[2].setBytes(c.slot);
+    d.TextIndex = 2;
+    EXPECT_EQ(CaptionTextLines(CurrentSlotCaption(d)), c.lines);
+  }
 }
 
 TEST(CaptionFont, PixelSizeIsPointsAt96Dpi) {
@@ -52,7 +62,7 @@ ButtonDesign flatCaption(const char* caption) {
 QImage render(const ButtonDesign& d, const CaptionFont& font = {}) {
   ImageRenderHost host;
   ButtonRenderer renderer(host);
-  renderer.RenderButton(d, font);
+  renderer.RenderButton(d, font, CurrentSlotCaption(d));
   return host.image;
 }
 
@@ -102,7 +112,7 @@ TEST(Caption, EmptyCaptionTakesOneLineAndDrawsNothing) {
   d.BevelSize = 0;
   ImageRenderHost host;
   ButtonRenderer renderer(host);
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   const long long th = CaptionMetrics(CaptionQFont(CaptionFont{}, 4)).height();
   EXPECT_EQ(host.sizeText, QStringLiteral("(0 x %1)").arg(th / 4));
   EXPECT_EQ(host.image.width(), 20);
@@ -118,7 +128,7 @@ TEST(Caption, TooWideCaptionIsClampedCentredAndClipped) {
   font.size = 40;
   ImageRenderHost host;
   ButtonRenderer renderer(host);
-  renderer.RenderButton(d, font);
+  renderer.RenderButton(d, font, CurrentSlotCaption(d));
   // 2024 scaled pixels plus the outline on both sides, reduced by 4.
   EXPECT_EQ(host.image.width(), (2024 + 2 * 4) / 4);
 }
@@ -170,6 +180,51 @@ TEST(Caption, PixelsDoNotDependOnWhatWasDrawnBefore) {
     for (const auto& [what, draw] : between) {
       draw();
       EXPECT_EQ(render(design), first) << "after " << what;
+    }
+  }
+}
+
+// The bounds of a caption's ink hold every pixel the caption paints, whatever reaches past
+// its box: a slanted overhang, decorations, marks stacked above and below, other scripts and
+// their fallback fonts, lines half off the image.
+TEST(Caption, InkBoundsHoldEveryPaintedPixel) {
+  const QString zalgo = QString::fromUtf8(
+      "Z\u0351\u0357\u036A\u0306\u0352\u0311\u0300\u0301\u0308a\u0316\u0317\u0318\u0319\u031C"
+      "\u031D\u031E\u031F\u0320l");
+  const struct {
+    const char* what;
+    QString caption;
+    bool italic, underline, strikeout;
+    int size;
+    long long offsetX, offsetY;
+  } cases[] = {
+      {"slanted overhang", "fff jjj", true, false, false, 14, 0, 0},
+      {"decorations", "Underlined gyp", false, true, true, 14, 0, 0},
+      {"stacked marks", zalgo, false, false, false, 14, 0, 0},
+      {"other scripts", QString::fromUtf8("لن ✓ 首页 Ω"), true, true, false, 11, 0, 0},
+      {"lines half off the image", "Top\nMiddle line\nBottom", false, true, false, 30, -40, -30},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CaptionFont font;
+    font.italic = c.italic;
+    font.underline = c.underline;
+    font.strikeout = c.strikeout;
+    font.size = c.size;
+    for (int k : {1, 4}) {
+      const QFont qfont = CaptionQFont(font, k);
+      const int W = 60 * k, H = 24 * k;
+      const QImage coverage = CaptionCoverage(W, H, qfont, c.caption, c.offsetX * k, c.offsetY * k);
+      const QRect bounds = CaptionInkBounds(W, H, qfont, c.caption, c.offsetX * k, c.offsetY * k);
+      int painted = 0;
+      for (int y = 0; y < H; ++y) {
+        for (int x = 0; x < W; ++x) {
+          if (coverage.constScanLine(y)[x] == 0) continue;
+          ++painted;
+          ASSERT_TRUE(bounds.contains(x, y)) << "at " << x << "," << y << " at scale " << k;
+        }
+      }
+      EXPECT_GT(painted, 0);
     }
   }
 }

@@ -49,7 +49,7 @@ TEST(ExtraImages, MatchThePlainPerPixelRules) {
     ButtonRenderer renderer(host);
     renderer.setExtraImages(kOpaque2x | kTransparent | kTransparent2x);
     SetRandomSeed(7);
-    renderer.RenderButton(d, font);
+    renderer.RenderButton(d, font, CurrentSlotCaption(d));
     const ButtonExtras& got = renderer.extraImages();
 
     // The working image: with antialiasing, the same design at four times every length.
@@ -100,20 +100,20 @@ TEST(ExtraImages, AreMadeOnlyWhenAskedForAndDrawNothingFromTheGenerator) {
   ImageRenderHost host;
   ButtonRenderer renderer(host);
   SetRandomSeed(3);
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   EXPECT_TRUE(renderer.extraImages().transparent.isNull());
   const std::uint32_t plainSeed = RandomSeed();
   const QImage plainImage = host.image;
 
   renderer.setExtraImages(kOpaque2x | kTransparent | kTransparent2x);
   SetRandomSeed(3);
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   EXPECT_EQ(RandomSeed(), plainSeed);
   EXPECT_EQ(host.image, plainImage) << "the button itself is the same";
   EXPECT_EQ(renderer.extraImages().transparent2x.size(), QSize(240, 60));
 
   d.OutlineSize = 100000;  // refused: no stale images from the render before
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   EXPECT_TRUE(renderer.extraImages().transparent.isNull());
   EXPECT_TRUE(renderer.extraImages().opaque2x.isNull());
 }

@@ -18,7 +18,7 @@ void expectTotal(ButtonDesign d, const CaptionFont& font, const std::string& wha
     host.texture = QImage(3, 5, QImage::Format_RGB32);
     host.texture.fill(Qt::darkCyan);
     ButtonRenderer renderer(host);
-    renderer.RenderButton(d, font);
+    renderer.RenderButton(d, font, CurrentSlotCaption(d));
     EXPECT_FALSE(renderer.RenderBusy()) << what;
     ASSERT_EQ(host.sizeTexts, 1) << what;
     if (host.refusals == 0) {
@@ -98,7 +98,7 @@ TEST(HostileDesigns, ARendererWithATighterBudgetRefusesWhatExceedsIt) {
   for (long long budget : {3600LL, 3599LL}) {
     ImageRenderHost host;
     ButtonRenderer renderer(host, budget);
-    renderer.RenderButton(d, CaptionFont{});
+    renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
     if (budget == 3600) {
       EXPECT_EQ(host.image.size(), QSize(120, 30));
       EXPECT_TRUE(host.refusals == 0);

@@ -18,7 +18,7 @@ struct Rendered {
 Rendered render(const ButtonDesign& d, const CaptionFont& font = {}) {
   ImageRenderHost host;
   ButtonRenderer renderer(host);
-  renderer.RenderButton(d, font);
+  renderer.RenderButton(d, font, CurrentSlotCaption(d));
   return {host.image, host.sizeText};
 }
 
@@ -155,7 +155,7 @@ TEST(RenderDriver, TexturedPixelPassMatchesThePlainFormulas) {
       ImageRenderHost host;
       host.texture = texture;
       ButtonRenderer renderer(host);
-      renderer.RenderButton(d, CaptionFont{});
+      renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
       const ButtonGeometry g = ComputeGeometry(d, ScaleLengths(d), CaptionExtent{});
       EXPECT_EQ(host.image,
                 ReferencePixelPass(d, int(g.W), int(g.H), double(g.W0), double(g.H0), texture))
@@ -178,7 +178,7 @@ TEST(RenderDriver, TiledTextureShowsAtItsOwnSizeWithSupersampling) {
   ImageRenderHost host;
   host.texture = texture;
   ButtonRenderer renderer(host);
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   for (int u = 0; u < host.image.height(); ++u)
     for (int v = 0; v < host.image.width(); ++v)
       ASSERT_EQ(host.image.pixel(v, u), texture.pixel(v % 8, u % 8)) << v << "," << u;
@@ -194,14 +194,14 @@ TEST(RenderDriver, RequestDuringARenderRestartsOnceWithTheNewestDesign) {
     maxDepth = std::max(maxDepth, ++depth);
     if (pump == 10) {
       d.ButtonWidth = 50;
-      renderer.RenderButton(d, CaptionFont{});
+      renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
       d.ButtonWidth = 60;  // several requests in one render cost one restart
-      renderer.RenderButton(d, CaptionFont{});
+      renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
       EXPECT_TRUE(renderer.RenderRestart());
     }
     --depth;
   };
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   EXPECT_EQ(host.sizeTexts, 2);  // the first render and the one restart
   EXPECT_EQ(host.sizeText, "(60 x 20)");
   EXPECT_EQ(host.images, 1);  // the abandoned render handed nothing over
@@ -209,6 +209,31 @@ TEST(RenderDriver, RequestDuringARenderRestartsOnceWithTheNewestDesign) {
   EXPECT_FALSE(renderer.RenderBusy());
   EXPECT_FALSE(renderer.RenderRestart());
   EXPECT_EQ(maxDepth, 1);
+}
+
+// A restart draws the caption of the latest request, which the caller may have let go of
+// meanwhile (a list of captions that grew); the first call's text changing under it is no
+// request.
+TEST(RenderDriver, ARestartDrawsTheCaptionOfTheLatestRequest) {
+  ButtonDesign d = DefaultDesign();
+  d.Antialias = 0;
+  const QString longer = QStringLiteral("A much longer caption");
+  ImageRenderHost host;
+  ButtonRenderer renderer(host);
+  QString first = QStringLiteral("Hi");
+  host.onPump = [&](int pump) {
+    if (pump == 3) {
+      const QString latest = longer;
+      renderer.RenderButton(d, CaptionFont{}, latest);
+    }
+    if (pump == 5) first = QStringLiteral("Changed without a request");
+  };
+  renderer.RenderButton(d, CaptionFont{}, first);
+  ButtonDesign alone = d;
+  alone.CaptionSlots[0].setText(longer);
+  EXPECT_EQ(host.sizeTexts, 2);
+  EXPECT_EQ(host.sizeText, render(alone).sizeText);
+  EXPECT_EQ(host.image.size(), render(alone).image.size());
 }
 
 TEST(RenderDriver, RestartsRunAsALoopNotARecursion) {
@@ -222,11 +247,12 @@ TEST(RenderDriver, RestartsRunAsALoopNotARecursion) {
     if (requests < 200) {
       ++requests;
       d.ButtonWidth = 1 + requests;
-      renderer.RenderButton(d, CaptionFont{});  // gives up the running render every time
+      renderer.RenderButton(d, CaptionFont{},
+                            CurrentSlotCaption(d));  // gives up the running render every time
     }
     --depth;
   };
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   EXPECT_EQ(host.sizeTexts, 201);
   EXPECT_EQ(host.sizeText, "(201 x 20)");
   EXPECT_EQ(host.images, 1);
@@ -259,13 +285,13 @@ TEST(RenderDriver, SharedPixelPassEqualsTheOneThreadPass) {
       if (p != pump) return;
       if (restart) {
         design.Distortion = 30;
-        renderer.RenderButton(design, CaptionFont{});
+        renderer.RenderButton(design, CaptionFont{}, CurrentSlotCaption(design));
       } else {
         RandomInt(7);
       }
     };
     SetRandomSeed(99);
-    renderer.RenderButton(design, CaptionFont{});
+    renderer.RenderButton(design, CaptionFont{}, CurrentSlotCaption(design));
     return Outcome{host.image, RandomSeed(), host.pumps, host.sizeTexts};
   };
   const std::uint32_t seedWithoutEvents = run(0, 0, false).seed;
@@ -291,7 +317,7 @@ TEST(RenderDriver, SyncingSuppressesRendersAndRestartRequests) {
   ButtonRenderer renderer(host);
   {
     ButtonRenderer::SyncingScope syncing(renderer);
-    renderer.RenderButton(d, CaptionFont{});
+    renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   }
   EXPECT_FALSE(renderer.Syncing());
   EXPECT_EQ(host.images, 0);
@@ -300,10 +326,10 @@ TEST(RenderDriver, SyncingSuppressesRendersAndRestartRequests) {
   host.onPump = [&](int pump) {
     if (pump != 3) return;
     ButtonRenderer::SyncingScope syncing(renderer);
-    renderer.RenderButton(d, CaptionFont{});
+    renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
     EXPECT_FALSE(renderer.RenderRestart());
   };
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   EXPECT_EQ(host.sizeTexts, 1);
   EXPECT_EQ(host.images, 1);
 }
@@ -321,17 +347,17 @@ TEST(RenderDriver, OversizedImageIsRefusedAndThePreviewKept) {
   ButtonDesign d = WorkedExample();
   ImageRenderHost host;
   ButtonRenderer renderer(host);
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   const QImage before = host.image;
   d.OutlineSize = 1'000'000;
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   EXPECT_EQ(host.refusals, 1);
   EXPECT_EQ(host.images, 1);
   EXPECT_EQ(host.image, before);
   EXPECT_FALSE(renderer.RenderBusy());
   // And the next ordinary render goes through.
   d.OutlineSize = 2;
-  renderer.RenderButton(d, CaptionFont{});
+  renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
   EXPECT_EQ(host.images, 2);
 }
 

@@ -68,11 +68,11 @@ TEST(RenderOutcome, EachCallSaysWhetherItFinishedWasRefusedOrGaveUp) {
     host.onPump = [&](int pump) {
       if (pump != c.editAtPump) return;
       c.edit(d);
-      inner = renderer.RenderButton(d, CaptionFont{});
+      inner = renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
     };
     std::optional<ButtonRenderer::SyncingScope> syncing;
     if (c.syncing) syncing.emplace(renderer);
-    const RenderOutcome outcome = renderer.RenderButton(d, CaptionFont{});
+    const RenderOutcome outcome = renderer.RenderButton(d, CaptionFont{}, CurrentSlotCaption(d));
     EXPECT_EQ(outcome.kind, c.outer);
     EXPECT_EQ(outcome.finished(), c.outer == Kind::Finished);
     EXPECT_EQ(host.images, c.images);

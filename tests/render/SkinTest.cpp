@@ -20,7 +20,7 @@ Transparent RenderTransparent(const ButtonDesign& design, const CaptionFont& fon
   ImageRenderHost host;
   ButtonRenderer renderer(host);
   renderer.setExtraImages(kTransparent | kTransparent2x);
-  renderer.RenderButton(design, font);
+  renderer.RenderButton(design, font, CurrentSlotCaption(design));
   return {renderer.extraImages().transparent, renderer.extraImages().transparent2x};
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
+
 #include "ButtonDesign.h"
+#include "DesignConversion.h"
 
 // The default design.
 inline ButtonDesign DefaultDesign() {
@@ -35,4 +38,9 @@ inline ButtonDesign PreReductionOf(ButtonDesign d) {
   d.TextOffsetX *= 4;
   d.TextOffsetY *= 4;
   return d;
+}
+
+// The captions of a record's slots, as those of a design file read (DesignOfRecord).
+inline QList<Caption> SlotCaptions(const ButtonDesign& d) {
+  return DesignOfRecord(d, CaptionFont{}).captions;
 }

@@ -1,7 +1,9 @@
 // The editor's exports are the command's output for the same design, byte for byte, whatever
 // the editor drew before them: a button's pixels are a function of its design, its font and
 // its texture alone.
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
@@ -18,9 +20,11 @@ QByteArray Bytes(const QString& path) {
 
 class ExportMatchesCommandTest : public EditorTest {
  protected:
-  // The file the command writes for the editor's design with these options.
-  QByteArray commandOutput(const QString& name, const QStringList& options) {
-    const QString design = dir.filePath(QStringLiteral("design.kq"));
+  // The file the command writes for the editor's design, saved as `designFile`, with these
+  // options.
+  QByteArray commandOutput(const QString& name, const QStringList& options,
+                           const QString& designFile = QStringLiteral("design.kq")) {
+    const QString design = dir.filePath(designFile);
     QString error;
     EXPECT_TRUE(WriteDesign(design, form->design(), &error));
     const QString out = dir.filePath(QStringLiteral("command-") + name);
@@ -74,6 +78,35 @@ TEST_F(ExportMatchesCommandTest, EveryImageExportIsTheCommandsOutputAfterAnyHist
       ASSERT_FALSE(fromEditor.isEmpty());
       EXPECT_EQ(fromEditor, commandOutput(e.file, e.options));
     }
+  }
+}
+
+// The preview draws the caption as the design holds it, in any script: the editor's export is
+// the command's render of the design document, which no design file could hold.
+TEST_F(ExportMatchesCommandTest, ACaptionInAnyScriptIsExportedAsTheDocumentRendersIt) {
+  const QString captions[] = {
+      QStringLiteral("Главная страница"),
+      QStringLiteral("الصفحة الرئيسية"),
+      QStringLiteral("首页 ホーム 홈"),
+      QStringLiteral("Zażółć gęślą\nΕλληνικά"),
+  };
+  for (const QString& caption : captions) {
+    SCOPED_TRACE(caption.toStdString());
+    typeInto(form->Buttontext, QString());
+    QGuiApplication::clipboard()->setText(caption);
+    QTest::keyClick(form->Buttontext, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(design().currentText(), caption);
+    const QString editorFile = dir.filePath(QStringLiteral("editor.png"));
+    form->fileAnswer = editorFile;
+    form->Png1->trigger();
+    const QByteArray fromEditor = Bytes(editorFile);
+    ASSERT_FALSE(fromEditor.isEmpty());
+    EXPECT_EQ(fromEditor,
+              commandOutput(QStringLiteral("button.png"), {QStringLiteral("--transparent")},
+                            QStringLiteral("design.tessaro")));
+    EXPECT_NE(fromEditor,
+              commandOutput(QStringLiteral("button.png"), {QStringLiteral("--transparent")}))
+        << "the design file's \"?\" are not what the editor shows";
   }
 }
 

@@ -80,7 +80,7 @@ class SkinExportTest : public EditorTest {
   std::unique_ptr<SkinExportDialog> skinDialog() {
     auto dialog = std::make_unique<SkinExportDialog>(nullptr, *form);
     dialog->restoreChoices(dir.path());
-    dialog->setLook(look());
+    dialog->setLook(look(), design().captions, design().current);
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     return dialog;
@@ -158,7 +158,8 @@ TEST_F(SkinExportTest, TheChoicesReachTheFilesTheSkinWrites) {
     ASSERT_TRUE(QDir().mkpath(want.folder));
     c.chosen(want);
     QString error;
-    ASSERT_TRUE(ExportSkin(look(), want, &error)) << error.toStdString();
+    ASSERT_TRUE(ExportSkin(look(), design().captions, design().current, want, &error))
+        << error.toStdString();
     const QStringList files = filesUnder(want.folder);
     EXPECT_EQ(filesUnder(folder.path()), files);
     for (const QString& name : files) {
@@ -350,14 +351,15 @@ TEST_F(SkinExportTest, TheStripShowsTheCaptionOnTheSkinAtTwoWidthsInEachChosenSt
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     form->pixelRatio = c.pixelRatio;
-    d().currentSlot().setText(c.caption);
+    setCaption(design().current, c.caption);
     const auto dialog = skinDialog();
     typeInto(dialog->PrefixEdit, QStringLiteral("nav"));
     for (int i : c.unticked)
       tick(dialog->StateBoxes[i]);
     const SkinOptions options = dialog->options();
     QString error;
-    ASSERT_TRUE(ExportSkin(look(), options, &error)) << error.toStdString();
+    ASSERT_TRUE(ExportSkin(look(), design().captions, design().current, options, &error))
+        << error.toStdString();
     const QList<SkinStrip::Row>& rows = dialog->Strip->rows();
     ASSERT_EQ(rows.size(), options.states.size());
     const int scale = c.pixelRatio >= 2 ? 2 : 1;

@@ -29,6 +29,7 @@ class WebExportTest : public EditorTest {
   // The Set dialog on its own, on the editor's design.
   std::unique_ptr<SetExportDialog> setDialog() {
     auto dialog = std::make_unique<SetExportDialog>(nullptr, *form);
+    dialog->setCaptions(design().captions, design().current);
     dialog->setLook(SetLook(design(), QImage()));
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
@@ -80,6 +81,56 @@ TEST_F(WebExportTest, TheSetDialogWritesTheSetAndOffersItsPage) {
   EXPECT_FALSE(again.TwoXBox->isChecked());
   EXPECT_TRUE(again.SheetBox->isChecked());
   EXPECT_EQ(QDir::fromNativeSeparators(again.FolderEdit->text()), dir.path());
+}
+
+// Every caption of the design goes into the set, in its own script, a named one under its
+// name; the strip shows the current caption, and captions whose files would meet are
+// refused in the dialog before anything is written.
+TEST_F(WebExportTest, TheSetHasEveryCaptionAndRefusesFilesThatWouldMeet) {
+  for (int i = 1; i < 40; ++i)
+    setCaption(i, QStringLiteral("Пункт %1").arg(i + 1));
+  design().captions[34].name = QStringLiteral("home");
+  design().current = 34;
+  form->ShowCaptionSlot();
+  const QImage current = form->Image3->picture();
+  QImage stripFirst;
+  whenModal([&](QWidget* widget) {
+    auto* dialog = qobject_cast<SetExportDialog*>(widget);
+    ASSERT_NE(dialog, nullptr);
+    typeInto(dialog->FolderEdit, dir.path());
+    typeInto(dialog->PrefixEdit, QStringLiteral("nav"));
+    for (int i : {1, 2, 3})
+      tick(dialog->StateBoxes[i]);  // normal only
+    tick(dialog->TwoXBox);          // 1x only
+    if (dialog->SheetBox->isChecked()) tick(dialog->SheetBox);
+    stripFirst = dialog->Strip->images().value(0);
+    QTest::mouseClick(dialog->ExportButton, Qt::LeftButton);
+  });
+  form->Exportset1->trigger();
+  const QStringList files = QDir(dir.path()).entryList(QDir::Files);
+  EXPECT_EQ(files.size(), 40);
+  EXPECT_TRUE(files.contains("nav-home.png"));
+  EXPECT_TRUE(files.contains("nav40.png"));
+  EXPECT_FALSE(files.contains("nav35.png"));
+  EXPECT_EQ(stripFirst.size(), current.size()) << "the strip shows the current caption";
+
+  design().captions[1].name = QStringLiteral("sheet");  // beside nav-sheet.png
+  QTemporaryDir elsewhere;
+  QString shown;
+  bool exportable = true;
+  whenModal([&](QWidget* widget) {
+    auto* dialog = qobject_cast<SetExportDialog*>(widget);
+    ASSERT_NE(dialog, nullptr);
+    typeInto(dialog->FolderEdit, elsewhere.path());
+    if (!dialog->SheetBox->isChecked()) tick(dialog->SheetBox);
+    shown = dialog->ProblemLabel->isVisible() ? dialog->ProblemLabel->text() : QString();
+    exportable = dialog->ExportButton->isEnabled();
+    QTest::mouseClick(dialog->CancelButton, Qt::LeftButton);
+  });
+  form->Exportset1->trigger();
+  EXPECT_TRUE(shown.contains("caption 2 (sheet)")) << shown.toStdString();
+  EXPECT_FALSE(exportable);
+  EXPECT_TRUE(QDir(elsewhere.path()).isEmpty());
 }
 
 TEST_F(WebExportTest, TheSetDialogsTableEditsNamesAndLinksEachAnUndoableStep) {

@@ -62,7 +62,8 @@ ButtonSetOptions WriteThreeCaptions(const QString& folder, bool uniform = false)
   options.sheet = true;
   options.uniform = uniform;
   QString error;
-  EXPECT_TRUE(ExportButtonSet(look, options, &error)) << error.toStdString();
+  EXPECT_TRUE(ExportButtonSet(look, SlotCaptions(look.design), options, &error))
+      << error.toStdString();
   return options;
 }
 

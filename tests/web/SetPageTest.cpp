@@ -34,7 +34,8 @@ SetSheetLayout ThreeByFour() {
   layout.states = kAllStates;
   layout.cell = QSize(90, 40);
   layout.elementSizes = {QSize(60, 30), QSize(90, 30), QSize(75, 40)};
-  layout.captions = {QStringLiteral("Home"), QStringLiteral("About"), QStringLiteral("Contact")};
+  layout.captions = {Caption{QStringLiteral("Home")}, Caption{QStringLiteral("About")},
+                     Caption{QStringLiteral("Contact")}};
   return layout;
 }
 
@@ -81,14 +82,14 @@ TEST(SetStylesheet, PlacesEachStateOfEachCaptionOnItsCell) {
 TEST(SetPreviewPage, EscapesCaptionsAndReadsSeveralLinesAsOne) {
   SetSheetLayout layout = ThreeByFour();
   layout.prefix = QStringLiteral("a&b");
-  layout.captions[0] = CaptionAsOneLine(QStringLiteral("<script>&\"x\"\r\nnext"));
+  layout.captions[0].text = QStringLiteral("<script>&\"x\"\nnext");
   const QString page = SetPreviewPage(layout);
   EXPECT_FALSE(page.contains("<script>"));
   EXPECT_TRUE(page.contains("&lt;script&gt;&amp;&quot;x&quot; next"));
   EXPECT_TRUE(page.contains("<link rel=\"stylesheet\" href=\"a&amp;b.css\">"));
   EXPECT_TRUE(page.contains("<title>a&amp;b</title>"));
   // The class is the prefix as an identifier: nothing in it to escape.
-  EXPECT_TRUE(page.contains("<a class=\"a_b-1\" href=\"#\">&lt;script&gt;"));
+  EXPECT_TRUE(page.contains("<a class=\"a_b-1\" href=\"#\" dir=\"auto\">&lt;script&gt;"));
   EXPECT_TRUE(
       page.contains("<span class=\"a_b-3 is-disabled\" aria-disabled=\"true\">Contact</span>"));
   EXPECT_EQ(SetClassName(QStringLiteral("my nav.v2"), 0), "my_nav_v2-1");
@@ -109,7 +110,8 @@ TEST(SetSheets, HoldExactlyTheImagesWhereTheStylesheetSaysWithAGutterBetween) {
   options.states = {ButtonState::Hover, ButtonState::Normal, ButtonState::Disabled};
   options.sheet = true;
   QString error;
-  ASSERT_TRUE(ExportButtonSet(look, options, &error)) << error.toStdString();
+  ASSERT_TRUE(ExportButtonSet(look, SlotCaptions(look.design), options, &error))
+      << error.toStdString();
   EXPECT_TRUE(QFile::exists(dir.path("button.html")));
   const QString css = QString::fromUtf8(TempDir::read(dir.path("button.css")));
 
@@ -146,6 +148,75 @@ TEST(SetSheets, HoldExactlyTheImagesWhereTheStylesheetSaysWithAGutterBetween) {
   }
 }
 
+// Every caption of a set beyond the 32 of a design file: a named one gives its files and
+// class its name, one without keeps its number; each link of the page goes where its
+// caption's link says (escaped for the attribute), "#" without one, its direction from its
+// own text.
+TEST(SetWithNames, NamesFilesAndClassesAfterTheCaptionsAndLinksToTheirLinks) {
+  ButtonLook look;
+  look.design = DefaultDesign();
+  look.design.Antialias = 0;
+  QList<Caption> captions;
+  for (int i = 0; i < 40; ++i) {
+    Caption caption{QStringLiteral("Item %1").arg(i + 1)};
+    if (i % 3 == 1) caption.name = QStringLiteral("item %1").arg(i + 1);
+    if (i % 2 == 1) caption.link = QStringLiteral("/page?a=\"%1\"&b=<%1>").arg(i + 1);
+    captions << caption;
+  }
+  captions[39] = {QString::fromUtf8("Главная\nстраница"), QString::fromUtf8("главная"),
+                  QString::fromUtf8("/ru/главная")};
+  captions[38].text = QString::fromUtf8("الرئيسية");
+  TempDir dir;
+  ButtonSetOptions options;
+  options.folder = dir.root();
+  options.prefix = QStringLiteral("nav");
+  options.states = {ButtonState::Normal, ButtonState::Hover};
+  options.scales = {1};
+  options.sheet = true;
+  QString error;
+  ASSERT_TRUE(ExportButtonSet(look, captions, options, &error)) << error.toStdString();
+
+  QStringList files = {"nav-sheet.png", "nav.css", "nav.html"};
+  QSet<QString> classes;
+  for (int i = 0; i < captions.size(); ++i) {
+    const QString stem =
+        captions[i].name.isEmpty() ? QStringLiteral("nav%1").arg(i + 1) : "nav-" + captions[i].name;
+    files << stem + ".png" << stem + "-hover.png";
+    classes << (captions[i].name.isEmpty() ? QStringLiteral("nav-%1").arg(i + 1)
+                                           : "nav-" + QString(captions[i].name).replace(' ', '_'));
+  }
+  files.sort();
+  EXPECT_EQ(QDir(dir.root()).entryList(QDir::Files, QDir::Name), files);
+
+  const QString css = QString::fromUtf8(TempDir::read(dir.path("nav.css")));
+  const QString page = QString::fromUtf8(TempDir::read(dir.path("nav.html")));
+  static const QRegularExpression rule(QStringLiteral("\n\\.([^\\s:.\\[]+) \\{"));
+  QSet<QString> ruled;
+  for (const QRegularExpressionMatch& m : rule.globalMatch(css))
+    ruled << m.captured(1);
+  EXPECT_EQ(ruled, classes);
+
+  static const QRegularExpression link(
+      QStringLiteral("<a class=\"([^\"]+)\" href=\"([^\"]*)\" dir=\"auto\">([^<]*)</a>"));
+  QStringList hrefs, texts;
+  QSet<QString> linked;
+  for (const QRegularExpressionMatch& m : link.globalMatch(page)) {
+    linked << m.captured(1);
+    hrefs << m.captured(2);
+    texts << m.captured(3);
+  }
+  EXPECT_EQ(linked, classes);
+  ASSERT_EQ(hrefs.size(), 40);
+  EXPECT_EQ(hrefs[0], "#");
+  EXPECT_EQ(hrefs[1], "/page?a=&quot;2&quot;&amp;b=&lt;2&gt;");
+  EXPECT_EQ(hrefs[39], QString::fromUtf8("/ru/главная"));
+  EXPECT_EQ(texts[38], QString::fromUtf8("الرئيسية"));
+  EXPECT_EQ(texts[39], QString::fromUtf8("Главная страница"));
+  // Each of them has its own row of the sheet.
+  EXPECT_EQ(OffsetOf(Rule(css, QString::fromUtf8(".nav-главная"))).y(),
+            39 * (ReadPng(dir.path("nav-sheet.png")).height() + kSheetGutter) / 40);
+}
+
 // A state larger than the normal look is not cut off: each caption's element is as large as
 // its largest state, whichever state that is.
 TEST(SetSheets, AnElementIsAsLargeAsTheLargestStateOfItsCaption) {
@@ -170,7 +241,8 @@ TEST(SetSheets, AnElementIsAsLargeAsTheLargestStateOfItsCaption) {
       options.stateLooks[large] = larger;
     }
     QString error;
-    ASSERT_TRUE(ExportButtonSet(look, options, &error)) << error.toStdString();
+    ASSERT_TRUE(ExportButtonSet(look, SlotCaptions(look.design), options, &error))
+        << error.toStdString();
     const QString css = QString::fromUtf8(TempDir::read(dir.path("button.css")));
     for (int slot = 1; slot <= 2; ++slot) {
       QSize largest(0, 0);
@@ -290,7 +362,7 @@ TEST(SetStylesheet, ADisabledButtonTakesNoPointerAndThePagesDisabledExamplesNoFo
     EXPECT_NE(m.captured(1), "a");
     EXPECT_NE(m.captured(1), "button");
   }
-  EXPECT_EQ(examples, layout.slotCount());
+  EXPECT_EQ(examples, layout.captionCount());
 }
 
 // A browser that drops one way of naming the sheets still shows the button: a plain url()
@@ -338,7 +410,7 @@ TEST(SetPreviewPage, LeavesOutControlCharactersAndCodePointsAPageCannotHold) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shown.toStdString());
     SetSheetLayout layout = ThreeByFour();
-    layout.captions[1] = c.caption;
+    layout.captions[1].text = c.caption;
     layout.prefix = "set" + c.caption;
     const QString page = QString::fromUtf8(SetPreviewPage(layout).toUtf8());
     EXPECT_TRUE(page.contains(">" + c.shown + "</a>")) << page.toStdString();
@@ -368,7 +440,9 @@ TEST(SetPreviewPage, LeavesEmptySlotsOutOfTheNavigationBarAndSaysSo) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.captions.join(u'|').toStdString());
     SetSheetLayout layout = ThreeByFour();
-    layout.captions = c.captions;
+    layout.captions.clear();
+    for (const QString& text : c.captions)
+      layout.captions << Caption{text};
     const QString page = SetPreviewPage(layout);
     EXPECT_TRUE(
         page.contains("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"));

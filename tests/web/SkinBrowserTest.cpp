@@ -95,8 +95,10 @@ TEST(SkinBrowser, ButtonsOfTwoWidthsShowTheSkinStretchedInEachStateAtEachScale) 
   options.outputs = kSkinWeb;
   Skin skin;
   QString error;
-  ASSERT_TRUE(MakeSkin(RoundLook(), options, &skin, &error)) << error.toStdString();
-  ASSERT_TRUE(ExportSkin(RoundLook(), options, &error)) << error.toStdString();
+  ASSERT_TRUE(MakeSkin(RoundLook(), CurrentSlotCaption(RoundLook().design), options, &skin, &error))
+      << error.toStdString();
+  ASSERT_TRUE(ExportSkin(RoundLook(), SlotCaptions(RoundLook().design), 0, options, &error))
+      << error.toStdString();
   const QSize size = skin.size;
   QList<Placed> buttons;
   for (int s = 0; s < 4; ++s) {
@@ -167,13 +169,15 @@ TEST(SkinBrowser, ThePageShowsEveryCaptionInEveryState) {
   options.outputs = kSkinWeb;
   QString error;
   Skin skin;
-  ASSERT_TRUE(MakeSkin(look, options, &skin, &error)) << error.toStdString();
-  ASSERT_TRUE(ExportSkin(look, options, &error)) << error.toStdString();
+  ASSERT_TRUE(MakeSkin(look, CurrentSlotCaption(look.design), options, &skin, &error))
+      << error.toStdString();
+  ASSERT_TRUE(ExportSkin(look, SlotCaptions(look.design), 0, options, &error))
+      << error.toStdString();
   QString log;
   const QImage shot =
       Screenshot(browser, dir.path(SkinPageFileName("nav")), 1, {2400, 900}, {}, &log);
   ASSERT_FALSE(shot.isNull()) << "no screenshot: " << log.toStdString();
-  const int captions = static_cast<int>(SkinPageCaptions(look.design).size());
+  const int captions = static_cast<int>(SkinPageCaptions(SlotCaptions(look.design)).size());
   ASSERT_EQ(captions, 4);
   for (const SkinStateImage& state : skin.states) {
     SCOPED_TRACE(StateName(state.state).toStdString());
@@ -230,8 +234,11 @@ TEST(SkinBrowser, ALineOfTextGetsTheBoxThePreviewDraws) {
     options.size = k.size;
     Skin skin;
     QString error;
-    ASSERT_TRUE(MakeSkin(RoundLook(), options, &skin, &error)) << error.toStdString();
-    ASSERT_TRUE(ExportSkin(RoundLook(), options, &error)) << error.toStdString();
+    ASSERT_TRUE(
+        MakeSkin(RoundLook(), CurrentSlotCaption(RoundLook().design), options, &skin, &error))
+        << error.toStdString();
+    ASSERT_TRUE(ExportSkin(RoundLook(), SlotCaptions(RoundLook().design), 0, options, &error))
+        << error.toStdString();
     QString body;
     for (const SkinStateImage& state : skin.states) {
       for (const QString& text : texts) {

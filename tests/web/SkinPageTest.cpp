@@ -21,7 +21,8 @@ Skin MadeSkin(const QList<ButtonState>& states, const CaptionFont& font = {}) {
   options.states = states;
   Skin skin;
   QString error;
-  EXPECT_TRUE(MakeSkin(look, options, &skin, &error)) << error.toStdString();
+  EXPECT_TRUE(MakeSkin(look, CurrentSlotCaption(look.design), options, &skin, &error))
+      << error.toStdString();
   return skin;
 }
 
@@ -52,7 +53,7 @@ TEST(SkinWebPage, ClassNamesAreValidIdentifiersTheSameInPageAndStylesheet) {
     EXPECT_EQ(name, QString::fromUtf8(c.name));
     EXPECT_TRUE(kPlainIdentifier.match(name).hasMatch()) << name.toStdString();
     EXPECT_TRUE(SkinStylesheet(skin, prefix, {1, 2}).contains(u'.' + name + QStringLiteral(" {")));
-    EXPECT_TRUE(SkinPage(skin, prefix, DefaultDesign())
+    EXPECT_TRUE(SkinPage(skin, prefix, SlotCaptions(DefaultDesign()))
                     .contains(QStringLiteral("class=\"%1 is-hover\"").arg(name.toHtmlEscaped())));
   }
 }
@@ -86,7 +87,7 @@ TEST(SkinWebPage, DisabledButtonsCannotBeUsed) {
     const QString rule = css.mid(at, css.indexOf(u'}', at) - at);
     EXPECT_TRUE(rule.contains("pointer-events: none;"));
     EXPECT_TRUE(rule.contains("cursor: default;"));
-    const QString page = SkinPage(skin, "nav", DefaultDesign());
+    const QString page = SkinPage(skin, "nav", SlotCaptions(DefaultDesign()));
     const QRegularExpression disabledLink(QStringLiteral("<a class=\"nav is-disabled\"[^>]*>"));
     QRegularExpressionMatchIterator links = disabledLink.globalMatch(page);
     int count = 0;
@@ -130,7 +131,7 @@ TEST(SkinWebPage, ThePageHasAViewportAndNoControlCharacters) {
       "B\x9d"
       "C");
   design.CaptionSlots[2].setText(QStringLiteral("<b>&"));
-  const QString page = SkinPage(MadeSkin(kAllStates), "nav", design);
+  const QString page = SkinPage(MadeSkin(kAllStates), "nav", SlotCaptions(design));
   EXPECT_TRUE(
       page.contains("<meta name=\"viewport\" content=\"width=device-width, "
                     "initial-scale=1\">"));
@@ -141,7 +142,7 @@ TEST(SkinWebPage, ThePageHasAViewportAndNoControlCharacters) {
   EXPECT_TRUE(page.contains(">Goon</a>"));
   EXPECT_TRUE(page.contains(">ABC</a>"));
   EXPECT_TRUE(page.contains(">&lt;b&gt;&amp;</a>"));
-  EXPECT_EQ(SkinPageCaptions(design).mid(0, 3), (QStringList{"Goon", "ABC", "<b>&"}));
+  EXPECT_EQ(SkinPageCaptions(SlotCaptions(design)).mid(0, 3), (QStringList{"Goon", "ABC", "<b>&"}));
 }
 
 TEST(SkinWebPage, TheCaptionFontInCssPixels) {
