@@ -5,68 +5,7 @@
 #include <utility>
 
 #include "CaptionText.h"
-
-namespace {
-// A file name as a relative URL of a file beside the page.
-QString Url(const QString& fileName) {
-  // "@" and the like may stand in a path as they are; ":" may not (it would read as a scheme).
-  return QString::fromLatin1(QUrl::toPercentEncoding(fileName, "@!$&'()*+,;="));
-}
-
-// The code point at text[i] and how many UTF-16 units it takes; a lone surrogate is
-// returned as it is.
-char32_t CodePointAt(const QString& text, qsizetype i, qsizetype* units) {
-  if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
-    *units = 2;
-    return QChar::surrogateToUcs4(text[i], text[i + 1]);
-  }
-  *units = 1;
-  return text[i].unicode();
-}
-
-// Code points a page may not hold as they are: controls (C0, DEL, C1), noncharacters and
-// lone surrogates.
-bool PageCannotHold(char32_t u) {
-  return u < 0x20 || (u >= 0x7F && u <= 0x9F) || (u >= 0xFDD0 && u <= 0xFDEF) ||
-         (u & 0xFFFE) == 0xFFFE || (u >= 0xD800 && u <= 0xDFFF);
-}
-
-// Text as the page shows it: blanks (tab, line breaks) as blanks, every other code point a
-// page cannot hold left out.
-QString PageText(const QString& text) {
-  QString shown;
-  shown.reserve(text.size());
-  for (qsizetype i = 0, units = 1; i < text.size(); i += units) {
-    const char32_t u = CodePointAt(text, i, &units);
-    if (u == u'\t' || u == u'\n' || u == u'\r' || u == u'\f') {
-      shown += u' ';
-    } else if (!PageCannotHold(u)) {
-      shown += text.mid(i, units);
-    }
-  }
-  return shown;
-}
-
-QString Html(const QString& text) {
-  return PageText(text).toHtmlEscaped();
-}
-
-}  // namespace
-
-QString CssClassBase(const QString& prefix) {
-  QString name;
-  for (qsizetype i = 0, units = 1; i < prefix.size(); i += units) {
-    const char32_t u = CodePointAt(prefix, i, &units);
-    const bool kept = u < 0x80 ? (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') ||
-                                     (u >= u'0' && u <= u'9') || u == u'-' || u == u'_'
-                               : QChar::isLetterOrNumber(u) && !PageCannotHold(u);
-    name += kept ? prefix.mid(i, units) : QStringLiteral("_");
-  }
-  const char16_t first = name.isEmpty() ? u'0' : name[0].unicode();
-  const bool starts = first == u'_' || (first >= u'a' && first <= u'z') ||
-                      (first >= u'A' && first <= u'Z') || first >= 0x80;
-  return starts ? name : u'_' + name;
-}
+#include "WebText.h"
 
 namespace {
 
@@ -77,34 +16,12 @@ QString Position(QPoint at) {
   return px(at.x()) + u' ' + px(at.y());
 }
 
-// The selectors of one state of one slot's class.
-QString StateSelectors(const QString& selector, ButtonState state) {
-  switch (state) {
-    case ButtonState::Normal:
-      break;
-    case ButtonState::Hover:
-      return QStringLiteral("%1:hover, %1.is-hover").arg(selector);
-    case ButtonState::Pressed:
-      return QStringLiteral("%1:active, %1.is-pressed").arg(selector);
-    case ButtonState::Disabled:
-      return QStringLiteral("%1.is-disabled, %1[aria-disabled=\"true\"]").arg(selector);
-  }
-  return selector;
-}
-
-// The attributes an example of a state carries besides its slot's class.
+// The attributes an example of a state carries besides its caption's class.
 QString StateAttributes(ButtonState state) {
-  switch (state) {
-    case ButtonState::Normal:
-      break;
-    case ButtonState::Hover:
-      return QStringLiteral(" is-hover\"");
-    case ButtonState::Pressed:
-      return QStringLiteral(" is-pressed\"");
-    case ButtonState::Disabled:
-      return QStringLiteral(" is-disabled\" aria-disabled=\"true\"");
-  }
-  return QStringLiteral("\"");
+  if (state == ButtonState::Normal) return QStringLiteral("\"");
+  const QString classAttribute = u' ' + StateClassName(state) + u'"';
+  return state == ButtonState::Disabled ? classAttribute + QStringLiteral(" aria-disabled=\"true\"")
+                                        : classAttribute;
 }
 
 // A caption as the page reads it out; empty for a caption without text.
@@ -152,13 +69,13 @@ QString SetClassName(const QString& prefix, const Caption& caption, int index) {
 QString SetStylesheet(const SetSheetLayout& layout) {
   QStringList sheets;
   if (layout.oneX) {
-    sheets << QStringLiteral("url(\"%1\") 1x").arg(Url(SetSheetFileName(layout.prefix, 1)));
+    sheets << QStringLiteral("url(\"%1\") 1x").arg(RelativeUrl(SetSheetFileName(layout.prefix, 1)));
   }
   if (layout.twoX) {
-    sheets << QStringLiteral("url(\"%1\") 2x").arg(Url(SetSheetFileName(layout.prefix, 2)));
+    sheets << QStringLiteral("url(\"%1\") 2x").arg(RelativeUrl(SetSheetFileName(layout.prefix, 2)));
   }
-  const QString plain =
-      QStringLiteral("url(\"%1\")").arg(Url(SetSheetFileName(layout.prefix, layout.oneX ? 1 : 2)));
+  const QString plain = QStringLiteral("url(\"%1\")")
+                            .arg(RelativeUrl(SetSheetFileName(layout.prefix, layout.oneX ? 1 : 2)));
   const QString set = sheets.join(QStringLiteral(", "));
   const QSize sheet = layout.sheetSize();
   const ButtonState base = BaseState(layout.states);
@@ -208,10 +125,10 @@ QString SetStylesheet(const SetSheetLayout& layout) {
                                    ? QStringLiteral("  pointer-events: none;\n  cursor: default;\n")
                                    : QString();
       css += QStringLiteral("%1 {\n  background-position: %2;\n%3}\n")
-                 .arg(StateSelectors(selector, state),
+                 .arg(StateSelectors(selector, state, QStringLiteral(", ")),
                       Position(layout.cellAt(slot, static_cast<int>(layout.states.indexOf(state)))),
                       disabled);
-      stateSelectors[state] << StateSelectors(selector, state);
+      stateSelectors[state] << StateSelectors(selector, state, QStringLiteral(", "));
     }
   }
   if (selectors.isEmpty()) return css;
@@ -323,5 +240,6 @@ QString SetPreviewPage(const SetSheetLayout& layout) {
              "  </table>\n"
              "</body>\n"
              "</html>\n")
-      .arg(title, Html(Url(SetStylesheetFileName(layout.prefix))), nav, note, columns, head, rows);
+      .arg(title, Html(RelativeUrl(SetStylesheetFileName(layout.prefix))), nav, note, columns, head,
+           rows);
 }

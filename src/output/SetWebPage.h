@@ -9,6 +9,7 @@
 
 #include "ButtonState.h"
 #include "Design.h"
+#include "WebText.h"
 
 // A button set on the web: the sprite sheets that hold all its images, the stylesheet that
 // shows one image per element, and a page that shows the set in a browser.
@@ -56,20 +57,16 @@ QString SetClassName(const QString& prefix, int index);
 // The class of a caption's buttons: for one with a name, "PREFIX-NAME" made an identifier as
 // a prefix is (CssClassBase); for one without, by its number as above.
 QString SetClassName(const QString& prefix, const Caption& caption, int index);
-// A prefix as a CSS identifier that needs no escapes, the same in a page and its stylesheet:
-// ASCII letters, digits, "-" and "_" and non-ASCII letters and digits stay, anything else
-// becomes "_", and a name that could not start an identifier gets a "_" in front.
-QString CssClassBase(const QString& prefix);
 
 // The stylesheet: for caption i the class of SetClassName with the size of its largest
 // image (so no state is cut off and hovering moves nothing), the sheets through a plain
 // url() and then -webkit-image-set() and image-set() (a browser that drops one keeps the
 // one before), the 1x sheet's size as background-size and the base state's position
 // (BaseState). The other states follow in cascade order, whatever order they were asked
-// for: :hover / .is-hover, :active / .is-pressed, then .is-disabled / [aria-disabled="true"],
-// which also takes no pointer events. The element's text stays for screen readers but is
-// not drawn; keyboard focus shows a ring. With forced colours (a high-contrast theme, which
-// drops background images) each element shows its caption inside a border instead, in
+// for: :hover / .is-hover, :active / .is-pressed, then :disabled / .is-disabled /
+// [aria-disabled="true"], which also takes no pointer events. The element's text stays for screen
+// readers but is not drawn; keyboard focus shows a ring. With forced colours (a high-contrast
+// theme, which drops background images) each element shows its caption inside a border instead, in
 // system colours.
 QString SetStylesheet(const SetSheetLayout& layout);
 

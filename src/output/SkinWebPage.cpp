@@ -7,37 +7,9 @@
 #include "CaptionText.h"
 #include "SetWebPage.h"
 #include "Skin.h"
+#include "WebText.h"
 
 namespace {
-// A file name as a relative URL of a file beside the page ("@" may stand as it is; ":"
-// may not, it would read as a scheme).
-QString Url(const QString& fileName) {
-  return QString::fromLatin1(QUrl::toPercentEncoding(fileName, "@!$&'()*+,;="));
-}
-
-bool IsControl(char16_t c) {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F);
-}
-
-// A CSS string: quotes, backslashes and controls escaped.
-QString CssString(const QString& text) {
-  QString out = QStringLiteral("\"");
-  for (const QChar ch : text) {
-    const char16_t c = ch.unicode();
-    if (c == u'"' || c == u'\\') {
-      out += u'\\';
-      out += ch;
-    } else if (c == 0) {
-      out += QChar(0xFFFD);
-    } else if (IsControl(c)) {
-      out += QStringLiteral("\\%1 ").arg(static_cast<int>(c), 0, 16);
-    } else {
-      out += ch;
-    }
-  }
-  return out + u'"';
-}
-
 QString Px(int value) {
   return value == 0 ? QStringLiteral("0") : QStringLiteral("%1px").arg(value);
 }
@@ -49,20 +21,6 @@ QString Sides(int top, int right, int bottom, int left) {
 // The states in the order the cascade needs them.
 const ButtonState kCascade[] = {ButtonState::Normal, ButtonState::Hover, ButtonState::Pressed,
                                 ButtonState::Disabled};
-
-QString Selectors(const QString& c, ButtonState state) {
-  switch (state) {
-    case ButtonState::Normal:
-      break;
-    case ButtonState::Hover:
-      return QStringLiteral("%1:hover,\n%1.is-hover").arg(c);
-    case ButtonState::Pressed:
-      return QStringLiteral("%1:active,\n%1.is-pressed").arg(c);
-    case ButtonState::Disabled:
-      return QStringLiteral("%1:disabled,\n%1.is-disabled,\n%1[aria-disabled=\"true\"]").arg(c);
-  }
-  return c;
-}
 
 // The corners are never scaled: the box holds both insets and a pixel of the band.
 int MinimumBoxWidth(const SkinStateImage& s) {
@@ -98,10 +56,11 @@ QString StateDeclarations(const SkinStateImage& s, const SkinStateImage& base,
   for (int scale : {1, 2}) {
     if (scales.contains(scale)) {
       sources << QStringLiteral("url(\"%1\") %2x")
-                     .arg(Url(SkinImageFileName(prefix, s.state, scale)), QString::number(scale));
+                     .arg(RelativeUrl(SkinImageFileName(prefix, s.state, scale)),
+                          QString::number(scale));
     }
   }
-  const QString plain = Url(SkinImageFileName(prefix, s.state, scales.value(0)));
+  const QString plain = RelativeUrl(SkinImageFileName(prefix, s.state, scales.value(0)));
   const QMargins& in = s.insets.stretch;
   const QMargins text = SkinTextArea(s);
   // One pass over the text: a file name may hold a "%".
@@ -138,27 +97,6 @@ QString ForcedDeclarations(const SkinStateImage& s, bool disabled) {
            disabled ? QStringLiteral("GrayText") : QStringLiteral("ButtonText"));
 }
 
-QString Html(const QString& text) {
-  QString clean;
-  for (const QChar ch : text) {
-    if (!IsControl(ch.unicode())) clean += ch;
-  }
-  return clean.toHtmlEscaped();
-}
-
-QString StateClass(ButtonState state) {
-  switch (state) {
-    case ButtonState::Normal:
-      break;
-    case ButtonState::Hover:
-      return QStringLiteral(" is-hover");
-    case ButtonState::Pressed:
-      return QStringLiteral(" is-pressed");
-    case ButtonState::Disabled:
-      return QStringLiteral(" is-disabled");
-  }
-  return {};
-}
 }  // namespace
 
 QString SkinStylesheetFileName(const QString& prefix) {
@@ -189,11 +127,7 @@ QSize SkinBoxSize(const Skin& skin, const SkinStateImage& s, int textWidth) {
 }
 
 QString SkinPageCaption(const QString& caption) {
-  QString line;
-  for (const QChar ch : CaptionAsOneLine(caption)) {
-    if (!IsControl(ch.unicode())) line += ch;
-  }
-  return line.trimmed();
+  return PageText(CaptionAsOneLine(caption)).trimmed();
 }
 
 QString SkinStylesheet(const Skin& skin, const QString& prefix, const QList<int>& scales) {
@@ -247,9 +181,10 @@ QString SkinStylesheet(const Skin& skin, const QString& prefix, const QList<int>
     if (!s || (s == base && !disabled)) continue;
     QString rule = s == base ? QString() : StateDeclarations(*s, *base, prefix, scales);
     if (disabled) rule += QStringLiteral("  pointer-events: none;\n  cursor: default;\n");
-    css += QStringLiteral("%1 {\n%2}\n").arg(Selectors(c, state), rule);
+    css += QStringLiteral("%1 {\n%2}\n").arg(StateSelectors(c, state, QStringLiteral(",\n")), rule);
     forced += QStringLiteral("  %1 {\n%2  }\n")
-                  .arg(QString(Selectors(c, state)).replace(u'\n', QStringLiteral("\n  ")),
+                  .arg(QString(StateSelectors(c, state, QStringLiteral(",\n")))
+                           .replace(u'\n', QStringLiteral("\n  ")),
                        ForcedDeclarations(*s, disabled));
   }
   return css + QStringLiteral("@media (forced-colors: active) {\n%1}\n").arg(forced);
@@ -283,7 +218,10 @@ QString SkinPage(const Skin& skin, const QString& prefix, const QList<Caption>& 
           s.state == ButtonState::Disabled
               ? QStringLiteral("<a class=\"%1%2\" dir=\"auto\" aria-disabled=\"true\">%3</a>")
               : QStringLiteral("<a class=\"%1%2\" dir=\"auto\" href=\"#\">%3</a>");
-      rows += QStringLiteral("<td>") + link.arg(name, StateClass(s.state), text) +
+      rows += QStringLiteral("<td>") +
+              link.arg(name,
+                       s.state == ButtonState::Normal ? QString() : u' ' + StateClassName(s.state),
+                       text) +
               QStringLiteral("</td>");
     }
     rows += QStringLiteral("</tr>\n");
@@ -337,5 +275,5 @@ QString SkinPage(const Skin& skin, const QString& prefix, const QList<Caption>& 
              "  </div>\n"
              "</body>\n"
              "</html>\n")
-      .arg(title, Html(Url(SkinStylesheetFileName(prefix))), notes, head, rows, buttons);
+      .arg(title, Html(RelativeUrl(SkinStylesheetFileName(prefix))), notes, head, rows, buttons);
 }

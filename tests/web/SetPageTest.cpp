@@ -64,7 +64,9 @@ TEST(SetStylesheet, PlacesEachStateOfEachCaptionOnItsCell) {
     EXPECT_TRUE(Rule(css, base + QStringLiteral(":active, %1.is-pressed").arg(base))
                     .contains(QStringLiteral("background-position: -184px %1;").arg(y)));
     EXPECT_TRUE(
-        Rule(css, base + QStringLiteral(".is-disabled, %1[aria-disabled=\"true\"]").arg(base))
+        Rule(css,
+             base +
+                 QStringLiteral(":disabled, %1.is-disabled, %1[aria-disabled=\"true\"]").arg(base))
             .contains(QStringLiteral("background-position: -276px %1;").arg(y)));
     EXPECT_FALSE(Rule(css, base + QStringLiteral(":focus-visible")).isEmpty());
   }
@@ -333,7 +335,7 @@ TEST(SetStylesheet, WritesTheStatesInCascadeOrderWhateverOrderWasAskedFor) {
     const qsizetype normal = css.indexOf("\n.nav-2 {");
     const qsizetype hover = css.indexOf("\n.nav-2:hover");
     const qsizetype pressed = css.indexOf("\n.nav-2:active");
-    const qsizetype disabled = css.indexOf("\n.nav-2.is-disabled");
+    const qsizetype disabled = css.indexOf("\n.nav-2:disabled");
     EXPECT_LT(normal, hover);
     EXPECT_LT(hover, pressed);
     EXPECT_LT(pressed, disabled);
@@ -346,8 +348,8 @@ TEST(SetStylesheet, WritesTheStatesInCascadeOrderWhateverOrderWasAskedFor) {
 
 TEST(SetStylesheet, ADisabledButtonTakesNoPointerAndThePagesDisabledExamplesNoFocus) {
   const SetSheetLayout layout = ThreeByFour();
-  const QString rule =
-      Rule(SetStylesheet(layout), ".nav-1.is-disabled, .nav-1[aria-disabled=\"true\"]");
+  const QString rule = Rule(SetStylesheet(layout),
+                            ".nav-1:disabled, .nav-1.is-disabled, .nav-1[aria-disabled=\"true\"]");
   EXPECT_TRUE(rule.contains("pointer-events: none;")) << rule.toStdString();
   EXPECT_TRUE(rule.contains("cursor: default;")) << rule.toStdString();
   const QString page = SetPreviewPage(layout);

@@ -143,6 +143,12 @@ TEST(SkinWebPage, ThePageHasAViewportAndNoControlCharacters) {
   EXPECT_TRUE(page.contains(">ABC</a>"));
   EXPECT_TRUE(page.contains(">&lt;b&gt;&amp;</a>"));
   EXPECT_EQ(SkinPageCaptions(SlotCaptions(design)).mid(0, 3), (QStringList{"Goon", "ABC", "<b>&"}));
+
+  // A document's caption may hold what no page may: noncharacters and lone surrogates.
+  const QList<Caption> unicode = {Caption{QStringLiteral("Д") + QChar(0xFDD0) + QChar(0xD800) +
+                                          QStringLiteral("а") + QChar(0xFFFF)}};
+  EXPECT_EQ(SkinPageCaptions(unicode).value(0), QStringLiteral("Да"));
+  EXPECT_TRUE(SkinPage(MadeSkin(kAllStates), "nav", unicode).contains(QStringLiteral(">Да</a>")));
 }
 
 TEST(SkinWebPage, TheCaptionFontInCssPixels) {

@@ -29,7 +29,8 @@ inline QString StateRule(const QString& css, const QString& base, ButtonState st
     case ButtonState::Pressed:
       return Rule(css, QStringLiteral("%1:active, %1.is-pressed").arg(base));
     case ButtonState::Disabled:
-      return Rule(css, QStringLiteral("%1.is-disabled, %1[aria-disabled=\"true\"]").arg(base));
+      return Rule(
+          css, QStringLiteral("%1:disabled, %1.is-disabled, %1[aria-disabled=\"true\"]").arg(base));
   }
   return Rule(css, base);
 }
