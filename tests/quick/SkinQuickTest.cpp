@@ -24,6 +24,7 @@
 
 #include "DesignFixtures.h"
 #include "Skin.h"
+#include "StretchedSkin.h"
 
 namespace {
 
@@ -94,32 +95,6 @@ class VirtualScreen {
   QByteArray display_;
 };
 
-// Whether the window's pixel shows `want` over its white background: exactly where it is
-// opaque or clear, within 1 per channel where partly transparent.
-bool Shows(QRgb got, QRgb want) {
-  const int a = qAlpha(want);
-  const int pairs[3][2] = {
-      {qRed(want), qRed(got)}, {qGreen(want), qGreen(got)}, {qBlue(want), qBlue(got)}};
-  for (const auto& [c, seen] : pairs) {
-    const int exact = c * a + 255 * (255 - a);
-    const int tolerance = a == 0 || a == 255 ? 0 : 255;
-    if (std::abs(seen * 255 - exact) > tolerance) return false;
-  }
-  return true;
-}
-
-// The skin stretched to w x h as a nine-patch: the corners and edges as they are, the
-// band's first column and row repeated.
-QRgb NinePatchPixel(const QImage& skin, const QMargins& m, int w, int h, int x, int y) {
-  int sx = m.left();
-  if (x < m.left()) sx = x;
-  if (x >= w - m.right()) sx = x - (w - skin.width());
-  int sy = m.top();
-  if (y < m.top()) sy = y;
-  if (y >= h - m.bottom()) sy = y - (h - skin.height());
-  return skin.pixel(sx, sy);
-}
-
 // How many pixels of the area at `at` differ from the stretched skin: all of them, or only
 // the four corners.
 int Mismatches(const QImage& shot, QRect area, const QImage& skin, const QMargins& m,
@@ -131,7 +106,7 @@ int Mismatches(const QImage& shot, QRect area, const QImage& skin, const QMargin
                           (y < m.top() || y >= area.height() - m.bottom());
       if (cornersOnly && !corner) continue;
       const QRgb want = NinePatchPixel(skin, m, area.width(), area.height(), x, y);
-      if (!Shows(shot.pixel(area.x() + x, area.y() + y), want)) ++wrong;
+      if (!ShowsOverWhite(shot.pixel(area.x() + x, area.y() + y), want)) ++wrong;
     }
   }
   return wrong;

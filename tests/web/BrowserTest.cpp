@@ -11,6 +11,7 @@
 #include "DesignFixtures.h"
 #include "HeadlessBrowser.h"
 #include "ImageFiles.h"
+#include "StretchedSkin.h"
 #include "StylesheetRules.h"
 #include "TempDir.h"
 

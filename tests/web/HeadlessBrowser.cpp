@@ -4,7 +4,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <cstdlib>
 
 #include "ImageFiles.h"
 
@@ -64,17 +63,4 @@ QString DumpDom(const QString& browser, const QString& page, QString* log) {
   if (!process.waitForFinished(120000)) process.kill();
   *log = QString::fromLocal8Bit(process.readAllStandardError());
   return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-bool ShowsOverWhite(QRgb got, QRgb want) {
-  const int a = qAlpha(want);
-  const int pairs[3][2] = {
-      {qRed(want), qRed(got)}, {qGreen(want), qGreen(got)}, {qBlue(want), qBlue(got)}};
-  for (const auto& [c, seen] : pairs) {
-    // c over white with alpha a, times 255.
-    const int exact = c * a + 255 * (255 - a);
-    const int tolerance = a == 0 || a == 255 ? 0 : 255;
-    if (std::abs(seen * 255 - exact) > tolerance) return false;
-  }
-  return true;
 }

@@ -18,7 +18,3 @@ QImage Screenshot(const QString& browser, const QString& page, int scale, QSize 
 
 // The page after its scripts ran, as Chromium serialises it.
 QString DumpDom(const QString& browser, const QString& page, QString* log);
-
-// Whether a screenshot's pixel shows `want` over the white page: exactly where it is opaque
-// or clear, within 1 per channel where partly transparent (the browser's own blending).
-bool ShowsOverWhite(QRgb got, QRgb want);

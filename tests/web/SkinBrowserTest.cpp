@@ -12,23 +12,10 @@
 #include "ImageFiles.h"
 #include "Skin.h"
 #include "SkinWebPage.h"
+#include "StretchedSkin.h"
 #include "TempDir.h"
 
 namespace {
-
-// The skin stretched to w x h as a nine-patch: the corners and edges as they are, the
-// band's first column and row repeated.
-QRgb NinePatchPixel(const QImage& skin, const QMargins& m, int w, int h, int x, int y) {
-  const int bandX = m.left();
-  const int bandY = m.top();
-  int sx = bandX;
-  if (x < m.left()) sx = x;
-  if (x >= w - m.right()) sx = x - (w - skin.width());
-  int sy = bandY;
-  if (y < m.top()) sy = y;
-  if (y >= h - m.bottom()) sy = y - (h - skin.height());
-  return skin.pixel(sx, sy);
-}
 
 // How many pixels of the box at `at` (w x h, screen pixels) differ from the stretched skin.
 int Mismatches(const QImage& shot, QPoint at, int w, int h, const QImage& skin, const QMargins& m) {
