@@ -1,18 +1,14 @@
 #include "SetExportDialog.h"
 
 #include <QCheckBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSpinBox>
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -81,60 +77,16 @@ SetExportDialog::SetExportDialog(QWidget* parent, Prompts& prompts)
   setWindowTitle(QStringLiteral("Export set"));
   setFont(WindowFont());
 
-  auto* where = new QGroupBox(QStringLiteral("Folder and name"), this);
-  FolderEdit = new QLineEdit(where);
-  FolderButton = new QPushButton(QStringLiteral("&Choose..."), where);
-  PrefixEdit = new QLineEdit(QStringLiteral("button"), where);
-  ExampleLabel = new QLabel(where);
-  auto* whereLayout = new QGridLayout(where);
-  whereLayout->addWidget(new QLabel(QStringLiteral("Folder"), where), 0, 0);
-  whereLayout->addWidget(FolderEdit, 0, 1);
-  whereLayout->addWidget(FolderButton, 0, 2);
-  whereLayout->addWidget(new QLabel(QStringLiteral("Prefix"), where), 1, 0);
-  whereLayout->addWidget(PrefixEdit, 1, 1);
-  whereLayout->addWidget(ExampleLabel, 1, 2);
-  ProblemLabel = new QLabel(where);
-  ProblemLabel->setWordWrap(true);
-  QPalette warning = ProblemLabel->palette();
-  warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
-  ProblemLabel->setPalette(warning);
-  ProblemLabel->hide();
-  whereLayout->addWidget(ProblemLabel, 2, 0, 1, 3);
+  QGroupBox* where = addWhereGroup(this);
 
   auto* what = new QGroupBox(QStringLiteral("Images"), this);
   auto* whatLayout = new QGridLayout(what);
-  const char* stateCaptions[] = {"&Normal", "&Hover", "&Pressed", "&Disabled"};
-  for (int i = 0; i < 4; ++i) {
-    StateBoxes[i] = new QCheckBox(QString::fromLatin1(stateCaptions[i]), what);
-    StateBoxes[i]->setChecked(true);
-    whatLayout->addWidget(StateBoxes[i], 0, i);
-  }
-  OneXBox = new QCheckBox(QStringLiteral("&1x"), what);
-  TwoXBox = new QCheckBox(QStringLiteral("&2x"), what);
-  OneXBox->setChecked(true);
-  TwoXBox->setChecked(true);
-  whatLayout->addWidget(OneXBox, 1, 0);
-  whatLayout->addWidget(TwoXBox, 1, 1);
+  addStateBoxes(what, whatLayout);
   UniformBox = new QCheckBox(QStringLiteral("Same &size for every caption"), what);
   SheetBox = new QCheckBox(QStringLiteral("Sprite sheet, st&ylesheet and page"), what);
   whatLayout->addWidget(UniformBox, 2, 0, 1, 4);
   whatLayout->addWidget(SheetBox, 3, 0, 1, 4);
-  LightnessBox = new QSpinBox(what);
-  LightnessBox->setRange(kHoverLightnessRange.low, kHoverLightnessRange.high);
-  LightnessBox->setValue(kHoverLightnessRange.fallback);
-  LightnessBox->setSuffix(QStringLiteral(" %"));
-  ShiftBox = new QSpinBox(what);
-  ShiftBox->setRange(kPressedShiftRange.low, kPressedShiftRange.high);
-  ShiftBox->setValue(kPressedShiftRange.fallback);
-  ShiftBox->setSuffix(QStringLiteral(" px"));
-  auto* lightnessLabel = new QLabel(QStringLiteral("Hover &lightness"), what);
-  lightnessLabel->setBuddy(LightnessBox);
-  auto* shiftLabel = new QLabel(QStringLiteral("Pressed shi&ft"), what);
-  shiftLabel->setBuddy(ShiftBox);
-  whatLayout->addWidget(lightnessLabel, 4, 0, 1, 2);
-  whatLayout->addWidget(LightnessBox, 4, 2);
-  whatLayout->addWidget(shiftLabel, 5, 0, 1, 2);
-  whatLayout->addWidget(ShiftBox, 5, 2);
+  addStateLookBoxes(what, whatLayout);
 
   auto* named = new QGroupBox(QStringLiteral("Captions"), this);
   CaptionTable = new QTableWidget(0, 3, named);
@@ -151,30 +103,18 @@ SetExportDialog::SetExportDialog(QWidget* parent, Prompts& prompts)
                                kCaptionRowsShown *
                                    CaptionTable->verticalHeader()->defaultSectionSize() +
                                2 * CaptionTable->frameWidth());
-  CaptionProblemLabel = new QLabel(named);
-  CaptionProblemLabel->setWordWrap(true);
-  CaptionProblemLabel->setPalette(warning);
-  CaptionProblemLabel->hide();
+  CaptionProblemLabel = MessageLabel(named, QColor(160, 0, 0));
   auto* namedLayout = new QVBoxLayout(named);
   namedLayout->addWidget(CaptionTable);
   namedLayout->addWidget(CaptionProblemLabel);
 
   auto* seen = new QGroupBox(QStringLiteral("The current caption"), this);
   Strip = new StateStrip;
-  StripArea = new QScrollArea(seen);
-  StripArea->setWidget(Strip);
-  StripArea->setWidgetResizable(true);
-  StripArea->setFrameShape(QFrame::NoFrame);
+  addStripArea(seen, Strip);
   auto* seenLayout = new QVBoxLayout(seen);
   seenLayout->addWidget(StripArea);
 
-  ExportButton = new QPushButton(QStringLiteral("&Export"), this);
-  ExportButton->setDefault(true);
-  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ExportButton);
-  buttons->addWidget(CancelButton);
+  QHBoxLayout* buttons = addDialogButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(where);
@@ -185,21 +125,9 @@ SetExportDialog::SetExportDialog(QWidget* parent, Prompts& prompts)
 
   restoreChoices(QString());
 
-  connect(FolderButton, &QPushButton::clicked, this, [this] {
-    const QString chosen =
-        prompts_.chooseFolder(this, QStringLiteral("Folder of the set"), FolderEdit->text());
-    if (!chosen.isEmpty()) FolderEdit->setText(QDir::toNativeSeparators(chosen));
-  });
-  connect(ExportButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-  connect(FolderEdit, &QLineEdit::textChanged, this, &SetExportDialog::optionsChanged);
-  connect(PrefixEdit, &QLineEdit::textChanged, this, &SetExportDialog::optionsChanged);
-  for (QCheckBox* box : {StateBoxes[0], StateBoxes[1], StateBoxes[2], StateBoxes[3], OneXBox,
-                         TwoXBox, UniformBox, SheetBox}) {
+  connectChoices(this, prompts_, QStringLiteral("Folder of the set"), [this] { optionsChanged(); });
+  for (QCheckBox* box : {UniformBox, SheetBox})
     connect(box, &QCheckBox::toggled, this, &SetExportDialog::optionsChanged);
-  }
-  connect(LightnessBox, &QSpinBox::valueChanged, this, &SetExportDialog::optionsChanged);
-  connect(ShiftBox, &QSpinBox::valueChanged, this, &SetExportDialog::optionsChanged);
   connect(CaptionTable, &QTableWidget::itemChanged, this, &SetExportDialog::captionCellChanged);
   optionsChanged();
 }
@@ -272,19 +200,9 @@ void SetExportDialog::captionCellChanged(QTableWidgetItem* item) {
 
 ButtonSetOptions SetExportDialog::options() const {
   ButtonSetOptions o;
-  o.folder = QDir::fromNativeSeparators(FolderEdit->text().trimmed());
-  o.prefix = PrefixEdit->text();
-  o.states.clear();
-  for (int i = 0; i < 4; ++i) {
-    if (StateBoxes[i]->isChecked()) o.states << kAllStates[i];
-  }
-  o.scales.clear();
-  if (OneXBox->isChecked()) o.scales << 1;
-  if (TwoXBox->isChecked()) o.scales << 2;
+  stateChoices().into(o);
   o.uniform = UniformBox->isChecked();
   o.sheet = SheetBox->isChecked();
-  o.stateOptions.hoverLightness = LightnessBox->value();
-  o.stateOptions.pressedShift = ShiftBox->value();
   o.stateLooks = stateLooks_;
   return o;
 }
@@ -292,8 +210,7 @@ ButtonSetOptions SetExportDialog::options() const {
 SetChoices SetExportDialog::choices() const {
   const ButtonSetOptions o = options();
   SetChoices c;
-  c.folder = o.folder;
-  c.prefix = o.prefix;
+  StateChoices::of(o).into(c);
   // The boxes have one order; a design's own order of the same states and scales stays.
   const auto sameItems = [](auto a, auto b) {
     std::sort(a.begin(), a.end());
@@ -304,22 +221,14 @@ SetChoices SetExportDialog::choices() const {
   c.scales = sameItems(o.scales, shownChoices_.scales) ? shownChoices_.scales : o.scales;
   c.uniform = o.uniform;
   c.sheet = o.sheet;
-  c.stateOptions = o.stateOptions;
   return c;
 }
 
 void SetExportDialog::showChoices(const SetChoices& c) {
   shownChoices_ = c;
-  if (!c.folder.isEmpty()) FolderEdit->setText(QDir::toNativeSeparators(c.folder));
-  PrefixEdit->setText(c.prefix);
-  for (int i = 0; i < 4; ++i)
-    StateBoxes[i]->setChecked(c.states.contains(kAllStates[i]));
-  OneXBox->setChecked(c.scales.contains(1));
-  TwoXBox->setChecked(c.scales.contains(2));
+  showStateChoices(StateChoices::of(c));
   UniformBox->setChecked(c.uniform);
   SheetBox->setChecked(c.sheet);
-  LightnessBox->setValue(c.stateOptions.hoverLightness);
-  ShiftBox->setValue(c.stateOptions.pressedShift);
 }
 
 void SetExportDialog::optionsChanged() {
@@ -367,19 +276,9 @@ void SetExportDialog::fitStripToScreen() {
 void SetExportDialog::saveChoices() const {
   EditorSettings settings;
   settings.beginGroup(kGroup);
-  const ButtonSetOptions o = options();
-  settings.setValue(QStringLiteral("folder"), o.folder);
-  settings.setValue(QStringLiteral("prefix"), o.prefix);
-  QStringList states;
-  for (ButtonState state : o.states)
-    states << StateName(state);
-  settings.setValue(QStringLiteral("states"), states);
-  settings.setValue(QStringLiteral("oneX"), OneXBox->isChecked());
-  settings.setValue(QStringLiteral("twoX"), TwoXBox->isChecked());
-  settings.setValue(QStringLiteral("uniform"), o.uniform);
-  settings.setValue(QStringLiteral("sheet"), o.sheet);
-  settings.setValue(QStringLiteral("hoverLightness"), o.stateOptions.hoverLightness);
-  settings.setValue(QStringLiteral("pressedShift"), o.stateOptions.pressedShift);
+  saveStateChoices(settings);
+  settings.setValue(QStringLiteral("uniform"), UniformBox->isChecked());
+  settings.setValue(QStringLiteral("sheet"), SheetBox->isChecked());
 }
 
 void SetExportDialog::restoreChoices(const QString& proposedFolder) {
@@ -387,23 +286,7 @@ void SetExportDialog::restoreChoices(const QString& proposedFolder) {
   EditorSettings settings;
   settings.beginGroup(kGroup);
   const ButtonSetOptions defaults;
-  const QString folder = settings.value(QStringLiteral("folder")).toString();
-  FolderEdit->setText(
-      QDir::toNativeSeparators(QFileInfo(folder).isDir() ? folder : proposedFolder));
-  PrefixEdit->setText(settings.value(QStringLiteral("prefix"), defaults.prefix).toString());
-  QStringList defaultStates;
-  for (ButtonState state : defaults.states)
-    defaultStates << StateName(state);
-  const QStringList states = settings.value(QStringLiteral("states"), defaultStates).toStringList();
-  for (int i = 0; i < 4; ++i)
-    StateBoxes[i]->setChecked(states.contains(StateName(kAllStates[i])));
-  OneXBox->setChecked(settings.value(QStringLiteral("oneX"), defaults.scales.contains(1)).toBool());
-  TwoXBox->setChecked(settings.value(QStringLiteral("twoX"), defaults.scales.contains(2)).toBool());
+  restoreStateChoices(settings, proposedFolder, StateChoices::of(defaults));
   UniformBox->setChecked(settings.value(QStringLiteral("uniform"), defaults.uniform).toBool());
   SheetBox->setChecked(settings.value(QStringLiteral("sheet"), defaults.sheet).toBool());
-  LightnessBox->setValue(
-      settings.value(QStringLiteral("hoverLightness"), defaults.stateOptions.hoverLightness)
-          .toInt());
-  ShiftBox->setValue(
-      settings.value(QStringLiteral("pressedShift"), defaults.stateOptions.pressedShift).toInt());
 }

@@ -8,13 +8,10 @@
 #include "ButtonSet.h"
 #include "Design.h"
 #include "Prompts.h"
+#include "StateChoiceControls.h"
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
-class QScrollArea;
-class QSpinBox;
 class QTableWidget;
 class QTableWidgetItem;
 
@@ -48,7 +45,7 @@ class StateStrip : public QWidget {
 // export are kept in the editor's settings, for the rest of the run and the next ones; those
 // of a cancelled showing are dropped. A name or link edited in the table is an edit of the
 // design (captionEdited), made at once, whether the set is exported or not.
-class SetExportDialog : public QDialog {
+class SetExportDialog : public QDialog, public StateChoiceControls {
   Q_OBJECT
 
  public:
@@ -73,25 +70,14 @@ class SetExportDialog : public QDialog {
   // Keeps the choices for the next showing and the next run (EditorSettings).
   void saveChoices() const;
 
-  QLineEdit* FolderEdit;
-  QPushButton* FolderButton;  // the platform's folder dialog
-  QLineEdit* PrefixEdit;
-  QCheckBox* StateBoxes[4];  // normal, hover, pressed, disabled
-  QCheckBox* OneXBox;
-  QCheckBox* TwoXBox;
+  // The folder, prefix, states, scales, hover and pressed boxes, the strip's area and the
+  // buttons are StateChoiceControls'.
   QCheckBox* UniformBox;  // "Same size for every caption"
   QCheckBox* SheetBox;    // "Sprite sheet, stylesheet and page"
-  QSpinBox* LightnessBox;
-  QSpinBox* ShiftBox;
-  QLabel* ExampleLabel;  // the first file's name
-  QLabel* ProblemLabel;  // why the set cannot be written, hidden while nothing is in the way
   StateStrip* Strip;
-  QScrollArea* StripArea;
   // The captions: text (read only), name and link, one row each.
   QTableWidget* CaptionTable;
   QLabel* CaptionProblemLabel;  // why the last name typed was refused, hidden otherwise
-  QPushButton* ExportButton;
-  QPushButton* CancelButton;
 
   enum CaptionColumn { TextColumn, NameColumn, LinkColumn };
 

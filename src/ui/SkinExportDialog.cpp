@@ -7,11 +7,9 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSpinBox>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -39,16 +37,6 @@ QString FolderProblem(const QString& folder) {
         .arg(QDir::toNativeSeparators(folder));
   }
   return {};
-}
-
-QLabel* MessageLabel(QWidget* parent, QColor colour) {
-  auto* label = new QLabel(parent);
-  label->setWordWrap(true);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  label->setPalette(palette);
-  label->hide();
-  return label;
 }
 }  // namespace
 
@@ -115,32 +103,11 @@ SkinExportDialog::SkinExportDialog(QWidget* parent, Prompts& prompts)
   setWindowTitle(QStringLiteral("Export skin"));
   setFont(WindowFont());
 
-  auto* where = new QGroupBox(QStringLiteral("Folder and name"), this);
-  FolderEdit = new QLineEdit(where);
-  FolderButton = new QPushButton(QStringLiteral("&Choose..."), where);
-  PrefixEdit = new QLineEdit(where);
-  ExampleLabel = new QLabel(where);
-  auto* whereLayout = new QGridLayout(where);
-  whereLayout->addWidget(new QLabel(QStringLiteral("Folder"), where), 0, 0);
-  whereLayout->addWidget(FolderEdit, 0, 1);
-  whereLayout->addWidget(FolderButton, 0, 2);
-  whereLayout->addWidget(new QLabel(QStringLiteral("Prefix"), where), 1, 0);
-  whereLayout->addWidget(PrefixEdit, 1, 1);
-  whereLayout->addWidget(ExampleLabel, 1, 2);
-  ProblemLabel = MessageLabel(where, QColor(160, 0, 0));
-  whereLayout->addWidget(ProblemLabel, 2, 0, 1, 3);
+  QGroupBox* where = addWhereGroup(this);
 
   auto* what = new QGroupBox(QStringLiteral("Images and files"), this);
   auto* whatLayout = new QGridLayout(what);
-  const char* stateCaptions[] = {"&Normal", "&Hover", "&Pressed", "&Disabled"};
-  for (int i = 0; i < 4; ++i) {
-    StateBoxes[i] = new QCheckBox(QString::fromLatin1(stateCaptions[i]), what);
-    whatLayout->addWidget(StateBoxes[i], 0, i);
-  }
-  OneXBox = new QCheckBox(QStringLiteral("&1x"), what);
-  TwoXBox = new QCheckBox(QStringLiteral("&2x"), what);
-  whatLayout->addWidget(OneXBox, 1, 0);
-  whatLayout->addWidget(TwoXBox, 1, 1);
+  addStateBoxes(what, whatLayout);
   WebBox = new QCheckBox(QStringLiteral("&Web: images, stylesheet and page"), what);
   NinePatchBox = new QCheckBox(QStringLiteral("Nine-p&atches (.9.png)"), what);
   ImagineBox = new QCheckBox(QStringLiteral("Qt Quick &Imagine style"), what);
@@ -149,41 +116,19 @@ SkinExportDialog::SkinExportDialog(QWidget* parent, Prompts& prompts)
   whatLayout->addWidget(NinePatchBox, 2, 2, 1, 2);
   whatLayout->addWidget(ImagineBox, 3, 0, 1, 2);
   whatLayout->addWidget(JsonBox, 3, 2, 1, 2);
-  LightnessBox = new QSpinBox(what);
-  LightnessBox->setRange(kHoverLightnessRange.low, kHoverLightnessRange.high);
-  LightnessBox->setSuffix(QStringLiteral(" %"));
-  ShiftBox = new QSpinBox(what);
-  ShiftBox->setRange(kPressedShiftRange.low, kPressedShiftRange.high);
-  ShiftBox->setSuffix(QStringLiteral(" px"));
-  auto* lightnessLabel = new QLabel(QStringLiteral("Hover &lightness"), what);
-  lightnessLabel->setBuddy(LightnessBox);
-  auto* shiftLabel = new QLabel(QStringLiteral("Pressed shi&ft"), what);
-  shiftLabel->setBuddy(ShiftBox);
-  whatLayout->addWidget(lightnessLabel, 4, 0, 1, 2);
-  whatLayout->addWidget(LightnessBox, 4, 2);
-  whatLayout->addWidget(shiftLabel, 5, 0, 1, 2);
-  whatLayout->addWidget(ShiftBox, 5, 2);
+  addStateLookBoxes(what, whatLayout);
   // The boxes keep their places when a large skin widens the dialog.
   whatLayout->setColumnStretch(4, 1);
 
   auto* seen = new QGroupBox(QStringLiteral("The current caption on the skin"), this);
   Strip = new SkinStrip;
-  StripArea = new QScrollArea(seen);
-  StripArea->setWidget(Strip);
-  StripArea->setWidgetResizable(true);
-  StripArea->setFrameShape(QFrame::NoFrame);
+  addStripArea(seen, Strip);
   WarningLabel = MessageLabel(seen, QColor(130, 80, 0));
   auto* seenLayout = new QVBoxLayout(seen);
   seenLayout->addWidget(StripArea, 1);
   seenLayout->addWidget(WarningLabel);
 
-  ExportButton = new QPushButton(QStringLiteral("&Export"), this);
-  ExportButton->setDefault(true);
-  CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ExportButton);
-  buttons->addWidget(CancelButton);
+  QHBoxLayout* buttons = addDialogButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(where);
@@ -193,21 +138,10 @@ SkinExportDialog::SkinExportDialog(QWidget* parent, Prompts& prompts)
 
   restoreChoices(QString());
 
-  connect(FolderButton, &QPushButton::clicked, this, [this] {
-    const QString chosen =
-        prompts_.chooseFolder(this, QStringLiteral("Folder of the skin"), FolderEdit->text());
-    if (!chosen.isEmpty()) FolderEdit->setText(QDir::toNativeSeparators(chosen));
-  });
-  connect(ExportButton, &QPushButton::clicked, this, &QDialog::accept);
-  connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
-  connect(FolderEdit, &QLineEdit::textChanged, this, &SkinExportDialog::optionsChanged);
-  connect(PrefixEdit, &QLineEdit::textChanged, this, &SkinExportDialog::optionsChanged);
-  for (QCheckBox* box : {StateBoxes[0], StateBoxes[1], StateBoxes[2], StateBoxes[3], OneXBox,
-                         TwoXBox, WebBox, NinePatchBox, ImagineBox, JsonBox}) {
+  connectChoices(this, prompts_, QStringLiteral("Folder of the skin"),
+                 [this] { optionsChanged(); });
+  for (QCheckBox* box : {WebBox, NinePatchBox, ImagineBox, JsonBox})
     connect(box, &QCheckBox::toggled, this, &SkinExportDialog::optionsChanged);
-  }
-  connect(LightnessBox, &QSpinBox::valueChanged, this, &SkinExportDialog::optionsChanged);
-  connect(ShiftBox, &QSpinBox::valueChanged, this, &SkinExportDialog::optionsChanged);
 }
 
 void SkinExportDialog::setLook(const ButtonLook& look, const QList<Caption>& captions,
@@ -221,20 +155,10 @@ void SkinExportDialog::setLook(const ButtonLook& look, const QList<Caption>& cap
 
 SkinOptions SkinExportDialog::options() const {
   SkinOptions o;
-  o.folder = QDir::fromNativeSeparators(FolderEdit->text().trimmed());
-  o.prefix = PrefixEdit->text();
-  o.states.clear();
-  for (int i = 0; i < 4; ++i) {
-    if (StateBoxes[i]->isChecked()) o.states << kAllStates[i];
-  }
-  o.scales.clear();
-  if (OneXBox->isChecked()) o.scales << 1;
-  if (TwoXBox->isChecked()) o.scales << 2;
+  stateChoices().into(o);
   o.outputs =
       (WebBox->isChecked() ? kSkinWeb : 0u) | (NinePatchBox->isChecked() ? kSkinNinePatch : 0u) |
       (ImagineBox->isChecked() ? kSkinImagine : 0u) | (JsonBox->isChecked() ? kSkinJson : 0u);
-  o.stateOptions.hoverLightness = LightnessBox->value();
-  o.stateOptions.pressedShift = ShiftBox->value();
   return o;
 }
 
@@ -314,21 +238,11 @@ bool SkinExportDialog::updateStrip(const SkinOptions& o) {
 void SkinExportDialog::saveChoices() const {
   EditorSettings settings;
   settings.beginGroup(kGroup);
-  const SkinOptions o = options();
-  settings.setValue(QStringLiteral("folder"), o.folder);
-  settings.setValue(QStringLiteral("prefix"), o.prefix);
-  QStringList states;
-  for (ButtonState state : o.states)
-    states << StateName(state);
-  settings.setValue(QStringLiteral("states"), states);
-  settings.setValue(QStringLiteral("oneX"), OneXBox->isChecked());
-  settings.setValue(QStringLiteral("twoX"), TwoXBox->isChecked());
+  saveStateChoices(settings);
   settings.setValue(QStringLiteral("web"), WebBox->isChecked());
   settings.setValue(QStringLiteral("ninePatch"), NinePatchBox->isChecked());
   settings.setValue(QStringLiteral("imagine"), ImagineBox->isChecked());
   settings.setValue(QStringLiteral("json"), JsonBox->isChecked());
-  settings.setValue(QStringLiteral("hoverLightness"), o.stateOptions.hoverLightness);
-  settings.setValue(QStringLiteral("pressedShift"), o.stateOptions.pressedShift);
 }
 
 void SkinExportDialog::restoreChoices(const QString& proposedFolder) {
@@ -337,18 +251,7 @@ void SkinExportDialog::restoreChoices(const QString& proposedFolder) {
   EditorSettings settings;
   settings.beginGroup(kGroup);
   const SkinOptions defaults;
-  const QString folder = settings.value(QStringLiteral("folder")).toString();
-  FolderEdit->setText(
-      QDir::toNativeSeparators(QFileInfo(folder).isDir() ? folder : proposedFolder));
-  PrefixEdit->setText(settings.value(QStringLiteral("prefix"), defaults.prefix).toString());
-  QStringList defaultStates;
-  for (ButtonState state : defaults.states)
-    defaultStates << StateName(state);
-  const QStringList states = settings.value(QStringLiteral("states"), defaultStates).toStringList();
-  for (int i = 0; i < 4; ++i)
-    StateBoxes[i]->setChecked(states.contains(StateName(kAllStates[i])));
-  OneXBox->setChecked(settings.value(QStringLiteral("oneX"), defaults.scales.contains(1)).toBool());
-  TwoXBox->setChecked(settings.value(QStringLiteral("twoX"), defaults.scales.contains(2)).toBool());
+  restoreStateChoices(settings, proposedFolder, StateChoices::of(defaults));
   const auto output = [&](const char* key, unsigned flag) {
     return settings.value(QString::fromLatin1(key), (defaults.outputs & flag) != 0).toBool();
   };
@@ -356,11 +259,6 @@ void SkinExportDialog::restoreChoices(const QString& proposedFolder) {
   NinePatchBox->setChecked(output("ninePatch", kSkinNinePatch));
   ImagineBox->setChecked(output("imagine", kSkinImagine));
   JsonBox->setChecked(output("json", kSkinJson));
-  LightnessBox->setValue(
-      settings.value(QStringLiteral("hoverLightness"), defaults.stateOptions.hoverLightness)
-          .toInt());
-  ShiftBox->setValue(
-      settings.value(QStringLiteral("pressedShift"), defaults.stateOptions.pressedShift).toInt());
   restoring_ = false;
   optionsChanged();
 }

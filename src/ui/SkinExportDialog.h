@@ -9,13 +9,10 @@
 #include "ButtonSet.h"
 #include "Prompts.h"
 #include "Skin.h"
+#include "StateChoiceControls.h"
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
-class QScrollArea;
-class QSpinBox;
 
 // The skin as a page shows it, one row per chosen state: its name, then the skin stretched
 // to two widths with the sample text over it, on a checkerboard.
@@ -52,7 +49,7 @@ class SkinStrip : public QWidget {
 // has no room for it all). How the skin's look changes where it stretches, and what keeps
 // it from being written, are said in the dialog. The choices of the last export are kept in
 // the editor's settings; those of a cancelled showing are dropped.
-class SkinExportDialog : public QDialog {
+class SkinExportDialog : public QDialog, public StateChoiceControls {
   Q_OBJECT
 
  public:
@@ -70,25 +67,14 @@ class SkinExportDialog : public QDialog {
   // Keeps the choices for the next showing and the next run (EditorSettings).
   void saveChoices() const;
 
-  QLineEdit* FolderEdit;
-  QPushButton* FolderButton;  // the platform's folder dialog
-  QLineEdit* PrefixEdit;
-  QCheckBox* StateBoxes[4];  // normal, hover, pressed, disabled
-  QCheckBox* OneXBox;
-  QCheckBox* TwoXBox;
+  // The folder, prefix, states, scales, hover and pressed boxes, the strip's area and the
+  // buttons are StateChoiceControls'.
   QCheckBox* WebBox;        // kSkinWeb
   QCheckBox* NinePatchBox;  // kSkinNinePatch
   QCheckBox* ImagineBox;    // kSkinImagine
   QCheckBox* JsonBox;       // kSkinJson
-  QSpinBox* LightnessBox;
-  QSpinBox* ShiftBox;
-  QLabel* ExampleLabel;  // the first file's name
-  QLabel* ProblemLabel;  // why the skin cannot be written, hidden while nothing is in the way
-  QLabel* WarningLabel;  // how the look changes where it stretches, hidden when it does not
+  QLabel* WarningLabel;     // how the look changes where it stretches, hidden when it does not
   SkinStrip* Strip;
-  QScrollArea* StripArea;
-  QPushButton* ExportButton;
-  QPushButton* CancelButton;
 
  private:
   // Shows what the options make and why they cannot be written, and enables Export when

@@ -4,10 +4,16 @@
 #include "MouseActions.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
@@ -86,6 +92,35 @@ class EditorTest : public ::testing::Test {
   }
 
   static void doubleClick(QWidget* widget) { DoubleClick(widget); }
+
+  // A check box takes clicks on its mark and caption.
+  static void tick(QCheckBox* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+  }
+  // The labels of the dialog that show `text`.
+  static QList<QLabel*> labelsShowing(QWidget* dialog, const QString& text) {
+    QList<QLabel*> shown;
+    for (QLabel* label : dialog->findChildren<QLabel*>()) {
+      if (label->isVisible() && label->text().contains(text, Qt::CaseInsensitive)) shown << label;
+    }
+    return shown;
+  }
+  // The dialog, laid out, lies on its screen with `buttons` inside it; its picture goes to
+  // screenshots/NAME.png in the build, for a person to look at.
+  static void expectFitsScreen(QDialog* dialog, const QList<QPushButton*>& buttons,
+                               const QString& name) {
+    QCoreApplication::processEvents();
+    const QRect screen = dialog->screen()->availableGeometry();
+    EXPECT_LE(dialog->frameGeometry().width(), screen.width());
+    EXPECT_LE(dialog->frameGeometry().height(), screen.height());
+    for (QPushButton* button : buttons) {
+      const QRect place(button->mapToGlobal(QPoint(0, 0)), button->size());
+      EXPECT_TRUE(screen.contains(place))
+          << button->text().toStdString() << " at " << place.x() << "," << place.y();
+    }
+    QDir().mkpath(QStringLiteral(TESSARO_BINARY_DIR "/screenshots"));
+    dialog->grab().save(QStringLiteral(TESSARO_BINARY_DIR "/screenshots/%1.png").arg(name));
+  }
 
   // Answers the next modal dialog from inside its event loop: polls until one is shown.
   static void whenModal(std::function<void(QWidget*)> answer) {

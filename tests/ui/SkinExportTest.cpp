@@ -28,10 +28,6 @@ class SkinExportTest : public EditorTest {
     ASSERT_TRUE(elsewhere.isValid());
   }
 
-  // A check box takes clicks on its mark and caption.
-  static void tick(QCheckBox* box) {
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-  }
   static void setSpin(QSpinBox* box, int value) {
     typeInto(box, QString::number(value));
     QTest::keyClick(box, Qt::Key_Tab);
@@ -67,14 +63,6 @@ class SkinExportTest : public EditorTest {
   static QByteArray read(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
-  // The labels of the dialog that show `text`.
-  static QList<QLabel*> labelsShowing(QWidget* dialog, const QString& text) {
-    QList<QLabel*> shown;
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-      if (label->isVisible() && label->text().contains(text, Qt::CaseInsensitive)) shown << label;
-    }
-    return shown;
   }
   // The dialog on its own, on the editor's design, as Export > Skin shows it.
   std::unique_ptr<SkinExportDialog> skinDialog() {
@@ -509,19 +497,9 @@ TEST_F(SkinExportTest, TheDialogFitsTheScreenWhateverTheButtonsSize) {
     whenModal([&](QWidget* widget) {
       auto* dialog = qobject_cast<SkinExportDialog*>(widget);
       ASSERT_NE(dialog, nullptr);
-      QCoreApplication::processEvents();
-      const QRect screen = dialog->screen()->availableGeometry();
-      EXPECT_LE(dialog->frameGeometry().width(), screen.width());
-      EXPECT_LE(dialog->frameGeometry().height(), screen.height());
-      for (QPushButton* button : {dialog->ExportButton, dialog->CancelButton}) {
-        const QRect place(button->mapToGlobal(QPoint(0, 0)), button->size());
-        EXPECT_TRUE(screen.contains(place))
-            << button->text().toStdString() << " at " << place.x() << "," << place.y();
-      }
+      expectFitsScreen(dialog, {dialog->ExportButton, dialog->CancelButton},
+                       QStringLiteral("SkinExportDialog-%1").arg(QString::fromLatin1(c.file)));
       EXPECT_EQ(dialog->Strip->rows().size(), 4);
-      QDir().mkpath(QStringLiteral(TESSARO_BINARY_DIR "/screenshots"));
-      dialog->grab().save(QStringLiteral(TESSARO_BINARY_DIR "/screenshots/SkinExportDialog-%1.png")
-                              .arg(QString::fromLatin1(c.file)));
       QTest::mouseClick(dialog->CancelButton, Qt::LeftButton);
     });
     form->Exportskin1->trigger();

@@ -22,10 +22,6 @@ namespace {
 
 class WebExportTest : public EditorTest {
  protected:
-  // A check box takes clicks on its mark and caption.
-  static void tick(QCheckBox* box) {
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-  }
   // The Set dialog on its own, on the editor's design.
   std::unique_ptr<SetExportDialog> setDialog() {
     auto dialog = std::make_unique<SetExportDialog>(nullptr, *form);
@@ -34,14 +30,6 @@ class WebExportTest : public EditorTest {
     dialog->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
     return dialog;
-  }
-  // The labels of the dialog that show `text`.
-  static QList<QLabel*> labelsShowing(QWidget* dialog, const QString& text) {
-    QList<QLabel*> shown;
-    for (QLabel* label : dialog->findChildren<QLabel*>()) {
-      if (label->isVisible() && label->text().contains(text, Qt::CaseInsensitive)) shown << label;
-    }
-    return shown;
   }
 
   QTemporaryDir dir;
@@ -432,19 +420,9 @@ TEST_F(WebExportTest, TheSetDialogFitsTheScreenWhateverTheButtonsSize) {
     whenModal([&](QWidget* widget) {
       auto* dialog = qobject_cast<SetExportDialog*>(widget);
       ASSERT_NE(dialog, nullptr);
-      QCoreApplication::processEvents();
-      const QRect screen = dialog->screen()->availableGeometry();
-      EXPECT_LE(dialog->frameGeometry().width(), screen.width());
-      EXPECT_LE(dialog->frameGeometry().height(), screen.height());
-      for (QPushButton* button : {dialog->ExportButton, dialog->CancelButton}) {
-        const QRect place(button->mapToGlobal(QPoint(0, 0)), button->size());
-        EXPECT_TRUE(screen.contains(place))
-            << button->text().toStdString() << " at " << place.x() << "," << place.y();
-      }
+      expectFitsScreen(dialog, {dialog->ExportButton, dialog->CancelButton},
+                       QStringLiteral("SetExportDialog-%1").arg(c.width));
       EXPECT_EQ(dialog->Strip->images().size(), 4);
-      QDir().mkpath(QStringLiteral(TESSARO_BINARY_DIR "/screenshots"));
-      dialog->grab().save(
-          QStringLiteral(TESSARO_BINARY_DIR "/screenshots/SetExportDialog-%1.png").arg(c.width));
       QTest::mouseClick(dialog->CancelButton, Qt::LeftButton);
     });
     form->Exportset1->trigger();
