@@ -203,18 +203,8 @@ QString SetPreviewPage(const SetSheetLayout& layout) {
   QString columns;
   for (qsizetype s = 0; s < layout.states.size(); ++s)
     columns += QStringLiteral("<col style=\"width: %1px\">").arg(cellWidth);
-  return QStringLiteral(
-             "<!DOCTYPE html>\n"
-             "<html lang=\"en\">\n"
-             "<head>\n"
-             "  <meta charset=\"utf-8\">\n"
-             "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-             "  <title>%1</title>\n"
-             "  <link rel=\"stylesheet\" href=\"%2\">\n"
-             "  <style>\n"
-             "    body { margin: 16px; background: #ffffff; color: #202020;\n"
-             "           font: 14px/20px sans-serif; }\n"
-             "    h1, h2 { margin: 0 0 8px; font-size: 16px; line-height: 24px; }\n"
+  return PageStart(title, SetStylesheetFileName(layout.prefix)) +
+         QStringLiteral(
              "    nav { margin: 0 0 24px; line-height: 0; }\n"
              "    nav a { margin: 0 4px 4px 0; }\n"
              "    p { margin: 0 0 16px; }\n"
@@ -240,6 +230,5 @@ QString SetPreviewPage(const SetSheetLayout& layout) {
              "  </table>\n"
              "</body>\n"
              "</html>\n")
-      .arg(title, Html(RelativeUrl(SetStylesheetFileName(layout.prefix))), nav, note, columns, head,
-           rows);
+             .arg(title, nav, note, columns, head, rows);
 }

@@ -241,18 +241,8 @@ QString SkinPage(const Skin& skin, const QString& prefix, const QList<Caption>& 
                 "  <ul>\n") +
             notes + QStringLiteral("  </ul>\n");
   }
-  return QStringLiteral(
-             "<!DOCTYPE html>\n"
-             "<html lang=\"en\">\n"
-             "<head>\n"
-             "  <meta charset=\"utf-8\">\n"
-             "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-             "  <title>%1</title>\n"
-             "  <link rel=\"stylesheet\" href=\"%2\">\n"
-             "  <style>\n"
-             "    body { margin: 16px; background: #ffffff; color: #202020;\n"
-             "           font: 14px/20px sans-serif; }\n"
-             "    h1, h2 { margin: 0 0 8px; font-size: 16px; line-height: 24px; }\n"
+  return PageStart(title, SkinStylesheetFileName(prefix)) +
+         QStringLiteral(
              "    table { border-collapse: separate; border-spacing: 0; margin: 0 0 24px; }\n"
              "    th, td { padding: 8px; text-align: left; vertical-align: top;\n"
              "             font-weight: normal; }\n"
@@ -275,5 +265,5 @@ QString SkinPage(const Skin& skin, const QString& prefix, const QList<Caption>& 
              "  </div>\n"
              "</body>\n"
              "</html>\n")
-      .arg(title, Html(RelativeUrl(SkinStylesheetFileName(prefix))), notes, head, rows, buttons);
+             .arg(title, notes, head, rows, buttons);
 }

@@ -50,6 +50,24 @@ QString Html(const QString& text) {
   return PageText(text).toHtmlEscaped();
 }
 
+QString PageStart(const QString& title, const QString& stylesheetFile) {
+  return QStringLiteral(
+             "<!DOCTYPE html>\n"
+             "<html lang=\"en\">\n"
+             "<head>\n"
+             "  <meta charset=\"utf-8\">\n"
+             "  <meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+             "  <title>") +
+         title + QStringLiteral("</title>\n  <link rel=\"stylesheet\" href=\"") +
+         Html(RelativeUrl(stylesheetFile)) +
+         QStringLiteral(
+             "\">\n"
+             "  <style>\n"
+             "    body { margin: 16px; background: #ffffff; color: #202020;\n"
+             "           font: 14px/20px sans-serif; }\n"
+             "    h1, h2 { margin: 0 0 8px; font-size: 16px; line-height: 24px; }\n");
+}
+
 QString CssClassBase(const QString& prefix) {
   QString name;
   for (qsizetype i = 0, units = 1; i < prefix.size(); i += units) {

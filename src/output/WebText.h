@@ -18,6 +18,11 @@ QString PageText(const QString& text);
 // PageText, escaped for HTML.
 QString Html(const QString& text);
 
+// The opening of a page up to its own style rules: the head with `title` (HTML already) and
+// the stylesheet file beside the page, and the rules of the body and headings both pages
+// share. The page goes on with further rules and "  </style>".
+QString PageStart(const QString& title, const QString& stylesheetFile);
+
 // A prefix as a CSS identifier that needs no escapes, the same in a page and its stylesheet:
 // ASCII letters, digits, "-" and "_" and non-ASCII letters and digits stay, anything else
 // becomes "_", and a name that could not start an identifier gets a "_" in front.
