@@ -3,6 +3,8 @@
 #include <QFontDialog>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextOption>
 #include <algorithm>
 
 #include "CaptionText.h"
@@ -38,12 +40,26 @@ void TForm1::correctMemoText(const QString& text) {
   Buttontext->setTextCursor(cursor);
 }
 
+// A caption that begins right to left (Arabic, Hebrew) reads from the memo's right edge, as
+// the button lays it out. QPlainTextEdit lays every line out alike, so the caption's first
+// strong character decides for all of them.
+void TForm1::alignMemoToItsText(const QString& text) {
+  const bool rightToLeft = text.isRightToLeft();
+  const Qt::Alignment side = rightToLeft ? Qt::AlignRight : Qt::AlignLeft;
+  QTextOption option = Buttontext->document()->defaultTextOption();
+  if (option.alignment() == side) return;
+  option.setTextDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+  option.setAlignment(side);
+  Buttontext->document()->setDefaultTextOption(option);
+}
+
 // QPlainTextEdit reports every setPlainText, also of the same text; the handlers expect a
 // notification for real changes only, so they are filtered here. A user edit is held to
 // the memo's length limit (LimitMemoEdit), as a length-limited edit control refuses what
 // goes beyond it; a text the program puts in is shown whole.
 void TForm1::memoTextChanged() {
   QString text = memoText();
+  alignMemoToItsText(text);
   if (text == memoSeen_) return;
   if (!memoFromProgram_) {
     const QString kept = LimitMemoEdit(memoSeen_, text, kCaptionLimit);

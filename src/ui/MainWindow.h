@@ -332,6 +332,7 @@ class TForm1 : public QMainWindow, public Ui_TForm1, public DesignHost, public R
   void setMemoText(const QString& text);
   // Replaces the memo's text without notifying, keeping the caret where it can stay.
   void correctMemoText(const QString& text);
+  void alignMemoToItsText(const QString& text);
   void memoTextChanged();
   QString memoSeen_;  // the memo's text as the handlers last saw it
   bool memoFromProgram_ = false;

@@ -31,6 +31,26 @@ TEST_F(CaptionTest, TypedLinesReachTheSlotAsCrLfAndRender) {
   EXPECT_EQ(form->images, 1);
 }
 
+// The memo starts a caption on the side its script reads from, as the button lays it out.
+TEST_F(CaptionTest, TheMemoStartsACaptionOnTheSideItsScriptReadsFrom) {
+  const struct {
+    const char* caption;
+    bool fromTheRight;
+  } cases[] = {
+      {"مرحبا بكم", true}, {"Home", false}, {"שלום", true}, {"Главная", false}, {"", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.caption);
+    typeInto(form->Buttontext, QString());
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(c.caption));
+    if (*c.caption) QTest::keyClick(form->Buttontext, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(memo(), QString::fromUtf8(c.caption));
+    // Where the first character of the caption stands.
+    QTextCursor start(form->Buttontext->document());
+    const int x = form->Buttontext->cursorRect(start).center().x();
+    EXPECT_EQ(x > form->Buttontext->viewport()->width() / 2, c.fromTheRight) << x;
+  }
+}
+
 TEST_F(CaptionTest, TheMemoHoldsAtMost255Characters) {
   typeInto(form->Buttontext, QString());
   QGuiApplication::clipboard()->setText(QString(300, u'x'));
