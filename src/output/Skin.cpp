@@ -10,6 +10,7 @@
 #include "ButtonSet.h"
 #include "ButtonSize.h"
 #include "CaptionText.h"
+#include "ExportSeries.h"
 #include "ImageExport.h"
 #include "ImageRenderHost.h"
 #include "NinePatch.h"
@@ -81,10 +82,6 @@ std::optional<int> SmallestFrom(int from, int limit, const std::function<bool(in
     }
   }
   return held;
-}
-
-QString Path(const QString& folder, const QString& name) {
-  return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
 }
 
 QString ImagineStateEnding(ButtonState state) {
@@ -325,7 +322,7 @@ bool ExportSkin(const ButtonLook& normal, const QList<Caption>& captions, int cu
 
   const QString folder = options.folder;
   const QList<SkinFile> files = SkinFiles(options);
-  const QString imagine = Path(folder, QString::fromLatin1(kImagineFolder));
+  const QString imagine = PathInFolder(folder, QString::fromLatin1(kImagineFolder));
   const bool wantsImagine = std::any_of(
       files.begin(), files.end(), [](const SkinFile& f) { return f.kind == SkinFile::Imagine; });
   if (wantsImagine && !QDir().mkpath(imagine)) {
@@ -341,7 +338,7 @@ bool ExportSkin(const ButtonLook& normal, const QList<Caption>& captions, int cu
   const SkinFile* patchOf = nullptr;
   bool written = true;
   for (const SkinFile& file : files) {
-    const QString path = Path(folder, file.name);
+    const QString path = PathInFolder(folder, file.name);
     if (file.kind == SkinFile::Stylesheet) {
       written = WriteFileAtomically(
           path, SkinStylesheet(skin, options.prefix, options.scales).toUtf8(), error);

@@ -102,21 +102,11 @@ QString CssString(const QString& text) {
 }
 
 QString StateClassName(ButtonState state) {
-  switch (state) {
-    case ButtonState::Normal:
-      break;
-    case ButtonState::Hover:
-      return QStringLiteral("is-hover");
-    case ButtonState::Pressed:
-      return QStringLiteral("is-pressed");
-    case ButtonState::Disabled:
-      return QStringLiteral("is-disabled");
-  }
-  return {};
+  return state == ButtonState::Normal ? QString() : QStringLiteral("is-") + StateName(state);
 }
 
 QString StateSelectors(const QString& selector, ButtonState state, const QString& separator) {
-  const QString s = selector;
+  const QString& s = selector;
   const QString is = s + u'.' + StateClassName(state);
   switch (state) {
     case ButtonState::Normal:

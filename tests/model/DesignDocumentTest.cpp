@@ -202,8 +202,8 @@ TEST(DesignDocument, PathsBelowTheDocumentsFolderAreRelative) {
   }
   // Relative paths of a document are taken from its folder.
   const Design read =
-      Decoded(R"({"tessaro": 1, "texture": "../shared/a.jpg", "set": {"folder": "out/./web/"}})");
-  EXPECT_EQ(read.texture, "/docs/shared/a.jpg");
+      Decoded(R"({"tessaro": 1, "texture": "../textures/a.jpg", "set": {"folder": "out/./web/"}})");
+  EXPECT_EQ(read.texture, "/docs/textures/a.jpg");
   EXPECT_EQ(read.set.folder, "/docs/site/out/web");
 }
 
